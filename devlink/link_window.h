@@ -1,0 +1,54 @@
+// The few effects that the device link has on the program's window. The
+// device link never knows a widget; the main windows implement this.
+#pragma once
+
+#include <string>
+
+namespace devlink {
+
+// Message boxes of the device link are titled either with the program
+// caption ("Aquendor® KSV2") or with the program's plain name.
+enum class MessageCaption { ProgramCaption, ProgramName };
+
+// Button sets that the login enables and disables. Each window maps them to
+// its own controls.
+enum class ButtonSet {
+    FullAccess,          // everything a reading-and-writing login unlocks
+    WriteButtons,        // write and every unit command
+    HistoryReadButtons,  // the history read buttons
+    IntervalCheckbox,    // the interval-reading check box
+};
+
+class LinkWindow {
+  public:
+    virtual ~LinkWindow() = default;
+
+    virtual bool english() const = 0;
+    virtual void showMessage(const std::string& text, MessageCaption caption) = 0;
+
+    // Writes a word into the connection status field and repaints at once.
+    virtual void setStatusText(const std::string& word) = 0;
+    // "ONLINE" while a modem link is up, else "OFFLINE".
+    virtual void showLinkState() = 0;
+
+    virtual bool intervalReadingTicked() const = 0;
+    virtual void stopIntervalTimer() = 0;
+    virtual void startIntervalTimer() = 0;  // timer 2, 15000 ms
+
+    // The serial-number field, at most six characters.
+    virtual std::string serialNumberText() const = 0;
+    virtual void focusSerialNumber() = 0;
+
+    virtual void enableButtons(ButtonSet set, bool enable) = 0;
+
+    // Measuring program only: the variant name for the title and label.
+    virtual void showVariant(const std::string& /*name*/) {}
+};
+
+// Picks the German or the English text after the window's language.
+inline const std::string& pick(const LinkWindow& window, const std::string& german,
+                               const std::string& english) {
+    return window.english() ? english : german;
+}
+
+}  // namespace devlink

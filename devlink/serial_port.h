@@ -1,0 +1,87 @@
+// The program's one serial port on Linux termios: exclusive open, 8N1 raw,
+// no flow control, single-byte reads and writes with Windows-style timeouts
+// measured by poll().
+#pragma once
+
+#include <string>
+
+#include "devlink/link_window.h"
+#include "devlink/port.h"
+
+namespace devlink {
+
+// The five timeouts in milliseconds: gap between bytes, read total per
+// requested byte and constant, write total per byte and constant.
+struct CommTimeouts {
+    int readInterval;
+    int readTotalPerByte;
+    int readTotalConstant;
+    int writeTotalPerByte;
+    int writeTotalConstant;
+
+    int singleByteRead() const { return readTotalPerByte + readTotalConstant; }
+    int singleByteWrite() const { return writeTotalPerByte + writeTotalConstant; }
+    bool operator==(const CommTimeouts&) const = default;
+};
+
+inline constexpr CommTimeouts kNormalTimeouts{1000, 1000, 5000, 1000, 1000};
+inline constexpr CommTimeouts kModemWaitTimeouts{1000, 1000, 80000, 1000, 1000};
+
+// Line settings from a mode text such as "baud=19200 parity=N data=8
+// stop=1". Returns false on a malformed text or an unsupported value.
+struct LineSettings {
+    int baud = 19200;
+    char parity = 'N';
+    int dataBits = 8;
+    int stopBits = 1;
+};
+bool parseModeText(const std::string& text, LineSettings& settings);
+std::string modeTextFor(int baud);
+
+class SerialPort : public Port {
+  public:
+    // checkOpenFlag: the controller programs refuse to open an open port;
+    // the measuring program has no such check.
+    SerialPort(LinkWindow& window, bool checkOpenFlag = true);
+    ~SerialPort() override;
+    SerialPort(const SerialPort&) = delete;
+    SerialPort& operator=(const SerialPort&) = delete;
+
+    void setPortName(const std::string& comName) { name_ = comName; }
+    void setBaudRate(int baud) { baud_ = baud; }
+    int baudRate() const { return baud_; }
+
+    bool openPort();
+    void closePort() override;
+    bool reopenPort();
+
+    const std::string& name() const override { return name_; }
+    bool isOpen() const override { return open_; }
+    bool purgeReceive() override;
+    bool purgeTransmit() override;
+    bool writeByte(std::uint8_t byte) override;
+    std::optional<std::uint8_t> readByte() override;
+    bool setModemWaitTimeouts() override;
+    bool setNormalTimeouts() override;
+
+    const CommTimeouts& timeouts() const { return timeouts_; }
+    // The mode text applied at the last successful open.
+    const std::string& modeText() const { return modeText_; }
+
+  private:
+    bool openDevice();
+    bool configureLine();
+    bool setTimeouts(const CommTimeouts& timeouts);
+    void failOpen(const std::string& message);
+
+    LinkWindow& window_;
+    bool checkOpenFlag_;
+    std::string name_ = "COM1";
+    int baud_ = 19200;
+    int fd_ = -1;
+    bool open_ = false;
+    CommTimeouts timeouts_ = kNormalTimeouts;
+    std::string modeText_;
+};
+
+}  // namespace devlink

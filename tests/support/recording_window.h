@@ -1,0 +1,49 @@
+// A LinkWindow that records every effect, for tests of the device link.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "devlink/link_window.h"
+
+namespace testsupport {
+
+struct RecordedMessage {
+    std::string text;
+    devlink::MessageCaption caption;
+};
+
+class RecordingWindow : public devlink::LinkWindow {
+public:
+    bool englishUi = true;
+    bool intervalTicked = false;
+    bool modemOnline = false;
+    std::string serialNumber = "123456";
+
+    std::vector<RecordedMessage> messages;
+    std::vector<std::string> statusWords;  // every word written, in order
+    std::map<devlink::ButtonSet, bool> buttons;
+    std::vector<std::string> timerEvents;  // "stop" / "start"
+    int focusCount = 0;
+    std::string variant;
+
+    bool english() const override { return englishUi; }
+    void showMessage(const std::string& text, devlink::MessageCaption caption) override {
+        messages.push_back({text, caption});
+    }
+    void setStatusText(const std::string& word) override { statusWords.push_back(word); }
+    void showLinkState() override { statusWords.push_back(modemOnline ? "ONLINE" : "OFFLINE"); }
+    bool intervalReadingTicked() const override { return intervalTicked; }
+    void stopIntervalTimer() override { timerEvents.push_back("stop"); }
+    void startIntervalTimer() override { timerEvents.push_back("start"); }
+    std::string serialNumberText() const override { return serialNumber; }
+    void focusSerialNumber() override { ++focusCount; }
+    void enableButtons(devlink::ButtonSet set, bool enable) override { buttons[set] = enable; }
+    void showVariant(const std::string& name) override { variant = name; }
+
+    std::string lastMessage() const { return messages.empty() ? "" : messages.back().text; }
+    std::string lastStatus() const { return statusWords.empty() ? "" : statusWords.back(); }
+};
+
+}  // namespace testsupport

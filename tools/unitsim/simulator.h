@@ -1,0 +1,84 @@
+// The unit simulator: stands in for a controller at the other end of the
+// cable. It owns a pseudo-terminal, can bind it as a COM name in the ports
+// folder, and answers telegrams as a unit does, in a thread of its own.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace unitsim {
+
+enum class UnitKind { Softener, Osmosis, Measuring };
+
+// Faults a test can ask for; each applies to the next answers.
+enum class Fault {
+    None,
+    WrongChecksum,      // the checksum of the answer is off
+    LowerCaseChecksum,  // the checksum's letters are written in lower case
+    ChecksumEcho,       // the answer is the echo of the request's command word
+    Silence,            // no answer at all
+    Overlong,           // more than 700 characters without end byte
+};
+
+struct Config {
+    UnitKind kind = UnitKind::Softener;
+    std::string serialNumber = "123456";
+    int level = 2;          // authorisation level 0, 1 or 2
+    int variant = 0;        // measuring unit: 0 short login answers, 1..6 the variants
+    bool longForm = true;   // parameter record in the long (SMS) form
+    bool twoPartDpi = false;  // the parameter record comes in two answers
+    int baud = 0;           // 0: no pacing; 9600 or 19200 bit/s, 10 bits a byte
+};
+
+using Clock = std::chrono::steady_clock;
+
+// One request as the simulator received it, with the arrival time of every byte.
+struct ReceivedTelegram {
+    std::string bytes;  // end byte included
+    std::vector<Clock::time_point> byteTimes;
+};
+
+class Simulator {
+public:
+    explicit Simulator(Config config = {});
+    ~Simulator();  // stops the thread, removes the COM binding, closes the pty
+    Simulator(const Simulator&) = delete;
+    Simulator& operator=(const Simulator&) = delete;
+
+    // Creates the pseudo-terminal. False (with errno kept) on failure.
+    bool open();
+    // The slave side a program opens, e.g. "/dev/pts/7".
+    std::string devicePath() const;
+    // Binds comName ("COM5") in portsFolder as a symbolic link to the
+    // slave side, creating the folder if needed and replacing an old link.
+    bool bindComName(const std::string& portsFolder, const std::string& comName);
+
+    void start();  // answers in a background thread
+    void stop();
+
+    void setFault(Fault fault, int count = 1);  // count < 0: until cleared
+    void clearFault();
+    // The next answer is exactly these bytes instead of the unit's own.
+    void queueRawAnswer(std::string bytes);
+
+    void setLevel(int level);
+    void setSerialNumber(const std::string& serialNumber);
+    void setVariant(int variant);
+    void setBaud(int baud);
+
+    std::vector<ReceivedTelegram> received() const;
+    void clearReceived();
+
+    std::string parameterRecord() const;  // 240 or 404 characters
+    void setParameterRecord(const std::string& record);
+    std::string statusArea() const;       // the 190 characters of the status area
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace unitsim
