@@ -17,6 +17,9 @@ namespace devlink {
 
 namespace {
 
+// Character times to wait after the first byte of a burst (see fillReceiveBuffer).
+constexpr long long kGatherCharacters = 8;
+
 bool speedFor(int baud, speed_t& speed) {
     switch (baud) {
         case 9600:
@@ -142,7 +145,9 @@ bool SerialPort::configureLine() {
     line.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
     line.c_cflag |= CS8 | CLOCAL | CREAD;
     line.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
-    line.c_cc[VMIN] = 0;
+    // With one byte as minimum a non-blocking read of an empty line says
+    // EAGAIN, and 0 only ever means a hang-up; poll() does the waiting.
+    line.c_cc[VMIN] = 1;
     line.c_cc[VTIME] = 0;
     if (cfsetispeed(&line, speed) != 0 || cfsetospeed(&line, speed) != 0 ||
         tcsetattr(fd_, TCSANOW, &line) != 0) {
@@ -159,15 +164,19 @@ bool SerialPort::configureLine() {
 
 void SerialPort::failOpen(const std::string& message) {
     window_.showMessage(message, MessageCaption::ProgramName);
-    ::close(fd_);
-    fd_ = -1;
-    open_ = false;
+    closePort();
 }
 
 void SerialPort::closePort() {
-    if (fd_ >= 0) ::close(fd_);
+    // The exclusive mode outlives the descriptor on a pseudo-terminal; lift
+    // it so that the next open (this program's or another's) is not refused.
+    if (fd_ >= 0) {
+        ioctl(fd_, TIOCNXCL);
+        ::close(fd_);
+    }
     fd_ = -1;
     open_ = false;
+    received_.clear();
 }
 
 bool SerialPort::reopenPort() {
@@ -176,6 +185,7 @@ bool SerialPort::reopenPort() {
 }
 
 bool SerialPort::purgeReceive() {
+    received_.clear();
     return fd_ >= 0 && tcflush(fd_, TCIFLUSH) == 0;
 }
 
@@ -196,14 +206,27 @@ bool SerialPort::writeByte(std::uint8_t byte) {
 
 std::optional<std::uint8_t> SerialPort::readByte() {
     if (fd_ < 0) return std::nullopt;
-    const std::int64_t deadline = monotonicMs() + timeouts_.singleByteRead();
+    if (received_.empty() && !fillReceiveBuffer(monotonicMs() + timeouts_.singleByteRead()))
+        return std::nullopt;
+    return received_.bytes[received_.begin++];
+}
+
+// Waits for the first byte, then lets a few more character times pass
+// before taking everything the driver holds. At 19200 bit/s a byte arrives
+// every half millisecond; waking for each one would cost more processor
+// time than the whole exchange is worth.
+bool SerialPort::fillReceiveBuffer(std::int64_t deadlineMs) {
+    received_.clear();
     for (;;) {
-        std::uint8_t byte = 0;
-        const ssize_t n = ::read(fd_, &byte, 1);
-        if (n == 1) return byte;
+        const ssize_t n = ::read(fd_, received_.bytes.data(), received_.bytes.size());
+        if (n > 0) {
+            received_.end = static_cast<std::size_t>(n);
+            return true;
+        }
         // 0 on a non-blocking terminal is a hang-up, not an empty line.
-        if (n == 0 || (errno != EAGAIN && errno != EINTR)) return std::nullopt;
-        if (!waitReady(fd_, POLLIN, deadline)) return std::nullopt;
+        if (n == 0 || (errno != EAGAIN && errno != EINTR)) return false;
+        if (!waitReady(fd_, POLLIN, deadlineMs)) return false;
+        sleepUntilUs(monotonicUs() + kGatherCharacters * 10'000'000LL / baud_);
     }
 }
 

@@ -3,6 +3,8 @@
 // measured by poll().
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 #include "devlink/link_window.h"
@@ -73,6 +75,17 @@ class SerialPort : public Port {
     bool configureLine();
     bool setTimeouts(const CommTimeouts& timeouts);
     void failOpen(const std::string& message);
+    bool fillReceiveBuffer(std::int64_t deadlineMs);
+
+    // Bytes taken from the driver but not yet handed out: part of the
+    // port's receive buffer, emptied by purgeReceive like the rest.
+    struct ReceiveBuffer {
+        std::array<std::uint8_t, 1024> bytes{};
+        std::size_t begin = 0;
+        std::size_t end = 0;
+        bool empty() const { return begin == end; }
+        void clear() { begin = end = 0; }
+    };
 
     LinkWindow& window_;
     bool checkOpenFlag_;
@@ -82,6 +95,7 @@ class SerialPort : public Port {
     bool open_ = false;
     CommTimeouts timeouts_ = kNormalTimeouts;
     std::string modeText_;
+    ReceiveBuffer received_;
 };
 
 }  // namespace devlink

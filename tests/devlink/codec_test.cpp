@@ -83,12 +83,11 @@ TEST(Fields, FloatEncodingTruncates) {
     EXPECT_EQ(encodeFloat(-2.0), "C0000000");
     EXPECT_EQ(encodeFloat(0.0), "00000000");
     EXPECT_EQ(encodeFloat(8.4), "41066666");
-    EXPECT_EQ(encodeFloat(0.1), "3DCCCCCC");        // truncated, not ...CD
+    EXPECT_EQ(encodeFloat(0.1), "3DCCCCCC");  // truncated, not ...CD
     EXPECT_EQ(encodeFloat(250.0), "437A0000");
     EXPECT_EQ(encodeFloat(1e-30), " DA2425F");  // leading digit 0 -> blank
     for (double v : {1.0, -2.0, 8.4, 250.0, 12345.6, 0.001, -0.5})
-        EXPECT_FLOAT_EQ(static_cast<float>(decodeFloat(encodeFloat(v), 0)),
-                        static_cast<float>(v))
+        EXPECT_FLOAT_EQ(static_cast<float>(decodeFloat(encodeFloat(v), 0)), static_cast<float>(v))
             << v;
 }
 

@@ -15,7 +15,7 @@ struct RecordedMessage {
 };
 
 class RecordingWindow : public devlink::LinkWindow {
-public:
+  public:
     bool englishUi = true;
     bool intervalTicked = false;
     bool modemOnline = false;

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,11 +27,11 @@ enum class Fault {
 struct Config {
     UnitKind kind = UnitKind::Softener;
     std::string serialNumber = "123456";
-    int level = 2;          // authorisation level 0, 1 or 2
-    int variant = 0;        // measuring unit: 0 short login answers, 1..6 the variants
-    bool longForm = true;   // parameter record in the long (SMS) form
+    int level = 2;            // authorisation level 0, 1 or 2
+    int variant = 0;          // measuring unit: 0 short login answers, 1..6 the variants
+    bool longForm = true;     // parameter record in the long (SMS) form
     bool twoPartDpi = false;  // the parameter record comes in two answers
-    int baud = 0;           // 0: no pacing; 9600 or 19200 bit/s, 10 bits a byte
+    int baud = 0;             // 0: no pacing; 9600 or 19200 bit/s, 10 bits a byte
 };
 
 using Clock = std::chrono::steady_clock;
@@ -41,8 +42,12 @@ struct ReceivedTelegram {
     std::vector<Clock::time_point> byteTimes;
 };
 
+enum class Direction { Received, Sent };
+// Sees every telegram received and every answer sent, in the simulator's thread.
+using TrafficObserver = std::function<void(Direction, const std::string& bytes)>;
+
 class Simulator {
-public:
+  public:
     explicit Simulator(Config config = {});
     ~Simulator();  // stops the thread, removes the COM binding, closes the pty
     Simulator(const Simulator&) = delete;
@@ -56,6 +61,8 @@ public:
     // slave side, creating the folder if needed and replacing an old link.
     bool bindComName(const std::string& portsFolder, const std::string& comName);
 
+    // Set before start().
+    void setTrafficObserver(TrafficObserver observer);
     void start();  // answers in a background thread
     void stop();
 
@@ -74,9 +81,9 @@ public:
 
     std::string parameterRecord() const;  // 240 or 404 characters
     void setParameterRecord(const std::string& record);
-    std::string statusArea() const;       // the 190 characters of the status area
+    std::string statusArea() const;  // the 190 characters of the status area
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

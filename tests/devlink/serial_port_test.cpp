@@ -1,0 +1,125 @@
+// The serial port on Linux: COM-name resolution, exclusive open, line
+// settings, reopening with another speed and the open failures.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "devlink/com_names.h"
+#include "sim_fixture.h"
+
+using namespace devlink;
+using testsupport::RecordingWindow;
+using testsupport::SimulatedLine;
+using testsupport::TempFolder;
+
+namespace {
+
+speed_t lineSpeed(const std::string& device) {
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    termios line{};
+    tcgetattr(fd, &line);
+    ::close(fd);
+    return cfgetospeed(&line);
+}
+
+}  // namespace
+
+TEST(ComNames, PortsFolderEntryWinsOverTheSerialDevice) {
+    TempFolder ports;
+    setenv("AQUENDOR_PORTS", ports.path().c_str(), 1);
+    EXPECT_EQ(portsFolder(), ports.path());
+    EXPECT_EQ(resolveComName("COM3"), "/dev/ttyS2");
+    ASSERT_EQ(symlink("/dev/ttyUSB0", (ports.path() + "/COM3").c_str()), 0);
+    EXPECT_EQ(resolveComName("COM3"), ports.path() + "/COM3");  // even a dangling link
+    EXPECT_EQ(resolveComName("COM0"), "");
+    EXPECT_EQ(resolveComName("COM10"), "");
+    EXPECT_EQ(resolveComName("com3"), "");
+
+    unsetenv("AQUENDOR_PORTS");
+    setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    EXPECT_EQ(portsFolder(), "/cfg/aquendor/ports");
+    unsetenv("XDG_CONFIG_HOME");
+    setenv("HOME", "/home/tech", 1);
+    EXPECT_EQ(portsFolder(), "/home/tech/.config/aquendor/ports");
+}
+
+TEST(ModeText, BothSpeedsAndMalformedTexts) {
+    EXPECT_EQ(modeTextFor(19200), "baud=19200 parity=N data=8 stop=1");
+    EXPECT_EQ(modeTextFor(9600), "baud=9600 parity=N data=8 stop=1");
+    LineSettings settings;
+    ASSERT_TRUE(parseModeText("baud=9600 parity=N data=8 stop=1", settings));
+    EXPECT_EQ(settings.baud, 9600);
+    for (const char* bad : {"", "baud=", "baud=12345 parity=N data=8 stop=1",
+                            "baud=9600 parity=E data=8 stop=1", "speed=9600", "baud=96x0"})
+        EXPECT_FALSE(parseModeText(bad, settings)) << bad;
+}
+
+TEST_F(SimulatedLine, SecondOpenOfAnOpenPortFails) {
+    // The same program: no message, the open port stays.
+    EXPECT_FALSE(port.openPort());
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_TRUE(port.isOpen());
+
+    // Another program on the same port.
+    RecordingWindow other;
+    SerialPort second(other);
+    second.setPortName("COM5");
+    EXPECT_FALSE(second.openPort());
+    EXPECT_FALSE(second.isOpen());
+    EXPECT_EQ(other.lastMessage(), "COM5: cannot open port !");
+    EXPECT_EQ(other.messages.back().caption, MessageCaption::ProgramCaption);
+    other.englishUi = false;
+    EXPECT_FALSE(second.openPort());
+    EXPECT_EQ(other.lastMessage(), "COM5 konnte nicht ge\u00F6ffnet werden !");
+
+    // Once the first lets go, the second gets it.
+    port.closePort();
+    EXPECT_TRUE(second.openPort());
+}
+
+TEST_F(SimulatedLine, SpeedChangeReopensWithTheNewMode) {
+    EXPECT_EQ(port.modeText(), "baud=19200 parity=N data=8 stop=1");
+    EXPECT_EQ(lineSpeed(sim->devicePath()), B19200);
+    port.setBaudRate(9600);
+    ASSERT_TRUE(port.reopenPort());
+    EXPECT_EQ(port.modeText(), "baud=9600 parity=N data=8 stop=1");
+    EXPECT_EQ(lineSpeed(sim->devicePath()), B9600);
+    EXPECT_TRUE(window.messages.empty());
+}
+
+TEST_F(SimulatedLine, TimeoutsSwitchForTheModemWait) {
+    EXPECT_EQ(port.timeouts(), kNormalTimeouts);
+    EXPECT_EQ(port.timeouts().singleByteRead(), 6000);
+    EXPECT_EQ(port.timeouts().singleByteWrite(), 2000);
+    ASSERT_TRUE(port.setModemWaitTimeouts());
+    EXPECT_EQ(port.timeouts().singleByteRead(), 81000);
+    ASSERT_TRUE(port.setNormalTimeouts());
+    EXPECT_EQ(port.timeouts(), kNormalTimeouts);
+}
+
+TEST(SerialPortOpen, MissingDeviceAndNonTerminalLeaveThePortClosed) {
+    TempFolder ports;
+    setenv("AQUENDOR_PORTS", ports.path().c_str(), 1);
+    RecordingWindow window;
+    SerialPort port(window);
+
+    ASSERT_EQ(symlink("/dev/does-not-exist", (ports.path() + "/COM9").c_str()), 0);
+    port.setPortName("COM9");
+    EXPECT_FALSE(port.openPort());
+    EXPECT_EQ(window.lastMessage(), "COM9: cannot open port !");
+    EXPECT_FALSE(port.isOpen());
+
+    // A file that is no terminal has no line state to read.
+    std::ofstream(ports.path() + "/COM8") << "not a port";
+    port.setPortName("COM8");
+    EXPECT_FALSE(port.openPort());
+    EXPECT_EQ(window.lastMessage(), "error in GetCommState!");
+    EXPECT_EQ(window.messages.back().caption, MessageCaption::ProgramName);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(port.purgeReceive());
+    EXPECT_FALSE(port.readByte().has_value());
+}

@@ -1,0 +1,57 @@
+// A unit simulator bound as a COM name in a private ports folder, and the
+// program side of the line: a SerialPort and a DeviceLink on that COM name.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "devlink/device_link.h"
+#include "devlink/serial_port.h"
+#include "recording_window.h"
+#include "tools/unitsim/simulator.h"
+
+namespace testsupport {
+
+// A fresh folder under the system's temporary folder, removed at the end.
+class TempFolder {
+  public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "aquendor-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+class SimulatedLine : public ::testing::Test {
+  protected:
+    void SetUp() override { bindUnit(unitsim::Config{}); }
+
+    void bindUnit(unitsim::Config config) {
+        setenv("AQUENDOR_PORTS", ports.path().c_str(), 1);
+        sim = std::make_unique<unitsim::Simulator>(config);
+        ASSERT_TRUE(sim->open());
+        ASSERT_TRUE(sim->bindComName(ports.path(), "COM5"));
+        sim->start();
+        port.setPortName("COM5");
+        ASSERT_TRUE(port.openPort()) << window.lastMessage();
+    }
+
+    TempFolder ports;
+    std::unique_ptr<unitsim::Simulator> sim;
+    RecordingWindow window;
+    devlink::SerialPort port{window};
+    devlink::DeviceLink link{port, window};
+    devlink::AnswerBuffer answer{};
+};
+
+}  // namespace testsupport

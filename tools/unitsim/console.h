@@ -1,0 +1,29 @@
+// Commands a person types while the simulator runs: change the login level
+// or serial number, slow the line down, or make the next answers go wrong.
+#pragma once
+
+#include <string>
+
+#include "tools/unitsim/simulator.h"
+#include "tools/unitsim/traffic_log.h"
+
+namespace unitsim {
+
+class Console {
+  public:
+    Console(Simulator& simulator, TrafficLog& log) : simulator_(simulator), log_(log) {}
+
+    // Carries out one line; false when it asks to quit.
+    bool execute(const std::string& line);
+
+  private:
+    void setLevel(const std::string& argument);
+    void setSerialNumber(const std::string& argument);
+    void setBaud(const std::string& argument);
+    void setFault(const std::string& name, const std::string& count);
+
+    Simulator& simulator_;
+    TrafficLog& log_;
+};
+
+}  // namespace unitsim

@@ -1,0 +1,43 @@
+#include "tools/unitsim/parameter_record.h"
+
+#include "devlink/fields.h"
+
+namespace unitsim {
+
+namespace {
+
+using devlink::putField;
+
+constexpr std::size_t kSmsOffset = kShortRecordLength;
+constexpr std::size_t kSmsTextChars = 81;  // blank text up to the last byte
+constexpr std::size_t kSmsEnabledOffset = 402;
+
+}  // namespace
+
+std::string defaultParameterRecord(bool longForm) {
+    std::string record(longForm ? kLongRecordLength : kShortRecordLength, '0');
+    putField(record, 0, devlink::encodeFloat(8.4));     // raw-water hardness, °dH
+    putField(record, 8, devlink::encodeFloat(1.0));     // litres per meter impulse
+    putField(record, 72, devlink::encodeFloat(250.0));  // exchange capacity
+    putField(record, 100, devlink::encodeWord16(60));   // minimum regeneration pause
+    putField(record, 108, devlink::encodeByte(1));      // plant type
+    if (longForm) {
+        putField(record, kSmsOffset, devlink::encodeText("", kSmsTextChars));
+        putField(record, kSmsEnabledOffset, devlink::encodeByte(1));
+    }
+    return record;
+}
+
+bool writeParameterRecord(std::string& record, std::string_view written) {
+    if (written.size() == kShortRecordLength) {
+        record.replace(0, kShortRecordLength, written);
+        return true;
+    }
+    if (written.size() == kLongRecordLength && record.size() == kLongRecordLength) {
+        record = written;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace unitsim

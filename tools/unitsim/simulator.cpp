@@ -1,0 +1,227 @@
+#include "tools/unitsim/simulator.h"
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <mutex>
+#include <thread>
+
+#include "devlink/delay.h"
+#include "tools/unitsim/answer_faults.h"
+#include "tools/unitsim/com_binding.h"
+#include "tools/unitsim/line_writer.h"
+#include "tools/unitsim/pseudo_terminal.h"
+#include "tools/unitsim/telegram_assembler.h"
+#include "tools/unitsim/unit.h"
+
+namespace unitsim {
+
+namespace {
+
+// steady_clock reads the same monotonic clock as devlink::monotonicUs.
+Clock::time_point toClock(std::int64_t us) {
+    return Clock::time_point(
+        std::chrono::duration_cast<Clock::duration>(std::chrono::microseconds(us)));
+}
+
+ReceivedTelegram toReceived(const IncomingTelegram& telegram) {
+    ReceivedTelegram received{telegram.bytes, {}};
+    received.byteTimes.reserve(telegram.arrivalUs.size());
+    for (const std::int64_t us : telegram.arrivalUs) received.byteTimes.push_back(toClock(us));
+    return received;
+}
+
+}  // namespace
+
+struct Simulator::Impl {
+    explicit Impl(const Config& config) : unit(config) {}
+
+    void run();
+    bool readLine();
+    void handle(const IncomingTelegram& telegram);
+    std::optional<std::string> answerFor(const IncomingTelegram& telegram);
+    void notify(Direction direction, const std::string& bytes) const;
+    int baud() const;
+
+    PseudoTerminal pty;
+    ComBinding binding;
+    TrafficObserver observer;
+
+    mutable std::mutex mutex;  // guards unit, faults and received
+    Unit unit;
+    AnswerFaults faults;
+    std::vector<ReceivedTelegram> received;
+
+    // Used by the thread alone.
+    TelegramAssembler assembler;
+    std::thread thread;
+    std::atomic<bool> stopping{false};
+    int wakeFd = -1;  // written by stop() to end the thread's wait at once
+};
+
+void Simulator::Impl::run() {
+    while (!stopping) {
+        pollfd fds[] = {
+            {pty.masterFd(), POLLIN, 0}, {wakeFd, POLLIN, 0}, {pty.closeWatchFd(), POLLIN, 0}};
+        if (poll(fds, 3, -1) < 0) {
+            if (errno == EINTR) continue;
+            return;
+        }
+        if (fds[2].revents & POLLIN) pty.releaseExclusiveMode();
+        // Without a reader the line reports errors at once; pausing keeps
+        // that from turning into a busy loop.
+        if ((fds[0].revents & (POLLIN | POLLHUP | POLLERR)) && !readLine()) devlink::Delay(20);
+        while (!stopping) {
+            auto telegram = assembler.next();
+            if (!telegram) break;
+            handle(*telegram);
+        }
+    }
+}
+
+bool Simulator::Impl::readLine() {
+    char bytes[4096];
+    const ssize_t n = ::read(pty.masterFd(), bytes, sizeof bytes);
+    if (n <= 0) return n < 0 && (errno == EAGAIN || errno == EINTR);
+    assembler.setBaud(baud());
+    assembler.feed(std::string_view(bytes, static_cast<std::size_t>(n)), devlink::monotonicUs());
+    return true;
+}
+
+void Simulator::Impl::handle(const IncomingTelegram& telegram) {
+    const int lineBaud = baud();
+    // The unit knows a request only once its end byte is through the line.
+    if (lineBaud > 0) devlink::sleepUntilUs(telegram.arrivalUs.back());
+    const auto answer = answerFor(telegram);
+    notify(Direction::Received, telegram.bytes);
+    if (!answer) return;
+    notify(Direction::Sent, *answer);
+    LineWriter(pty.masterFd()).send(*answer, lineBaud, stopping);
+}
+
+std::optional<std::string> Simulator::Impl::answerFor(const IncomingTelegram& telegram) {
+    std::lock_guard lock(mutex);
+    received.push_back(toReceived(telegram));
+    const auto reply = unit.answer(telegram.bytes);
+    if (!reply) return std::nullopt;
+    return faults.shape(*reply, telegram.bytes.substr(0, 3));
+}
+
+void Simulator::Impl::notify(Direction direction, const std::string& bytes) const {
+    if (observer) observer(direction, bytes);
+}
+
+int Simulator::Impl::baud() const {
+    std::lock_guard lock(mutex);
+    return unit.config().baud;
+}
+
+Simulator::Simulator(Config config) : impl_(std::make_unique<Impl>(config)) {}
+
+Simulator::~Simulator() {
+    stop();
+    impl_->binding.unbind();
+}
+
+bool Simulator::open() {
+    return impl_->pty.open();
+}
+
+std::string Simulator::devicePath() const {
+    return impl_->pty.slavePath();
+}
+
+bool Simulator::bindComName(const std::string& portsFolder, const std::string& comName) {
+    if (!impl_->pty.isOpen()) {
+        errno = EBADF;
+        return false;
+    }
+    return impl_->binding.bind(portsFolder, comName, impl_->pty.slavePath());
+}
+
+void Simulator::setTrafficObserver(TrafficObserver observer) {
+    impl_->observer = std::move(observer);
+}
+
+void Simulator::start() {
+    if (!impl_->pty.isOpen() || impl_->thread.joinable()) return;
+    impl_->wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    impl_->stopping = false;
+    impl_->thread = std::thread([this] { impl_->run(); });
+}
+
+void Simulator::stop() {
+    if (!impl_->thread.joinable()) return;
+    impl_->stopping = true;
+    const std::uint64_t one = 1;
+    // Cannot fail short of a full counter, which one wake-up never reaches.
+    [[maybe_unused]] const ssize_t written = ::write(impl_->wakeFd, &one, sizeof one);
+    impl_->thread.join();
+    ::close(impl_->wakeFd);
+    impl_->wakeFd = -1;
+}
+
+void Simulator::setFault(Fault fault, int count) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->faults.set(fault, count);
+}
+
+void Simulator::clearFault() {
+    std::lock_guard lock(impl_->mutex);
+    impl_->faults.clear();
+}
+
+void Simulator::queueRawAnswer(std::string bytes) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->faults.queueRaw(std::move(bytes));
+}
+
+void Simulator::setLevel(int level) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.config().level = level < 0 ? 0 : level > 2 ? 2 : level;
+}
+
+void Simulator::setSerialNumber(const std::string& serialNumber) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.config().serialNumber = serialNumber;
+}
+
+void Simulator::setVariant(int variant) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.config().variant = variant < 0 ? 0 : variant > 6 ? 6 : variant;
+}
+
+void Simulator::setBaud(int baud) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.config().baud = baud > 0 ? baud : 0;
+}
+
+std::vector<ReceivedTelegram> Simulator::received() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->received;
+}
+
+void Simulator::clearReceived() {
+    std::lock_guard lock(impl_->mutex);
+    impl_->received.clear();
+}
+
+std::string Simulator::parameterRecord() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->unit.softener().record();
+}
+
+void Simulator::setParameterRecord(const std::string& record) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.softener().setRecord(record);
+}
+
+std::string Simulator::statusArea() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->unit.softener().statusArea();
+}
+
+}  // namespace unitsim

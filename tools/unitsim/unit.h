@@ -1,0 +1,34 @@
+// The unit behind the line: checks each request and answers it as the
+// configured kind of unit does.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "tools/unitsim/request.h"
+#include "tools/unitsim/simulator.h"
+#include "tools/unitsim/softener.h"
+
+namespace unitsim {
+
+class Unit {
+  public:
+    explicit Unit(const Config& config);
+
+    // Nothing when the telegram has no command word at all.
+    std::optional<Reply> answer(std::string_view telegram);
+
+    Config& config() { return config_; }
+    const Config& config() const { return config_; }
+    Softener& softener() { return softener_; }
+    const Softener& softener() const { return softener_; }
+
+  private:
+    Reply answerValid(const Request& request);
+    Reply answerSoftener(const Request& request);
+
+    Config config_;
+    Softener softener_;
+};
+
+}  // namespace unitsim
