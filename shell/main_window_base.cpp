@@ -1,0 +1,418 @@
+#include "shell/main_window_base.h"
+
+#include <unistd.h>
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <cerrno>
+
+#include "shell/controls.h"
+#include "shell/field_checks.h"
+#include "shell/status_field.h"
+
+namespace shell {
+
+MainWindowBase::MainWindowBase(MainWindowControls controls, ProgramTexts texts,
+                               MessageService& messages, QWidget* parent)
+    : QDialog(parent),
+      controls_(std::move(controls)),
+      texts_(std::move(texts)),
+      messages_(messages),
+      port_(*this),
+      link_(port_, *this) {
+    intervalTimer_.setInterval(15000);
+    connect(&intervalTimer_, &QTimer::timeout, this, &MainWindowBase::onIntervalTick);
+}
+
+MainWindowBase::~MainWindowBase() = default;
+
+QString MainWindowBase::tr2(const char* german, const char* english) const {
+    return QString::fromUtf8(language_ == English ? english : german);
+}
+
+MessageAnswer MainWindowBase::say(const QString& text, const QString& caption, MessageIcon icon,
+                                  MessageButtons buttons, bool keepOnTop) {
+    return messages_.show(this, Message{text, caption, icon, buttons, keepOnTop});
+}
+
+QLineEdit* MainWindowBase::edit(int id) const {
+    return controlAs<QLineEdit>(this, id);
+}
+
+void MainWindowBase::enable(int id, bool enable) {
+    enableControl(this, id, enable);
+}
+
+void MainWindowBase::enableAll(const std::vector<int>& ids, bool enable) {
+    for (int id : ids) enableControl(this, id, enable);
+}
+
+// ---- start-up ------------------------------------------------------------
+
+bool MainWindowBase::startUp(const std::string& commandLine) {
+    createPages();
+    if (auto* info = controlAs<QRadioButton>(this, controls_.pageSelectors.at(0)))
+        info->setChecked(true);
+    language_ = determineLanguage(commandLine);
+    if (language_ == English)
+        applyEnglishLabels();
+    else
+        applyGermanTexts();
+    pages_.placePages();
+    ShowPage(0);
+    setUpPageFields();
+    connectControls();
+
+    session_.connected = false;
+    session_.linkMode = LinkMode::Modem;
+    enable(controls_.disconnect, false);
+    controlAs<QRadioButton>(this, controls_.modemRadio)->setChecked(true);
+    controlAs<QRadioButton>(this, controls_.baud19200)->setChecked(true);
+    port_.setBaudRate(19200);
+
+    enable(controls_.intervalCheck, false);
+    enable(controls_.read, false);
+    enable(controls_.write, false);
+    enableAll(controls_.commandButtons, false);
+    enableAll(controls_.historyButtons, false);
+
+    SetStatusText("OFFLINE");
+    if (!recordStartDirectory()) return false;
+    loadConfiguration();
+
+    session_.suppressComCheck = false;
+    openPortFromComField();
+    if (port_.isOpen()) edit(controls_.serialNumber)->setFocus();
+    return true;
+}
+
+bool MainWindowBase::recordStartDirectory() {
+    char folder[256];
+    if (getcwd(folder, sizeof folder) == nullptr) {
+        say(QString("System Error Code%1\nexit program").arg(errno), texts_.name,
+            MessageIcon::Exclamation);
+        return false;
+    }
+    session_.startDirectory = QString::fromLocal8Bit(folder);
+    return true;
+}
+
+void MainWindowBase::loadConfiguration() {
+    edit(controls_.comDigit)->setText("2");
+}
+
+void MainWindowBase::openPortFromComField() {
+    const QString digit = edit(controls_.comDigit)->text();
+    if (digit.isEmpty()) return;
+    port_.closePort();
+    port_.setPortName("COM" + digit.toStdString());
+    port_.openPort();
+}
+
+void MainWindowBase::connectControls() {
+    QLineEdit* com = edit(controls_.comDigit);
+    connect(com, &QLineEdit::textChanged, this, [this] { onComDigitChanged(); });
+    com->installEventFilter(this);
+    connect(edit(controls_.serialNumber), &QLineEdit::textChanged, this,
+            [this] { onSerialNumberChanged(); });
+    if (controls_.dialNumberChecked)
+        connect(edit(controls_.dialNumber), &QLineEdit::textChanged, this,
+                [this] { onDialNumberChanged(); });
+    if (auto* location = controlAs<QComboBox>(this, controls_.location))
+        connect(location, &QComboBox::editTextChanged, this, [this] { onLocationEdited(); });
+    QLineEdit* status = edit(controls_.status);
+    status->setFocusPolicy(Qt::NoFocus);
+    status->installEventFilter(this);
+
+    auto clicked = [this](int id, auto handler) {
+        if (auto* button = controlAs<QAbstractButton>(this, id))
+            connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    clicked(controls_.modemRadio, [this] { onLinkMode(LinkMode::Modem); });
+    clicked(controls_.nullModemRadio, [this] { onLinkMode(LinkMode::NullModem); });
+    clicked(controls_.baud9600, [this] { onBaudClicked(); });
+    clicked(controls_.baud19200, [this] { onBaudClicked(); });
+    clicked(controls_.intervalCheck, [this](bool checked) { onIntervalClicked(checked); });
+    clicked(controls_.read, [this] { onReadClicked(); });
+    clicked(controls_.exit, [this] { exitSequence(); });
+    for (std::size_t i = 0; i < controls_.pageSelectors.size(); ++i)
+        clicked(controls_.pageSelectors[i], [this, i] { ShowPage(static_cast<int>(i)); });
+}
+
+// ---- status field and the device link's window effects --------------------
+
+void MainWindowBase::SetStatusText(const QString& word) {
+    showStatusWord(edit(controls_.status), word);
+}
+
+void MainWindowBase::ShowLinkState() {
+    SetStatusText(session_.connected ? "ONLINE" : "OFFLINE");
+}
+
+void MainWindowBase::setStatusText(const std::string& word) {
+    SetStatusText(QString::fromStdString(word));
+}
+
+void MainWindowBase::showMessage(const std::string& text, devlink::MessageCaption caption) {
+    say(QString::fromStdString(text),
+        caption == devlink::MessageCaption::ProgramCaption ? texts_.caption : texts_.name);
+}
+
+bool MainWindowBase::intervalReadingTicked() const {
+    auto* box = controlAs<QCheckBox>(this, controls_.intervalCheck);
+    return box && box->isChecked();
+}
+
+std::string MainWindowBase::serialNumberText() const {
+    return edit(controls_.serialNumber)->text().left(6).toStdString();
+}
+
+void MainWindowBase::focusSerialNumber() {
+    edit(controls_.serialNumber)->setFocus();
+}
+
+void MainWindowBase::enableButtons(devlink::ButtonSet set, bool on) {
+    switch (set) {
+        case devlink::ButtonSet::FullAccess:
+            enable(controls_.intervalCheck, on);
+            enable(controls_.read, on);
+            enable(controls_.write, on);
+            enableAll(controls_.commandButtons, on);
+            enableAll(controls_.historyButtons, on);
+            break;
+        case devlink::ButtonSet::WriteButtons:
+            enable(controls_.write, on);
+            enableAll(controls_.commandButtons, on);
+            break;
+        case devlink::ButtonSet::HistoryReadButtons:
+            enableAll(controls_.historyButtons, on);
+            break;
+        case devlink::ButtonSet::IntervalCheckbox:
+            enable(controls_.intervalCheck, on);
+            break;
+    }
+}
+
+// ---- link mode, speed, cyclic reading --------------------------------------
+
+void MainWindowBase::onLinkMode(LinkMode mode) {
+    if (mode == session_.linkMode) return;
+    session_.linkMode = mode;
+    if (mode == LinkMode::Modem) {
+        enable(controls_.connect, true);
+        enable(controls_.read, false);
+        enable(controls_.write, false);
+        enableAll(controls_.commandButtons, false);
+        enableAll(controls_.historyButtons, false);
+    } else {
+        enable(controls_.connect, false);
+        enable(controls_.disconnect, false);
+        enable(controls_.read, true);
+    }
+}
+
+void MainWindowBase::onBaudClicked() {
+    auto* fast = controlAs<QRadioButton>(this, controls_.baud19200);
+    port_.setBaudRate(fast && fast->isChecked() ? 19200 : 9600);
+    port_.reopenPort();
+}
+
+void MainWindowBase::setLinkAndSpeedRadios(bool on) {
+    enable(controls_.baud9600, on);
+    enable(controls_.baud19200, on);
+    if (on && session_.connected) return;
+    enable(controls_.modemRadio, on);
+    enable(controls_.nullModemRadio, on);
+}
+
+void MainWindowBase::onIntervalClicked(bool checked) {
+    if (checked) {
+        enable(controls_.read, false);
+        enable(controls_.write, false);
+        enableAll(controls_.commandButtons, false);
+        enableAll(controls_.historyButtons, false);
+        setLinkAndSpeedRadios(false);
+        intervalTimer_.start(15000);
+        if (!readAll()) StopIntervalReading();
+        return;
+    }
+    intervalTimer_.stop();
+    if (!readAll()) StopIntervalReading();
+    if (!session_.connected && session_.linkMode == LinkMode::Modem) return;
+    enable(controls_.read, true);
+    setLinkAndSpeedRadios(true);
+}
+
+void MainWindowBase::onReadClicked() {
+    if (!readAll()) StopIntervalReading();
+}
+
+void MainWindowBase::onIntervalTick() {
+    if (!readAll()) StopIntervalReading();
+}
+
+void MainWindowBase::StopIntervalReading() {
+    auto* box = controlAs<QCheckBox>(this, controls_.intervalCheck);
+    if (!box || !box->isChecked()) return;
+    intervalTimer_.stop();
+    enable(controls_.read, true);
+    enable(controls_.intervalCheck, false);
+    setLinkAndSpeedRadios(true);
+    box->setChecked(false);
+}
+
+// ---- pages -----------------------------------------------------------------
+
+void MainWindowBase::ShowPage(int index) {
+    beforeShowPage(index);
+    pages_.showPage(index);
+}
+
+// ---- field checks ----------------------------------------------------------
+
+void MainWindowBase::complainAt(QLineEdit* field, int position, const QString& text,
+                                const QString& caption) {
+    say(text, caption);
+    field->setFocus();
+    field->setSelection(position, 1);
+}
+
+// Writes the checked text back without running the check a second time.
+static void keepText(QLineEdit* field, const QString& text, bool& checking) {
+    if (field->text() == text) return;
+    checking = true;
+    field->setText(text);
+    checking = false;
+}
+
+void MainWindowBase::onComDigitChanged() {
+    if (checking_) return;
+    QLineEdit* field = edit(controls_.comDigit);
+    const FieldCheck check = checkComDigit(field->text());
+    keepText(field, check.text, checking_);
+    if (check.ok()) return;
+    session_.suppressComCheck = true;
+    complainAt(
+        field, check.badPosition,
+        tr2("Bitte nur die Ziffern 1 - 9 eingeben !", "please insert numbers (1 - 9) only !"),
+        texts_.caption);
+}
+
+void MainWindowBase::onComDigitLeft() {
+    if (session_.suppressComCheck) {
+        session_.suppressComCheck = false;
+        return;
+    }
+    QLineEdit* field = edit(controls_.comDigit);
+    const FieldCheck check = checkComDigit(field->text());
+    if (check.text.isEmpty()) return;
+    if (!check.ok()) {
+        onComDigitChanged();
+        return;
+    }
+    openPortFromComField();
+}
+
+void MainWindowBase::onSerialNumberChanged() {
+    if (checking_) return;
+    if (controls_.writeDisabledBySerialChange) enable(controls_.write, false);
+    QLineEdit* field = edit(controls_.serialNumber);
+    const FieldCheck check = checkDigits(field->text(), 6);
+    keepText(field, check.text, checking_);
+    if (!check.ok())
+        complainAt(field, check.badPosition,
+                   tr2("Bitte nur Ziffern eingeben!", "Please insert numbers only!"), texts_.name);
+}
+
+void MainWindowBase::onDialNumberChanged() {
+    if (checking_) return;
+    QLineEdit* field = edit(controls_.dialNumber);
+    const FieldCheck check = checkDigits(field->text(), 20);
+    keepText(field, check.text, checking_);
+    if (!check.ok())
+        complainAt(field, check.badPosition,
+                   tr2("Bitte nur Ziffern eingeben!", "Please insert numbers only!"), texts_.name);
+}
+
+void MainWindowBase::onLocationEdited() {
+    if (checking_) return;
+    auto* combo = controlAs<QComboBox>(this, controls_.location);
+    QLineEdit* field = combo ? combo->lineEdit() : nullptr;
+    if (!field) return;
+    const FieldCheck check = checkLocation(field->text());
+    if (check.text == field->text()) return;
+    keepText(field, check.text, checking_);
+    field->setCursorPosition(static_cast<int>(check.text.size()));
+}
+
+// ---- events ----------------------------------------------------------------
+
+bool MainWindowBase::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit(controls_.comDigit) && event->type() == QEvent::FocusOut) onComDigitLeft();
+    if (watched == edit(controls_.status) && event->type() == QEvent::FocusIn) {
+        const int next = session_.linkMode == LinkMode::Modem ? controls_.connect : controls_.read;
+        if (QWidget* target = control(this, next)) target->setFocus();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void MainWindowBase::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();  // Enter never closes the window
+        return;
+    }
+    QDialog::keyPressEvent(event);  // Escape ends up in reject()
+}
+
+void MainWindowBase::reject() {
+    session_.suppressComCheck = true;
+    exitSequence();
+}
+
+void MainWindowBase::closeEvent(QCloseEvent* event) {
+    if (exiting_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    session_.suppressComCheck = true;
+    exitSequence();
+}
+
+void MainWindowBase::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    pages_.windowMoved();
+}
+
+void MainWindowBase::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* about = menu.addAction(texts_.aboutItem);
+    if (menu.exec(event->globalPos()) == about) showAboutBox();
+}
+
+// ---- exit ------------------------------------------------------------------
+
+void MainWindowBase::exitSequence() {
+    if (session_.connected &&
+        say(tr2("Vor dem Beenden des Programms bitte erst die Verbindung trennen !\n"
+                "Programm beenden ?",
+                "Before you cancel the program, please disconnect the connection !\n"
+                "Exit program ?"),
+            texts_.caption, MessageIcon::Stop, MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    storePortDigit();
+    port_.closePort();
+    stopPageTimers();
+    intervalTimer_.stop();
+    pages_.destroyPages();
+    exiting_ = true;
+    done(0);
+}
+
+}  // namespace shell

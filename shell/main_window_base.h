@@ -1,0 +1,154 @@
+// The main window that both controller programs share: session, connection
+// workflow, cyclic reading, the status field, field checks, start-up and
+// exit. Each program derives from it with its own template, control
+// numbers, pages and unit operations.
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+#include <memory>
+#include <vector>
+
+#include "devlink/device_link.h"
+#include "devlink/link_window.h"
+#include "devlink/serial_port.h"
+#include "shell/labels.h"
+#include "shell/message_service.h"
+#include "shell/page_host.h"
+
+class QLineEdit;
+
+namespace shell {
+
+enum class LinkMode { NullModem = 0, Modem = 1 };
+
+struct Session {
+    bool connected = false;
+    LinkMode linkMode = LinkMode::Modem;
+    QString startDirectory;
+    bool suppressComCheck = false;
+};
+
+// Control numbers of a program's main window.
+struct MainWindowControls {
+    int comDigit, status, dialNumber, connect, disconnect, serialNumber;
+    int location, saveLocation, deleteLocation;
+    int modemRadio, nullModemRadio, baud9600, baud19200, exit, placeholder;
+    int intervalCheck, read, write;
+    std::vector<int> commandButtons;  // the unit commands
+    std::vector<int> historyButtons;
+    std::vector<int> pageSelectors;  // status page first
+    bool writeDisabledBySerialChange = true;
+    bool dialNumberChecked = true;
+};
+
+struct ProgramTexts {
+    QString caption;    // message caption, "Aquendor® KSV2"
+    QString name;       // the program's plain name, "AquendorKSV2"
+    QString aboutItem;  // "&Info über Aquendor® KSV2..."
+};
+
+class MainWindowBase : public QDialog, public devlink::LinkWindow {
+    Q_OBJECT
+  public:
+    MainWindowBase(MainWindowControls controls, ProgramTexts texts, MessageService& messages,
+                   QWidget* parent = nullptr);
+    ~MainWindowBase() override;
+
+    // The start-up sequence; false when the program must end at once.
+    bool startUp(const std::string& commandLine);
+
+    LanguageFlag language() const { return language_; }
+    Session& session() { return session_; }
+    devlink::SerialPort& port() { return port_; }
+    devlink::DeviceLink& link() { return link_; }
+    MessageService& messages() { return messages_; }
+    PageHost& pageHost() { return pages_; }
+    const ProgramTexts& texts() const { return texts_; }
+    const MainWindowControls& controls() const { return controls_; }
+
+    void ShowLinkState();
+    void SetStatusText(const QString& word);
+    void StopIntervalReading();
+    void ShowPage(int index);
+
+    // German or English after the language flag.
+    QString tr2(const char* german, const char* english) const;
+    MessageAnswer say(const QString& text, const QString& caption,
+                      MessageIcon icon = MessageIcon::None,
+                      MessageButtons buttons = MessageButtons::Ok, bool keepOnTop = false);
+
+    // devlink::LinkWindow
+    bool english() const override { return language_ == English; }
+    void showMessage(const std::string& text, devlink::MessageCaption caption) override;
+    void setStatusText(const std::string& word) override;
+    void showLinkState() override { ShowLinkState(); }
+    bool intervalReadingTicked() const override;
+    void stopIntervalTimer() override { intervalTimer_.stop(); }
+    void startIntervalTimer() override { intervalTimer_.start(15000); }
+    std::string serialNumberText() const override;
+    void focusSerialNumber() override;
+    void enableButtons(devlink::ButtonSet set, bool enable) override;
+
+    QTimer& intervalTimer() { return intervalTimer_; }
+
+    // The unit operations behind the read button and the interval timer.
+    // Returns false when the read failed.
+    virtual bool readAll() = 0;
+
+  protected:
+    virtual void createPages() = 0;
+    virtual void applyEnglishLabels() = 0;
+    virtual void applyGermanTexts() {}
+    virtual void setUpPageFields() {}
+    virtual void beforeShowPage(int /*index*/) {}
+    virtual void stopPageTimers() {}
+    virtual void showAboutBox() = 0;
+    // The configuration file's part of the start-up and the exit.
+    virtual void loadConfiguration();
+    virtual void storePortDigit() {}
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    void moveEvent(QMoveEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    QLineEdit* edit(int id) const;
+    void enable(int id, bool enable);
+    void enableAll(const std::vector<int>& ids, bool enable);
+
+  private:
+    void connectControls();
+    bool recordStartDirectory();
+    void openPortFromComField();
+    void setLinkAndSpeedRadios(bool enable);
+
+    void onComDigitChanged();
+    void onComDigitLeft();
+    void onSerialNumberChanged();
+    void onDialNumberChanged();
+    void onLocationEdited();
+    void onLinkMode(LinkMode mode);
+    void onBaudClicked();
+    void onIntervalClicked(bool checked);
+    void onReadClicked();
+    void onIntervalTick();
+    void exitSequence();
+    void complainAt(QLineEdit* field, int position, const QString& text, const QString& caption);
+
+    MainWindowControls controls_;
+    ProgramTexts texts_;
+    MessageService& messages_;
+    LanguageFlag language_ = German;
+    Session session_;
+    devlink::SerialPort port_;
+    devlink::DeviceLink link_;
+    PageHost pages_;
+    QTimer intervalTimer_;
+    bool checking_ = false;
+    bool exiting_ = false;
+};
+
+}  // namespace shell

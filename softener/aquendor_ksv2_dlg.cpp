@@ -1,0 +1,120 @@
+#include "softener/aquendor_ksv2_dlg.h"
+
+#include <QCheckBox>
+
+#include "devlink/login.h"
+#include "shell/controls.h"
+#include "softener/about_dlg.h"
+#include "softener/child_dlg_func1.h"
+#include "softener/child_dlg_func2.h"
+#include "softener/child_dlg_func3.h"
+#include "softener/child_dlg_func4.h"
+#include "softener/child_dlg_info.h"
+#include "softener/softener_labels.h"
+
+namespace {
+
+shell::MainWindowControls softenerControls() {
+    shell::MainWindowControls c{};
+    c.comDigit = 1012;
+    c.status = 1013;
+    c.dialNumber = 1014;
+    c.connect = 1019;
+    c.disconnect = 1020;
+    c.serialNumber = 1015;
+    c.location = 1017;
+    c.saveLocation = 1021;
+    c.deleteLocation = 1022;
+    c.modemRadio = 1037;
+    c.nullModemRadio = 1038;
+    c.baud9600 = 1039;
+    c.baud19200 = 1040;
+    c.exit = 1023;
+    c.placeholder = 1011;
+    c.intervalCheck = 1322;
+    c.read = 1024;
+    c.write = 1025;
+    c.commandButtons = {1028, 1029, 1030, 1031, 1032, 1289};
+    c.historyButtons = {1033, 1293};
+    c.pageSelectors = {1264, 1265, 1266, 1267, 1296};
+    return c;
+}
+
+shell::ProgramTexts softenerTexts() {
+    return {QString::fromUtf8("Aquendor\u00AE KSV2"), QStringLiteral("AquendorKSV2"),
+            QString::fromUtf8("&Info \u00FCber Aquendor\u00AE KSV2...")};
+}
+
+// Check box 1124 of page 1 and 1272 of page 2 exclude each other.
+constexpr int kBeforeServiceCheck = 1124;
+constexpr int kBvOffCheck = 1272;
+
+}  // namespace
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void initResources() {
+    Q_INIT_RESOURCE(softener);
+}
+
+CAquendorKSV2Dlg::CAquendorKSV2Dlg(shell::MessageService& messages, QWidget* parent)
+    : MainWindowBase(softenerControls(), softenerTexts(), messages, parent) {
+    initResources();
+    ui_.setupUi(this);
+    setWindowIcon(QIcon(":/icons/aquendorksv2.xpm"));
+    setFixedSize(size());
+}
+
+CAquendorKSV2Dlg::~CAquendorKSV2Dlg() = default;
+
+void CAquendorKSV2Dlg::createPages() {
+    info_ = new CChildDlg_Info(*this);
+    func1_ = new CChildDlg_Func1(*this);
+    func2_ = new CChildDlg_Func2(*this);
+    func3_ = new CChildDlg_Func3(*this);
+    func4_ = new CChildDlg_Func4(*this);
+    func1_->setPartner(func2_);
+    func2_->setPartner(func1_);
+    pageHost().setPages(ui_.pagePlaceholder, {info_, func1_, func2_, func3_, func4_});
+}
+
+void CAquendorKSV2Dlg::applyEnglishLabels() {
+    using namespace softener;
+    shell::applyLabels(this, kMainWindowLabels, shell::English);
+    shell::applyLabels(info_, kInfoPageLabels, shell::English);
+    shell::applyLabels(func1_, kFunc1PageLabels, shell::English);
+    shell::applyLabels(func2_, kFunc2PageLabels, shell::English);
+    shell::applyLabels(func3_, kFunc3PageLabels, shell::English);
+    shell::applyLabels(func4_, kFunc4PageLabels, shell::English);
+}
+
+void CAquendorKSV2Dlg::setUpPageFields() {
+    info_->setUpFields();
+    func1_->setUpFields();
+    func2_->setUpFields();
+    func3_->setUpFields();
+    func4_->setUpFields();
+}
+
+void CAquendorKSV2Dlg::beforeShowPage(int index) {
+    if (index == 1) {
+        auto* bvOff = shell::controlAs<QCheckBox>(func2_, kBvOffCheck);
+        shell::enableControl(func1_, kBeforeServiceCheck, !(bvOff && bvOff->isChecked()));
+    } else if (index == 2) {
+        auto* beforeService = shell::controlAs<QCheckBox>(func1_, kBeforeServiceCheck);
+        shell::enableControl(func2_, kBvOffCheck, !(beforeService && beforeService->isChecked()));
+    } else if (index == 4) {
+        if (QWidget* selector = shell::control(this, 1296)) selector->setFocus();
+    }
+}
+
+void CAquendorKSV2Dlg::showAboutBox() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+bool CAquendorKSV2Dlg::readAll() {
+    port().purgeReceive();
+    if (devlink::controllerLogin(link(), devlink::LoginIntent::Read) == 0) return false;
+    ShowLinkState();
+    return true;
+}

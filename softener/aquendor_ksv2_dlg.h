@@ -1,0 +1,41 @@
+// The softener program's main window.
+#pragma once
+
+#include "shell/main_window_base.h"
+#include "ui_aquendorksv2_dlg.h"
+
+class CChildDlg_Info;
+class CChildDlg_Func1;
+class CChildDlg_Func2;
+class CChildDlg_Func3;
+class CChildDlg_Func4;
+
+class CAquendorKSV2Dlg : public shell::MainWindowBase {
+    Q_OBJECT
+  public:
+    explicit CAquendorKSV2Dlg(shell::MessageService& messages, QWidget* parent = nullptr);
+    ~CAquendorKSV2Dlg() override;
+
+    CChildDlg_Info* infoPage() const { return info_; }
+    CChildDlg_Func1* func1Page() const { return func1_; }
+    CChildDlg_Func2* func2Page() const { return func2_; }
+    CChildDlg_Func3* func3Page() const { return func3_; }
+    CChildDlg_Func4* func4Page() const { return func4_; }
+
+    bool readAll() override;
+
+  protected:
+    void createPages() override;
+    void applyEnglishLabels() override;
+    void setUpPageFields() override;
+    void beforeShowPage(int index) override;
+    void showAboutBox() override;
+
+  private:
+    Ui::AquendorKSV2Dlg ui_;
+    CChildDlg_Info* info_ = nullptr;
+    CChildDlg_Func1* func1_ = nullptr;
+    CChildDlg_Func2* func2_ = nullptr;
+    CChildDlg_Func3* func3_ = nullptr;
+    CChildDlg_Func4* func4_ = nullptr;
+};

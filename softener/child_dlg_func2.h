@@ -1,0 +1,17 @@
+// Parameter page 2.
+#pragma once
+
+#include "shell/child_page.h"
+#include "ui_childdlg_func2.h"
+
+class CChildDlg_Func2 : public shell::ChildPage {
+    Q_OBJECT
+  public:
+    explicit CChildDlg_Func2(shell::MainWindowBase& owner);
+    void setUpFields();
+    void setPartner(class CChildDlg_Func1* partner) { partner_ = partner; }
+
+  private:
+    Ui::ChildDlgFunc2 ui_;
+    CChildDlg_Func1* partner_ = nullptr;
+};

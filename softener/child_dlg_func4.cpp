@@ -1,0 +1,47 @@
+#include "softener/child_dlg_func4.h"
+
+#include "shell/controls.h"
+#include "shell/main_window_base.h"
+
+CChildDlg_Func4::CChildDlg_Func4(shell::MainWindowBase& owner) : ChildPage(owner) {
+    ui_.setupUi(this);
+    ui_.regStopCheck->hide();  // its flag bit travels, the box is never shown
+    ui_.infoText->installEventFilter(this);
+    ui_.infoText->document()->setDocumentMargin(2);
+}
+
+void CChildDlg_Func4::setUpFields() {
+    showSmsCapability(false);
+}
+
+QString CChildDlg_Func4::smsInfoText(bool longForm, shell::LanguageFlag language) {
+    const bool english = language == shell::English;
+    if (longForm)
+        return english ? QStringLiteral("This unit supports\r\nalarm - sms - functionality\r\n")
+                       : QStringLiteral(
+                             "Dieses Ger\u00E4t besitzt\r\nAlarm - SMS - Funktionalit\u00E4t\r\n");
+    return english ? QStringLiteral(
+                         "The alarm - sms - function is\r\nsupported starting from software\r\n"
+                         "version 62M036 and 92M038.\r\n")
+                   : QStringLiteral(
+                         "Die Alarm - SMS - Funktion wird ab\r\ndem Softwarestand 62M036 bzw.\r\n"
+                         "92M038 unterst\u00FCtzt.\r\n");
+}
+
+void CChildDlg_Func4::showSmsCapability(bool longForm) {
+    QString text = smsInfoText(longForm, owner().language());
+    text.replace("\r\n", "\n");
+    ui_.infoText->setPlainText(text);
+    QPalette palette = ui_.infoText->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, longForm ? QColor(0, 110, 0) : QColor(255, 0, 0));
+    ui_.infoText->setPalette(palette);
+}
+
+// The info text is not for editing: the focus moves on to the page's selector.
+bool CChildDlg_Func4::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_.infoText && event->type() == QEvent::FocusIn) {
+        if (QWidget* selector = shell::control(&owner(), 1296)) selector->setFocus();
+    }
+    return ChildPage::eventFilter(watched, event);
+}

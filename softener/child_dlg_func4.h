@@ -1,0 +1,25 @@
+// Parameter page 4: the alarm-SMS settings of units that support them.
+#pragma once
+
+#include "shell/child_page.h"
+#include "shell/labels.h"
+#include "ui_childdlg_func4.h"
+
+class CChildDlg_Func4 : public shell::ChildPage {
+    Q_OBJECT
+  public:
+    explicit CChildDlg_Func4(shell::MainWindowBase& owner);
+    void setUpFields();
+
+    // The info field: whether the unit supports alarm SMS, in the
+    // interface language; dark green when it does, red when it does not.
+    void showSmsCapability(bool longForm);
+    // The info text with its CR LF line ends.
+    static QString smsInfoText(bool longForm, shell::LanguageFlag language);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    Ui::ChildDlgFunc4 ui_;
+};
