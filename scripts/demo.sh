@@ -1,13 +1,28 @@
 #!/usr/bin/env bash
-# Builds the suite and starts the unit simulator as a softener unit on a
-# pseudo-terminal bound as COM5, so that a program (or a person with a
-# terminal program) can talk to it. Stop it with Ctrl+C.
+# The main job: builds the suite, starts the unit simulator as a softener
+# unit on a pseudo-terminal bound as COM2 (the port the program opens at
+# start), and starts AquendorKSV2 on it. Extra arguments go to the program
+# (for example "english").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 export AQUENDOR_PORTS="${AQUENDOR_PORTS:-$PWD/build/ports}"
 serial="${UNITSIM_SERIAL:-123456}"
-echo "Ports folder: $AQUENDOR_PORTS"
+
+build/tools/unitsim/unitsim --kind softener --serial "$serial" --level 2 --baud 19200 \
+  --com COM2 --ports "$AQUENDOR_PORTS" </dev/null >build/unitsim.log 2>&1 &
+sim=$!
+trap 'kill $sim 2>/dev/null || true' EXIT
+for _ in $(seq 50); do [ -e "$AQUENDOR_PORTS/COM2" ] && break; sleep 0.1; done
+
+echo "Simulated softener unit on COM2 (ports folder $AQUENDOR_PORTS), log in build/unitsim.log"
 echo "Unit serial number: $serial"
-exec build/tools/unitsim/unitsim --kind softener --serial "$serial" --level 2 \
-  --baud 19200 --com COM5 --ports "$AQUENDOR_PORTS"
+echo "In the program: choose \"Null - Modem\", type $serial as the serial number, press \"lesen\"."
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found (DISPLAY is not set): the window cannot be shown here."
+  echo "Saving screenshots of the window instead, into screens/ :"
+  build/tools/screens/ksv2_screens screens "$@"
+  exit 0
+fi
+build/softener/AquendorKSV2 "$@"

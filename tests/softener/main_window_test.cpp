@@ -1,0 +1,280 @@
+// The softener main window headless: start state, link modes, speed, field
+// checks, status colours, exit paths, labels and the page host.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QTest>
+
+#include "devlink/com_names.h"
+#include "ksv2_fixture.h"
+#include "shell/labels.h"
+#include "shell/status_field.h"
+#include "softener/softener_labels.h"
+
+using testsupport::Ksv2Window;
+
+namespace {
+
+const std::vector<int> kOperationButtons = {1024, 1025, 1028, 1029, 1030,
+                                            1031, 1032, 1033, 1289, 1293};
+
+}  // namespace
+
+TEST_F(Ksv2Window, StartsOfflineInModemOperationAt19200) {
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Aquendor\u00AE  KSV2"));
+    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+    EXPECT_EQ(edit(1013)->palette().color(QPalette::Text), QColor(0, 0, 0));
+    EXPECT_TRUE(button(1037)->isChecked());
+    EXPECT_TRUE(button(1040)->isChecked());
+    EXPECT_TRUE(button(1264)->isChecked());
+    EXPECT_EQ(edit(1012)->text(), "2");
+    EXPECT_TRUE(window->port().isOpen());
+    EXPECT_EQ(window->port().name(), "COM2");
+    EXPECT_TRUE(edit(1015)->hasFocus());
+    for (int id : {1012, 1014, 1015, 1017, 1019, 1021, 1022, 1023, 1037, 1038, 1039,
+                   1040, 1264, 1265, 1266, 1267, 1296, 1018, 1026, 1027, 1034, 1035})
+        EXPECT_TRUE(enabled(id)) << id;
+    for (int id : kOperationButtons) EXPECT_FALSE(enabled(id)) << id;
+    EXPECT_FALSE(enabled(1020));
+    EXPECT_FALSE(enabled(1322));
+    EXPECT_EQ(edit(1013)->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(Ksv2Window, LinkModesSwitchTheirButtonSets) {
+    click(1038);
+    EXPECT_FALSE(enabled(1019));
+    EXPECT_FALSE(enabled(1020));
+    EXPECT_TRUE(enabled(1024));
+    click(1038);  // the active mode again changes nothing
+    EXPECT_TRUE(enabled(1024));
+
+    // After a login the operation buttons are usable; modem operation takes them away.
+    typeSerial("123456");
+    click(1024);
+    EXPECT_TRUE(enabled(1025));
+    click(1037);
+    EXPECT_TRUE(enabled(1019));
+    for (int id : kOperationButtons) EXPECT_FALSE(enabled(id)) << id;
+}
+
+TEST_F(Ksv2Window, ComFieldTakesOneDigitOneToNine) {
+    QLineEdit* com = edit(1012);
+    com->setFocus();
+    com->selectAll();
+    QTest::keyClicks(com, "0");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.lastText(), "Bitte nur die Ziffern 1 - 9 eingeben !");
+    EXPECT_EQ(messages.shown.back().caption, QString::fromUtf8("Aquendor\u00AE KSV2"));
+    EXPECT_TRUE(com->hasFocus());
+    EXPECT_EQ(com->selectedText(), "0");
+
+    // Closing right after the complaint does not complain again.
+    window->close();
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Ksv2Window, LeavingTheComFieldReopensThePortUnderTheNewName) {
+    ASSERT_TRUE(sim->bindComName(ports.path(), "COM7"));
+    QLineEdit* com = edit(1012);
+    com->setFocus();
+    com->selectAll();
+    QTest::keyClicks(com, "a7");  // the letter complains, the digit is kept after it
+    EXPECT_EQ(messages.lastText(), "Bitte nur die Ziffern 1 - 9 eingeben !");
+    com->setText("7");
+    edit(1015)->setFocus();  // the first leave after a complaint is skipped
+    com->setFocus();
+    edit(1015)->setFocus();
+    EXPECT_EQ(window->port().name(), "COM7");
+    EXPECT_TRUE(window->port().isOpen());
+
+    // Typing "73" keeps the first digit only.
+    com->setFocus();
+    com->selectAll();
+    QTest::keyClicks(com, "73");
+    EXPECT_EQ(com->text(), "7");
+}
+
+TEST_F(Ksv2Window, SpeedChangeReopensThePort) {
+    click(1039);
+    EXPECT_EQ(window->port().baudRate(), 9600);
+    EXPECT_EQ(window->port().modeText(), "baud=9600 parity=N data=8 stop=1");
+    EXPECT_TRUE(window->port().isOpen());
+    termios line{};
+    const int fd = ::open(sim->devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    tcgetattr(fd, &line);
+    ::close(fd);
+    EXPECT_EQ(cfgetospeed(&line), B9600);
+    click(1040);
+    EXPECT_EQ(window->port().modeText(), "baud=19200 parity=N data=8 stop=1");
+}
+
+TEST(StatusField, ColourFollowsTheWord) {
+    EXPECT_EQ(shell::statusColor("READ"), QColor(0, 0, 255));
+    EXPECT_EQ(shell::statusColor("WRITE"), QColor(0, 0, 255));
+    EXPECT_EQ(shell::statusColor("ONLINE"), QColor(0, 120, 0));
+    EXPECT_EQ(shell::statusColor("BUSY"), QColor(255, 0, 0));
+    EXPECT_EQ(shell::statusColor("OFFLINE"), QColor(0, 0, 0));
+}
+
+TEST_F(Ksv2Window, EscapeAndExitButtonTakeTheSamePath) {
+    window->session().connected = true;
+    const QString warning = QString::fromUtf8(
+        "Vor dem Beenden des Programms bitte erst die Verbindung trennen !\nProgramm beenden ?");
+    QTest::keyClick(window.get(), Qt::Key_Escape);  // No: stay
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.lastText(), warning);
+    EXPECT_EQ(messages.shown.back().icon, shell::MessageIcon::Stop);
+    EXPECT_EQ(messages.shown.back().buttons, shell::MessageButtons::YesNo);
+    EXPECT_TRUE(window->isVisible());
+    click(1023);
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(window->isVisible());
+
+    QTest::keyClick(window.get(), Qt::Key_Return);  // Enter does nothing
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(messages.shown.size(), 2u);
+
+    messages.answers.push_back(shell::MessageAnswer::Yes);  // Yes: ends without hanging up
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->port().isOpen());
+    EXPECT_TRUE(sim->received().empty());
+}
+
+TEST(Language, CommandLineWords) {
+    using shell::determineLanguage;
+    EXPECT_EQ(determineLanguage("/opt/aquendor/AquendorKSV2"), shell::German);
+    EXPECT_EQ(determineLanguage("AquendorKSV2 english"), shell::English);
+    EXPECT_EQ(determineLanguage("AquendorKSV2 english german"), shell::German);
+    EXPECT_EQ(determineLanguage("AquendorKSV2 german english"), shell::German);
+    EXPECT_EQ(determineLanguage("AquendorKSV2 English"), shell::German);
+    EXPECT_EQ(determineLanguage("/home/tech/english-tools/AquendorKSV2"), shell::English);
+}
+
+namespace {
+
+struct LabelCheck {
+    const QWidget* window;
+    const std::vector<shell::LabelEntry>* table;
+};
+
+void expectLabels(const std::vector<LabelCheck>& checks, bool english) {
+    for (const auto& [window, table] : checks) {
+        for (const shell::LabelEntry& entry : *table) {
+            QWidget* widget = shell::control(window, entry.id);
+            ASSERT_NE(widget, nullptr) << entry.id;
+            EXPECT_EQ(shell::captionOf(widget),
+                      QString::fromUtf8(english ? entry.english : entry.german))
+                << entry.id;
+        }
+    }
+}
+
+}  // namespace
+
+TEST_F(Ksv2Window, GermanKeepsTheTemplateCaptions) {
+    using namespace softener;
+    expectLabels({{window.get(), &kMainWindowLabels},
+                  {window->infoPage(), &kInfoPageLabels},
+                  {window->func1Page(), &kFunc1PageLabels},
+                  {window->func2Page(), &kFunc2PageLabels},
+                  {window->func3Page(), &kFunc3PageLabels},
+                  {window->func4Page(), &kFunc4PageLabels}},
+                 false);
+}
+
+class Ksv2EnglishWindow : public Ksv2Window {
+  protected:
+    void SetUp() override { start(unitsim::Config{}, "/usr/local/english/bin/AquendorKSV2"); }
+};
+
+TEST_F(Ksv2EnglishWindow, EnglishInTheProgramPathRelabelsEverything) {
+    using namespace softener;
+    EXPECT_EQ(window->language(), shell::English);
+    expectLabels({{window.get(), &kMainWindowLabels},
+                  {window->infoPage(), &kInfoPageLabels},
+                  {window->func1Page(), &kFunc1PageLabels},
+                  {window->func2Page(), &kFunc2PageLabels},
+                  {window->func3Page(), &kFunc3PageLabels},
+                  {window->func4Page(), &kFunc4PageLabels}},
+                 true);
+    // Units and the window caption stay as they are.
+    EXPECT_EQ(button(1039)->text(), "   9600 bit/s");
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Aquendor\u00AE  KSV2"));
+}
+
+TEST_F(Ksv2Window, PagesLieTwoPixelsInsideThePlaceholderAndFollowTheWindow) {
+    const QWidget* placeholder = widget(1011);
+    const QRect inside = placeholder->geometry().adjusted(2, 2, -2, -2);
+    for (int i = 0; i < window->pageHost().pageCount(); ++i)
+        EXPECT_EQ(window->pageHost().page(i)->geometry(), inside) << i;
+    EXPECT_TRUE(window->infoPage()->isVisible());
+
+    window->move(window->pos() + QPoint(37, 21));
+    QApplication::processEvents();
+    const QPoint placeholderOnScreen = placeholder->mapToGlobal(QPoint(2, 2));
+    EXPECT_EQ(window->func3Page()->mapToGlobal(QPoint(0, 0)), placeholderOnScreen);
+
+    click(1267);
+    EXPECT_TRUE(window->func3Page()->isVisible());
+    EXPECT_FALSE(window->infoPage()->isVisible());
+    EXPECT_EQ(window->pageHost().currentPage(), 3);
+}
+
+TEST_F(Ksv2Window, BeforeServiceAndBvOffExcludeEachOther) {
+    auto* beforeService = shell::controlAs<QCheckBox>(window->func1Page(), 1124);
+    auto* bvOff = shell::controlAs<QCheckBox>(window->func2Page(), 1272);
+    click(1266);
+    bvOff->setChecked(true);
+    click(1265);
+    EXPECT_FALSE(beforeService->isEnabled());
+    bvOff->setChecked(false);
+    beforeService->setChecked(true);
+    click(1265);
+    EXPECT_TRUE(beforeService->isEnabled());
+    click(1266);
+    EXPECT_FALSE(bvOff->isEnabled());
+    beforeService->setChecked(false);
+    click(1266);
+    EXPECT_TRUE(bvOff->isEnabled());
+    click(1296);
+    EXPECT_TRUE(button(1296)->hasFocus());
+}
+
+TEST_F(Ksv2Window, NumberFieldsTakeDigitsOnly) {
+    typeSerial("12a");
+    EXPECT_EQ(messages.lastText(), "Bitte nur Ziffern eingeben!");
+    EXPECT_EQ(messages.shown.back().caption, "AquendorKSV2");
+    EXPECT_EQ(edit(1015)->selectedText(), "a");
+    messages.clear();
+    edit(1015)->clear();
+    edit(1015)->insert("1234567");  // pasted: cut back to six
+    EXPECT_EQ(edit(1015)->text(), "123456");
+    EXPECT_TRUE(messages.shown.empty());
+    edit(1015)->clear();
+    edit(1015)->insert("12\u00E9456");  // non-ASCII in the middle of a paste
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(edit(1015)->selectedText(), QString::fromUtf8("\u00E9"));
+
+    QLineEdit* dial = edit(1014);
+    dial->insert(QString(25, QChar('5')));
+    EXPECT_EQ(dial->text().size(), 20);
+    dial->clear();
+    dial->insert("0711x");
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(dial->selectedText(), "x");
+
+    auto* location = shell::controlAs<QComboBox>(window.get(), 1017);
+    location->setEditText("Werk|Nord");
+    EXPECT_EQ(location->currentText(), "WerkNord");
+    location->setEditText(" Halle");
+    EXPECT_EQ(location->currentText(), "");
+}

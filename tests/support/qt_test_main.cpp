@@ -1,0 +1,12 @@
+// GoogleTest main for window tests: a QApplication on the offscreen
+// platform, so that windows open without a display and never block.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
