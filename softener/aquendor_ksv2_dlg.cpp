@@ -1,7 +1,10 @@
 #include "softener/aquendor_ksv2_dlg.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QLineEdit>
 
+#include "devlink/fields.h"
 #include "devlink/login.h"
 #include "shell/controls.h"
 #include "softener/about_dlg.h"
@@ -10,6 +13,7 @@
 #include "softener/child_dlg_func3.h"
 #include "softener/child_dlg_func4.h"
 #include "softener/child_dlg_info.h"
+#include "softener/pages_form.h"
 #include "softener/softener_labels.h"
 
 namespace {
@@ -61,6 +65,7 @@ CAquendorKSV2Dlg::CAquendorKSV2Dlg(shell::MessageService& messages, QWidget* par
     initResources();
     ui_.setupUi(this);
     setWindowIcon(QIcon(":/icons/aquendorksv2.xpm"));
+    connect(ui_.writeButton, &QPushButton::clicked, this, &CAquendorKSV2Dlg::writeParameters);
     setFixedSize(size());
 }
 
@@ -113,8 +118,126 @@ void CAquendorKSV2Dlg::showAboutBox() {
 }
 
 bool CAquendorKSV2Dlg::readAll() {
-    port().purgeReceive();
+    return readAllFrom(ReadEntry::Interactive);
+}
+
+bool CAquendorKSV2Dlg::readAllAfterWrite() {
+    return readAllFrom(ReadEntry::AfterWrite);
+}
+
+bool CAquendorKSV2Dlg::readAllFrom(ReadEntry entry) {
+    if (!purgeBoth()) return false;
+    info_->stopBlinking();
     if (devlink::controllerLogin(link(), devlink::LoginIntent::Read) == 0) return false;
+    if (!readStatus() || !readParameterRecord(entry)) return false;
+    decodeAll();
     ShowLinkState();
+    return true;
+}
+
+bool CAquendorKSV2Dlg::purgeBoth() {
+    if (!port().purgeReceive()) {
+        showMessage("clear com-buffer failed:\n" + port().name() +
+                        " nicht vorhanden oder bereits verwendet !",
+                    devlink::MessageCaption::ProgramName);
+        return false;
+    }
+    if (!port().purgeTransmit()) {
+        showMessage("clear com-buffer failed", devlink::MessageCaption::ProgramName);
+        return false;
+    }
+    return true;
+}
+
+bool CAquendorKSV2Dlg::readStatus() {
+    devlink::AnswerBuffer answer{};
+    if (!link().exchange("DSI|", "DSI", true, answer)) return false;
+    const std::string text(answer.data(), devlink::answerLength(answer));
+    statusArea_ = text.size() > 4 ? text.substr(4, softener::kStatusLength) : std::string();
+    return true;
+}
+
+bool CAquendorKSV2Dlg::readParameterRecord(ReadEntry entry) {
+    devlink::AnswerBuffer answer{};
+    if (!link().exchange("DPI|", "DPI1", true, answer)) return false;
+    const bool twoParts =
+        record_.takeFirstAnswer(std::string(answer.data(), devlink::answerLength(answer)));
+    if (!twoParts) return true;
+    if (!link().exchange("DPI|", "DPI2", true, answer)) return false;
+    // The two entry points have always cut the second answer differently.
+    record_.takeSecondAnswer(std::string(answer.data(), devlink::answerLength(answer)),
+                             entry == ReadEntry::AfterWrite ? 4 : 7);
+    return true;
+}
+
+void CAquendorKSV2Dlg::decodeAll() {
+    softener::PagesForm form(*this);
+    const bool measured = form.isChecked(1, 1106);
+    const double hardness =
+        devlink::decodeFloat(measured ? statusArea_ : record_.text(),
+                             measured ? softener::status::kMeasuredHardness : 0);
+    info_->showStatus(statusArea_, devlink::decodeByte(record_.text(), 108), hardness);
+    softener::decodeParameters(record_, form);
+}
+
+// ---- writing ----------------------------------------------------------------
+
+void CAquendorKSV2Dlg::writeParameters() {
+    if (refuseUnreadyWrite()) return;
+    if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
+    softener::encodeParameters(softener::PagesForm(*this), record_);
+    if (!sendParameterRecord()) return;
+    if (readAllAfterWrite()) ShowLinkState();
+}
+
+// Nothing goes to the unit before a read has filled the record (its carried
+// positions would be undefined) or while a number field holds no number.
+bool CAquendorKSV2Dlg::refuseUnreadyWrite() {
+    if (!record_.complete()) {
+        say(tr2("Bitte zuerst die Parameter aus dem Ger\u00E4t lesen (\"lesen\") !\n"
+                "Es wurde nichts geschrieben.",
+                "Please read the parameters from the unit first (\"read\") !\n"
+                "Nothing was written."),
+            texts().caption, shell::MessageIcon::Exclamation);
+        return true;
+    }
+    const softener::ParameterField* bad =
+        softener::firstUnreadableFloat(softener::PagesForm(*this));
+    if (!bad) return false;
+    say(tr2("\"%1\": keine g\u00FCltige Zahl. Es wurde nichts geschrieben.",
+            "\"%1\": not a valid number. Nothing was written.")
+            .arg(QString::fromUtf8(english() ? bad->englishName : bad->germanName)),
+        texts().caption, shell::MessageIcon::Exclamation);
+    const int selector = controls().pageSelectors.at(static_cast<std::size_t>(bad->page));
+    if (auto* button = shell::controlAs<QAbstractButton>(this, selector)) button->click();
+    if (QWidget* field = shell::control(pageHost().page(bad->page), bad->control)) {
+        field->setFocus();
+        if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+    }
+    return true;
+}
+
+bool CAquendorKSV2Dlg::sendParameterRecord() {
+    const std::string request = "DPS|" + record_.writeBody() + "|";
+    if (!link().writeRequest(devlink::frameRequest(request), false)) return false;
+    devlink::AnswerBuffer answer{};
+    switch (link().readAnswer(answer, false)) {
+        case devlink::ReadResult::Failed:
+            return false;
+        case devlink::ReadResult::Overflow:
+            link().reportOverflow();
+            return false;
+        case devlink::ReadResult::Complete:
+            break;
+    }
+    if (!devlink::verifyAnswer(answer.data())) {
+        link().reportUnitToPcError("DPS ");
+        return false;
+    }
+    answer[devlink::answerLength(answer) - 1] = '\0';
+    if (std::string_view(answer.data()) != "DPS|CF|68") {
+        link().reportPcToUnitError("DPS ");
+        return false;
+    }
     return true;
 }

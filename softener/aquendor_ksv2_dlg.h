@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/main_window_base.h"
+#include "softener/parameter_record.h"
 #include "ui_aquendorksv2_dlg.h"
 
 class CChildDlg_Info;
@@ -22,7 +23,15 @@ class CAquendorKSV2Dlg : public shell::MainWindowBase {
     CChildDlg_Func3* func3Page() const { return func3_; }
     CChildDlg_Func4* func4Page() const { return func4_; }
 
+    // Read all, from the read button and the interval timer.
     bool readAll() override;
+    // Read all after a write or a unit command: the same, reporting only.
+    bool readAllAfterWrite();
+    // The "schreiben" / "write" button.
+    void writeParameters();
+
+    const std::string& statusArea() const { return statusArea_; }
+    const softener::ParameterRecord& parameterRecord() const { return record_; }
 
   protected:
     void createPages() override;
@@ -32,7 +41,18 @@ class CAquendorKSV2Dlg : public shell::MainWindowBase {
     void showAboutBox() override;
 
   private:
+    enum class ReadEntry { Interactive, AfterWrite };
+    bool readAllFrom(ReadEntry entry);
+    bool purgeBoth();
+    bool readStatus();
+    bool readParameterRecord(ReadEntry entry);
+    void decodeAll();
+    bool refuseUnreadyWrite();
+    bool sendParameterRecord();
+
     Ui::AquendorKSV2Dlg ui_;
+    std::string statusArea_;
+    softener::ParameterRecord record_;
     CChildDlg_Info* info_ = nullptr;
     CChildDlg_Func1* func1_ = nullptr;
     CChildDlg_Func2* func2_ = nullptr;

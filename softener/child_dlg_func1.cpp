@@ -1,12 +1,43 @@
 #include "softener/child_dlg_func1.h"
 
+#include "shell/main_window_base.h"
+#include "softener/child_dlg_func2.h"
 #include "softener/mask_setup.h"
+#include "softener/stage_checks.h"
 
 CChildDlg_Func1::CChildDlg_Func1(shell::MainWindowBase& owner) : ChildPage(owner) {
     ui_.setupUi(this);
     // The interval days count only while the box in front of them is set.
     connect(ui_.intervalActiveCheck, &QCheckBox::clicked, this,
             [this](bool checked) { ui_.intervalDaysEdit->setEnabled(checked); });
+    ui_.stageCountEdit->installEventFilter(this);
+}
+
+QChar CChildDlg_Func1::stageCount() const {
+    const QString count = ui_.stageCountEdit->maskedText();
+    return count.isEmpty() ? QChar('_') : count[0];
+}
+
+bool CChildDlg_Func1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_.stageCountEdit && event->type() == QEvent::FocusOut && !checking_) {
+        checking_ = true;
+        checkStageCount();
+        checking_ = false;
+    }
+    return ChildPage::eventFilter(watched, event);
+}
+
+// A lower number of stages pulls the start stages of both supplementary
+// programs down with it.
+void CChildDlg_Func1::checkStageCount() {
+    const QChar count = stageCount();
+    if (!softener::stageCountAllowed(count)) {
+        owner().say(softener::digitsRangeMessage(owner().english(), '1', '8'), "Aquendor KSV2");
+        ui_.stageCountEdit->setFocus();
+        ui_.stageCountEdit->setSelection(0, 1);
+        return;
+    }
+    if (partner_) partner_->limitStartStages(count);
 }
 
 void CChildDlg_Func1::setUpFields() {
@@ -32,4 +63,9 @@ void CChildDlg_Func1::setUpFields() {
     ui_.valveChangeOverRadio->setChecked(true);
     ui_.unitDHRadio->setChecked(true);
     ui_.intervalDaysEdit->setEnabled(false);
+}
+
+void CChildDlg_Func1::showCapacityUnit(int unit) {
+    static const char* const kUnits[] = {"m\u00B3\u00B0dH", "m\u00B3\u00B0f", "gCaCO3"};
+    if (unit >= 0 && unit <= 2) ui_.capacityUnitLabel->setText(QString::fromUtf8(kUnits[unit]));
 }

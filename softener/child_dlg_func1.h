@@ -10,8 +10,17 @@ class CChildDlg_Func1 : public shell::ChildPage {
     explicit CChildDlg_Func1(shell::MainWindowBase& owner);
     void setUpFields();
     void setPartner(class CChildDlg_Func2* partner) { partner_ = partner; }
+    // The unit label beside the exchange capacity, for hardness unit 0, 1, 2.
+    void showCapacityUnit(int unit);
+    QChar stageCount() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void checkStageCount();
+
     Ui::ChildDlgFunc1 ui_;
+    bool checking_ = false;
     CChildDlg_Func2* partner_ = nullptr;
 };

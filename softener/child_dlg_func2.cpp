@@ -1,9 +1,53 @@
 #include "softener/child_dlg_func2.h"
 
+#include "shell/main_window_base.h"
+#include "softener/child_dlg_func1.h"
 #include "softener/mask_setup.h"
+#include "softener/stage_checks.h"
 
 CChildDlg_Func2::CChildDlg_Func2(shell::MainWindowBase& owner) : ChildPage(owner) {
     ui_.setupUi(this);
+    ui_.program1StageEdit->installEventFilter(this);
+    ui_.program2StageEdit->installEventFilter(this);
+}
+
+namespace {
+
+QChar firstCharacter(const SPMaskEdit* field) {
+    const QString text = field->maskedText();
+    return text.isEmpty() ? QChar() : text[0];
+}
+
+}  // namespace
+
+void CChildDlg_Func2::limitStartStages(QChar count) {
+    for (SPMaskEdit* field : {ui_.program1StageEdit, ui_.program2StageEdit})
+        if (firstCharacter(field) > count) field->setMaskedText(QString(count));
+}
+
+bool CChildDlg_Func2::eventFilter(QObject* watched, QEvent* event) {
+    const bool program1 = watched == ui_.program1StageEdit;
+    const bool program2 = watched == ui_.program2StageEdit;
+    if ((program1 || program2) && event->type() == QEvent::FocusOut && !checking_) {
+        checking_ = true;
+        checkStartStage(program1);
+        checking_ = false;
+    }
+    return ChildPage::eventFilter(watched, event);
+}
+
+void CChildDlg_Func2::checkStartStage(bool program1) {
+    SPMaskEdit* field = program1 ? ui_.program1StageEdit : ui_.program2StageEdit;
+    const QChar stage = firstCharacter(field);
+    if (stage.isNull()) return;
+    const QChar count = partner_ ? partner_->stageCount() : QChar('8');
+    const bool allowed = program1 ? softener::program1StageAllowed(stage, count)
+                                  : softener::program2StageAllowed(stage, count);
+    if (allowed) return;
+    owner().say(softener::digitsRangeMessage(owner().english(), program1 ? '0' : '1', count),
+                "Aquendor KSV2");
+    field->setFocus();
+    field->setSelection(0, 1);
 }
 
 void CChildDlg_Func2::setUpFields() {

@@ -36,6 +36,12 @@ void CChildDlg_Func4::showSmsCapability(bool longForm) {
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Text, longForm ? QColor(0, 110, 0) : QColor(255, 0, 0));
     ui_.infoText->setPalette(palette);
+    if (longForm) return;
+    // A unit without alarm SMS has none of these values.
+    ui_.smsNumberCombo->setEditText(QString());
+    ui_.prefixEdit->clear();
+    ui_.additionalTextEdit->clear();
+    ui_.accessNumberLabel->setText("-");
 }
 
 // The info text is not for editing: the focus moves on to the page's selector.

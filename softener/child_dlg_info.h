@@ -1,7 +1,13 @@
-// The status page: plant status, values, the last access and the lamp panel.
+// The status page: plant status, values, the last access and the lamp panel
+// with its blinking alarm lamps.
 #pragma once
 
+#include <QPixmap>
+#include <QTimer>
+#include <string>
+
 #include "shell/child_page.h"
+#include "softener/status_record.h"
 #include "ui_childdlg_info.h"
 
 class CChildDlg_Info : public shell::ChildPage {
@@ -10,6 +16,33 @@ class CChildDlg_Info : public shell::ChildPage {
     explicit CChildDlg_Info(shell::MainWindowBase& owner);
     void setUpFields();
 
+    // Shows a status area; hardness is the value for the hardness field
+    // (measured or the parameter, as the caller decides).
+    void showStatus(const std::string& area, int plantType, double hardness);
+    // Hardness unit 0, 1, 2: the capacity and hardness unit labels.
+    void showHardnessUnit(int unit);
+
+    void stopBlinking() { blinkTimer_.stop(); }
+    void blinkTick();
+    QTimer& blinkTimer() { return blinkTimer_; }
+    const softener::LampBits& lamps() const { return lamps_; }
+
+    // Lamp geometry and colours: 0 white (off), 1 green, 2 yellow, 3 red.
+    static QPoint lampPosition(int lamp);
+    static int lampColour(int lamp);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void showPlantStatus(const std::string& area, int plantType);
+    void resetStage();
+
     Ui::ChildDlgInfo ui_;
+    softener::LampBits lamps_{};
+    int blinkBits_ = 0;
+    bool blinkOn_ = false;
+    QTimer blinkTimer_;
+    QPixmap lampPictures_[4];
 };

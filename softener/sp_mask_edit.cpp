@@ -28,7 +28,7 @@ void SPMaskEdit::setMask(const QString& mask, QChar placeholder) {
     placeholder_ = placeholder;
     display_.clear();
     for (int i = 0; i < mask_.size(); ++i) display_ += emptyAt(i);
-    show(0);
+    showDisplay(0);
 }
 
 void SPMaskEdit::setMaskedText(const QString& characters) {
@@ -41,7 +41,7 @@ void SPMaskEdit::setMaskedText(const QString& characters) {
             ++next;
         }
     }
-    show(0);
+    showDisplay(0);
 }
 
 QString SPMaskEdit::maskedText() const {
@@ -51,7 +51,7 @@ QString SPMaskEdit::maskedText() const {
     return characters;
 }
 
-void SPMaskEdit::show(int caret) {
+void SPMaskEdit::showDisplay(int caret) {
     showing_ = true;
     setText(display_);
     setCursorPosition(std::clamp(caret, 0, static_cast<int>(display_.size())));
@@ -70,16 +70,16 @@ void SPMaskEdit::onTextEdited(const QString& text) {
     if (lastKeyBackspace_) {
         if (p < display_.size()) display_[p] = emptyAt(p);
         if (!isEditPosition(p) && p - 1 >= 0) display_[p - 1] = emptyAt(p - 1);
-        show(p);
+        showDisplay(p);
         return;
     }
     if (lastKeyDelete_) {
         if (p < display_.size()) display_[p] = emptyAt(p);
-        show(nextEditPosition(p + 1));
+        showDisplay(nextEditPosition(p + 1));
         return;
     }
     if (p == 0) {
-        show(0);
+        showDisplay(0);
         return;
     }
     const int at = p - 1;
@@ -89,9 +89,9 @@ void SPMaskEdit::onTextEdited(const QString& text) {
         (mask_[at] == QChar('#') && !(typed >= QChar('0') && typed <= QChar('9'))) ||
         (mask_[at] == QChar('?') && !typed.isLetter());
     if (refused) {
-        show(at);
+        showDisplay(at);
         return;
     }
     if (isEditPosition(at)) display_[at] = typed;
-    show(nextEditPosition(p));
+    showDisplay(nextEditPosition(p));
 }

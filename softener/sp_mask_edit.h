@@ -31,7 +31,7 @@ class SPMaskEdit : public QLineEdit {
 
   private:
     void onTextEdited(const QString& text);
-    void show(int caret);
+    void showDisplay(int caret);
     QChar emptyAt(int position) const;
     int nextEditPosition(int from) const;
 

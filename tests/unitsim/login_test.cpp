@@ -54,20 +54,21 @@ TEST_F(RunningUnit, GarbledAndUnknownRequestsGetTheEchoOfTheirCommandWord) {
     EXPECT_EQ(sim->parameterRecord(), record);
 }
 
-TEST_F(RunningUnit, StatusAnswerCarriesTheAreaAndItsMetersRun) {
+TEST_F(RunningUnit, StatusAnswerCarriesTheAreaAndTheMeterInServiceRuns) {
     start(unitOf(UnitKind::Softener));
     const std::string first = ask("DSI|");
     ASSERT_EQ(first.size(), 4u + 190 + 1 + 2 + 1);
     EXPECT_EQ(first.substr(0, 4), "DSI|");
     EXPECT_TRUE(devlink::verifyAnswer(first.c_str()));
     const std::string area = first.substr(4, 190);
-    EXPECT_NEAR(devlink::decodeFloat(area, 48), 8.4, 0.01);  // hardness
+    EXPECT_NEAR(devlink::decodeFloat(area, 48), 8.4, 0.2);  // measured hardness
     const double capacity = devlink::decodeFloat(area, 8);
-    EXPECT_GE(capacity, 12.5);
+    EXPECT_GT(capacity, 0.0);
     EXPECT_LE(capacity, 250.0);
 
     usleep(50000);
     const std::string later = sim->statusArea();
     EXPECT_GT(devlink::decodeFloat(later, 72), devlink::decodeFloat(area, 72));  // meter 1
-    EXPECT_GT(devlink::decodeFloat(later, 80), devlink::decodeFloat(area, 80));  // meter 2
+    // A one-filter plant has no second filter to count for.
+    EXPECT_EQ(devlink::decodeFloat(later, 80), devlink::decodeFloat(area, 80));
 }

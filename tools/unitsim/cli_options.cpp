@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "tools/unitsim/plant_settings.h"
+
 namespace unitsim {
 
 namespace {
@@ -12,6 +14,15 @@ bool parseNumber(const std::string& text, int low, int high, int& value) {
     if (error != std::errc() || end != text.data() + text.size()) return false;
     if (parsed < low || parsed > high) return false;
     value = parsed;
+    return true;
+}
+
+bool parseScale(const std::string& text, double& scale) {
+    double parsed = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (error != std::errc() || end != text.data() + text.size()) return false;
+    if (parsed < 0.0 || parsed > 100000.0) return false;
+    scale = parsed;
     return true;
 }
 
@@ -42,6 +53,9 @@ bool applyValue(CliOptions& options, const std::string& option, const std::strin
     if (option == "--baud")
         return parseNumber(value, 0, 19200, config.baud) &&
                (config.baud == 0 || config.baud == 9600 || config.baud == 19200);
+    if (option == "--speed") return parseScale(value, config.timeScale);
+    if (option == "--plant")
+        return parseNumber(value, 1, 8, config.plantType) && isPlantType(config.plantType);
     if (option == "--com") {
         options.comName = value;
         return isComName(value);
@@ -104,10 +118,15 @@ std::string usageText() {
            "  --short                             parameter record in the short form\n"
            "  --two-part                          parameter record in two answers\n"
            "  --baud 0|9600|19200                 pace the line at this rate (0: off)\n"
+           "  --speed N                           softener plant clock N times real time (1)\n"
+           "  --plant 1|2|4|8                     softener plant type: one filter,\n"
+           "                                      change-over, parallel, serial (1)\n"
            "  --com COM1..COM9                    bind the line under this name\n"
            "  --ports DIR                         ports folder (the programs' default)\n"
            "Commands on standard input: level N, serial NNNNNN, baud N,\n"
-           "  fault none|checksum|lowercase|echo|silence|overlong [N|always], help, quit\n";
+           "  fault none|checksum|lowercase|echo|silence|overlong [N|always], help, quit\n"
+           "Softener plant: stop on|off, alarm on|off, chemicals on|off (on: running low),\n"
+           "  speed N, advance MIN, plant 1|2|4|8, pin OFFSET HH, pin clear, show\n";
 }
 
 }  // namespace unitsim

@@ -39,7 +39,7 @@ bool Console::execute(const std::string& line) {
         setBaud(argument);
     else if (command == "fault")
         setFault(argument, extra);
-    else
+    else if (!plant_.execute(command, argument, extra))
         log_.line(command == "help" ? usageText() : "unknown command (try help): " + command);
     return true;
 }

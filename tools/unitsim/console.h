@@ -1,9 +1,11 @@
 // Commands a person types while the simulator runs: change the login level
-// or serial number, slow the line down, or make the next answers go wrong.
+// or serial number, slow the line down, make the next answers go wrong, or
+// work the softener plant (see PlantConsole).
 #pragma once
 
 #include <string>
 
+#include "tools/unitsim/plant_console.h"
 #include "tools/unitsim/simulator.h"
 #include "tools/unitsim/traffic_log.h"
 
@@ -11,7 +13,8 @@ namespace unitsim {
 
 class Console {
   public:
-    Console(Simulator& simulator, TrafficLog& log) : simulator_(simulator), log_(log) {}
+    Console(Simulator& simulator, TrafficLog& log)
+        : simulator_(simulator), log_(log), plant_(simulator, log) {}
 
     // Carries out one line; false when it asks to quit.
     bool execute(const std::string& line);
@@ -24,6 +27,7 @@ class Console {
 
     Simulator& simulator_;
     TrafficLog& log_;
+    PlantConsole plant_;
 };
 
 }  // namespace unitsim

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -32,12 +33,19 @@ int signalDescriptor() {
     return signalfd(-1, &signals, SFD_CLOEXEC);
 }
 
+std::string plantText(const Config& config) {
+    char scale[32];
+    std::snprintf(scale, sizeof scale, "%g", config.timeScale);
+    return "plant type " + std::to_string(config.plantType) + ", plant clock x" + scale;
+}
+
 std::string startLine(const CliOptions& options, const Simulator& simulator,
                       const std::string& folder) {
     const Config& config = options.config;
     std::string text = std::string("unitsim: ") + kindName(config.kind) + " unit, serial number " +
                        config.serialNumber + ", level " + std::to_string(config.level);
     if (config.kind == UnitKind::Measuring) text += ", variant " + std::to_string(config.variant);
+    if (config.kind == UnitKind::Softener) text += ", " + plantText(config);
     text += " on " + simulator.devicePath();
     if (!options.comName.empty())
         text += " bound as " + options.comName + " (ports folder " + folder + ")";

@@ -20,7 +20,12 @@ std::string defaultParameterRecord(bool longForm) {
     putField(record, 8, devlink::encodeFloat(1.0));     // litres per meter impulse
     putField(record, 72, devlink::encodeFloat(250.0));  // exchange capacity
     putField(record, 100, devlink::encodeWord16(60));   // minimum regeneration pause
-    putField(record, 108, devlink::encodeByte(1));      // plant type
+    putField(record, 108, devlink::encodeByte(1));      // plant type: one filter
+    // Five regeneration stages: backwash, brine, slow rinse, fast rinse, refill.
+    putField(record, 138, devlink::encodeByte(5));
+    constexpr std::uint32_t kStageMinutes[] = {10, 30, 40, 5, 10};
+    for (std::size_t i = 0; i < 5; ++i)
+        putField(record, 142 + 2 * i, devlink::encodeByte(kStageMinutes[i]));
     if (longForm) {
         putField(record, kSmsOffset, devlink::encodeText("", kSmsTextChars));
         putField(record, kSmsEnabledOffset, devlink::encodeByte(1));

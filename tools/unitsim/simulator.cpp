@@ -45,6 +45,7 @@ struct Simulator::Impl {
     std::optional<std::string> answerFor(const IncomingTelegram& telegram);
     void notify(Direction direction, const std::string& bytes) const;
     int baud() const;
+    void changeConditions(const std::function<void(InjectedConditions&)>& change);
 
     PseudoTerminal pty;
     ComBinding binding;
@@ -117,6 +118,13 @@ void Simulator::Impl::notify(Direction direction, const std::string& bytes) cons
 int Simulator::Impl::baud() const {
     std::lock_guard lock(mutex);
     return unit.config().baud;
+}
+
+void Simulator::Impl::changeConditions(const std::function<void(InjectedConditions&)>& change) {
+    std::lock_guard lock(mutex);
+    InjectedConditions conditions = unit.softener().conditions();
+    change(conditions);
+    unit.softener().setConditions(conditions);
 }
 
 Simulator::Simulator(Config config) : impl_(std::make_unique<Impl>(config)) {}
@@ -222,6 +230,43 @@ void Simulator::setParameterRecord(const std::string& record) {
 std::string Simulator::statusArea() const {
     std::lock_guard lock(impl_->mutex);
     return impl_->unit.softener().statusArea();
+}
+
+void Simulator::setTimeScale(double scale) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.softener().setTimeScale(scale);
+}
+
+void Simulator::advanceMinutes(double minutes) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.softener().advanceMinutes(minutes);
+}
+
+bool Simulator::setPlantType(int type) {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->unit.softener().setPlantType(type);
+}
+
+void Simulator::setStopInput(bool closed) {
+    impl_->changeConditions([closed](InjectedConditions& c) { c.stop = closed; });
+}
+
+void Simulator::raiseAlarm(bool on) {
+    impl_->changeConditions([on](InjectedConditions& c) { c.alarm = on; });
+}
+
+void Simulator::setChemicalsLow(bool low) {
+    impl_->changeConditions([low](InjectedConditions& c) { c.chemicalsLow = low; });
+}
+
+bool Simulator::overrideStatusByte(std::size_t offset, std::uint8_t value) {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->unit.softener().overrides().pin(offset, value);
+}
+
+void Simulator::clearStatusOverrides() {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.softener().overrides().clear();
 }
 
 }  // namespace unitsim

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -32,6 +33,10 @@ struct Config {
     bool longForm = true;     // parameter record in the long (SMS) form
     bool twoPartDpi = false;  // the parameter record comes in two answers
     int baud = 0;             // 0: no pacing; 9600 or 19200 bit/s, 10 bits a byte
+    // Softener: simulated seconds per real second (60: a minute a second;
+    // 0: the plant moves only with advanceMinutes).
+    double timeScale = 1.0;
+    int plantType = 1;  // softener: 1, 2, 4 or 8 in the factory record
 };
 
 using Clock = std::chrono::steady_clock;
@@ -81,7 +86,21 @@ class Simulator {
 
     std::string parameterRecord() const;  // 240 or 404 characters
     void setParameterRecord(const std::string& record);
-    std::string statusArea() const;  // the 190 characters of the status area
+    // The 190 characters of the status area; the plant runs up to now first.
+    std::string statusArea() const;
+
+    // The softener plant and the conditions put on it.
+    void setTimeScale(double scale);      // see Config::timeScale
+    void advanceMinutes(double minutes);  // jumps the simulated time on
+    // Writes the plant-type byte of the record (1, 2, 4 or 8); false for another value.
+    bool setPlantType(int type);
+    void setStopInput(bool closed);  // the plant stands still while closed
+    void raiseAlarm(bool on);
+    void setChemicalsLow(bool low);
+    // Pins the byte at this character offset of the status area in every
+    // answer; false when the byte does not lie inside the area.
+    bool overrideStatusByte(std::size_t offset, std::uint8_t value);
+    void clearStatusOverrides();
 
   private:
     struct Impl;

@@ -3,23 +3,91 @@
 #include <ctime>
 
 #include "devlink/delay.h"
+#include "devlink/fields.h"
 #include "tools/unitsim/parameter_record.h"
+#include "tools/unitsim/status_area.h"
 
 namespace unitsim {
 
-Softener::Softener(bool longForm, std::int64_t startUs)
-    : status_(startUs), record_(defaultParameterRecord(longForm)) {}
+namespace {
 
-std::string Softener::statusArea() const {
+std::string factoryRecord(const Config& config) {
+    std::string record = defaultParameterRecord(config.longForm);
+    if (isPlantType(config.plantType))
+        devlink::putField(record, kPlantTypeOffset,
+                          devlink::encodeByte(static_cast<std::uint32_t>(config.plantType)));
+    return record;
+}
+
+double validScale(double scale) {
+    return scale > 0.0 ? scale : 0.0;
+}
+
+}  // namespace
+
+Softener::Softener(const Config& config, std::int64_t startUs)
+    : record_(factoryRecord(config)),
+      clock_(validScale(config.timeScale), startUs),
+      plant_(PlantSettings::fromRecord(record_)) {}
+
+std::string Softener::statusArea() {
+    catchUp();
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return status_.at(devlink::monotonicUs(), local);
+    std::string area = composeStatusArea(plant_, conditions_, local);
+    overrides_.applyTo(area);
+    return area;
 }
 
-Reply Softener::statusReply() const {
+Reply Softener::statusReply() {
     const std::string head = "DSI|";
     return Reply{head + statusArea() + "|", static_cast<int>(head.size() + kStatusSpareOffset)};
+}
+
+void Softener::setRecord(std::string record) {
+    record_ = std::move(record);
+    recordChanged();
+}
+
+bool Softener::setPlantType(int type) {
+    if (!isPlantType(type)) return false;
+    devlink::putField(record_, kPlantTypeOffset,
+                      devlink::encodeByte(static_cast<std::uint32_t>(type)));
+    recordChanged();
+    return true;
+}
+
+// The plant runs on its old settings up to the moment of the change, which
+// the record itself has already taken.
+void Softener::recordChanged() {
+    catchUp();
+    plant_.configure(PlantSettings::fromRecord(record_));
+}
+
+void Softener::setTimeScale(double scale) {
+    catchUp();
+    clock_.setScale(validScale(scale), devlink::monotonicUs());
+}
+
+void Softener::advanceMinutes(double minutes) {
+    catchUp();
+    if (minutes > 0.0) run(minutes * 60.0);
+}
+
+// Up to now the plant ran under the old conditions.
+void Softener::setConditions(const InjectedConditions& conditions) {
+    catchUp();
+    conditions_ = conditions;
+}
+
+void Softener::catchUp() {
+    run(clock_.take(devlink::monotonicUs()));
+}
+
+// With the stop input closed the plant stands still.
+void Softener::run(double seconds) {
+    if (!conditions_.stop) plant_.run(seconds);
 }
 
 Reply Softener::parameterReply(bool twoParts) {
@@ -43,6 +111,7 @@ Reply Softener::parameterWriteReply(const Request& request) {
     if (body.empty() || body.back() != '|' ||
         !writeParameterRecord(record_, std::string_view(body).substr(0, body.size() - 1)))
         return echoReply(request.word);
+    recordChanged();
     return Reply{"DPS|CF|"};
 }
 

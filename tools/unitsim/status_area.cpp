@@ -1,6 +1,7 @@
 #include "tools/unitsim/status_area.h"
 
 #include "devlink/fields.h"
+#include "tools/unitsim/plant_schedule.h"
 
 namespace unitsim {
 
@@ -11,37 +12,65 @@ using devlink::encodeFloat;
 using devlink::encodeWord32;
 using devlink::putField;
 
-// One cycle of filter 1: service until the capacity is used up, then five
-// regeneration stages of two minutes each.
-constexpr double kServiceSeconds = 600.0;
-constexpr double kStageSeconds = 120.0;
-constexpr int kStages = 5;
-constexpr double kCycleSeconds = kServiceSeconds + kStages * kStageSeconds;
-
-constexpr double kFullCapacity = 250.0;
-constexpr double kReserveCapacity = 12.5;
-constexpr double kHardness = 8.4;                            // °dH
-constexpr double kMeter1Start = 18250.0, kMeter1Rate = 0.8;  // litres, litres per second
-constexpr double kMeter2Start = 3120.0, kMeter2Rate = 0.25;
-constexpr std::uint32_t kHoursStart = 1520;
-constexpr std::uint32_t kRegenerationsStart = 37;
-
-struct Regeneration {
-    int stage = 0;  // 0: the filter is in service
-    int remainingMinutes = 0;
-};
-
-Regeneration regenerationAt(double cycleSeconds) {
-    if (cycleSeconds < kServiceSeconds) return {};
-    const double inRegeneration = cycleSeconds - kServiceSeconds;
-    const int stage = static_cast<int>(inRegeneration / kStageSeconds);
-    const double left = (stage + 1) * kStageSeconds - inRegeneration;
-    return {stage + 1, static_cast<int>((left + 59.0) / 60.0)};
+std::uint32_t bit(bool on, int position) {
+    return on ? 1u << position : 0u;
 }
 
-double residualCapacityAt(double cycleSeconds) {
-    if (cycleSeconds >= kServiceSeconds) return kReserveCapacity;
-    return kFullCapacity - (kFullCapacity - kReserveCapacity) * cycleSeconds / kServiceSeconds;
+bool flowing(const SoftenerPlant& plant, const InjectedConditions& conditions) {
+    return plant.waterFlows() && !conditions.stop;
+}
+
+bool supplementary(const SoftenerPlant& plant, int program) {
+    return supplementaryProgramRuns(program, plant.simulatedSeconds());
+}
+
+// F1/F2 drive the filters' control valves, BV1/BV2 are the service valves.
+std::uint32_t outputBits(const SoftenerPlant& plant, const InjectedConditions& conditions) {
+    const SoftenerFilter& first = plant.filter(0);
+    const SoftenerFilter& second = plant.filter(1);
+    const double litres = first.meterLitres + second.meterLitres;
+    return bit(first.regenerating(), 7) | bit(first.valveOpen(), 6) |
+           bit(second.regenerating(), 5) | bit(second.valveOpen(), 4) |
+           bit(flowing(plant, conditions) && pulseRelayOn(litres), 3) |
+           bit(supplementary(plant, 0), 2) | bit(supplementary(plant, 1), 1) |
+           bit(conditions.alarm, 0);
+}
+
+std::uint32_t functionBits(const SoftenerPlant& plant, const InjectedConditions& conditions) {
+    return bit(plant.filter(0).regenerating(), 0) | bit(plant.filter(1).regenerating(), 1) |
+           bit(supplementary(plant, 0), 2) | bit(supplementary(plant, 1), 3) |
+           bit(flowing(plant, conditions), 4) | bit(plant.disinfecting(), 5) |
+           bit(conditions.chemicalsLow, 6) | bit(conditions.alarm, 7);
+}
+
+// SVC1/SVC2 are the service valves' position switches.
+std::uint32_t inputBits(const SoftenerPlant& plant, const InjectedConditions& conditions) {
+    return bit(plant.filter(0).valveOpen(), 0) | bit(plant.filter(1).valveOpen(), 1) |
+           bit(conditions.stop, 5);
+}
+
+std::uint32_t blinkBits(const SoftenerPlant& plant, const InjectedConditions& conditions) {
+    const double seconds = plant.simulatedSeconds();
+    return bit(plant.filter(0).waiting(), 0) | bit(plant.filter(1).waiting(), 1) |
+           bit(supplementaryProgramDue(0, seconds), 2) |
+           bit(supplementaryProgramDue(1, seconds), 3) | bit(conditions.alarm, 7);
+}
+
+void putFilter(std::string& area, const SoftenerFilter& filter, std::size_t stageOffset,
+               std::size_t minutesOffset) {
+    putField(area, stageOffset, encodeByte(static_cast<std::uint32_t>(filter.stage)));
+    putField(area, minutesOffset,
+             encodeByte(static_cast<std::uint32_t>(filter.remainingMinutes())));
+}
+
+void putMeasurements(std::string& area, const SoftenerPlant& plant) {
+    putField(area, 8, encodeFloat(plant.residualCapacity()));
+    putField(area, 48,
+             encodeFloat(measuredHardness(plant.settings().hardness, plant.simulatedSeconds())));
+    putField(area, 72, encodeFloat(plant.filter(0).meterLitres));
+    putField(area, 80, encodeFloat(plant.filter(1).meterLitres));
+    putField(area, 120, encodeWord32(plant.operationHours()));
+    putField(area, 128, encodeWord32(plant.regenerations()));
 }
 
 void putLastAccess(std::string& area, const std::tm& now) {
@@ -52,30 +81,19 @@ void putLastAccess(std::string& area, const std::tm& now) {
     putField(area, 158, encodeByte(static_cast<std::uint32_t>(now.tm_year % 100)));
 }
 
-void putFilter1(std::string& area, const Regeneration& regeneration) {
-    const bool regenerating = regeneration.stage != 0;
-    putField(area, 162, encodeByte(regenerating ? 0x01 : 0x00));  // output bits
-    putField(area, 164, encodeByte(regenerating ? 0x01 : 0x00));  // function bits
-    putField(area, 172, encodeByte(static_cast<std::uint32_t>(regeneration.stage)));
-    putField(area, 174, encodeByte(static_cast<std::uint32_t>(regeneration.remainingMinutes)));
-}
-
 }  // namespace
 
-std::string StatusArea::at(std::int64_t nowUs, const std::tm& localNow) const {
-    const double seconds = static_cast<double>(nowUs - startUs_) / 1e6;
-    const double inCycle = seconds - kCycleSeconds * static_cast<int>(seconds / kCycleSeconds);
+std::string composeStatusArea(const SoftenerPlant& plant, const InjectedConditions& conditions,
+                              const std::tm& localNow) {
     std::string area(kStatusAreaLength, '0');
-    putField(area, 8, encodeFloat(residualCapacityAt(inCycle)));
-    putField(area, 48, encodeFloat(kHardness));
-    putField(area, 72, encodeFloat(kMeter1Start + kMeter1Rate * seconds));
-    putField(area, 80, encodeFloat(kMeter2Start + kMeter2Rate * seconds));
-    putField(area, 120, encodeWord32(kHoursStart + static_cast<std::uint32_t>(seconds / 3600.0)));
-    putField(
-        area, 128,
-        encodeWord32(kRegenerationsStart + static_cast<std::uint32_t>(seconds / kCycleSeconds)));
+    putMeasurements(area, plant);
     putLastAccess(area, localNow);
-    putFilter1(area, regenerationAt(inCycle));
+    putField(area, status::kOutputs, encodeByte(outputBits(plant, conditions)));
+    putField(area, status::kFunctions, encodeByte(functionBits(plant, conditions)));
+    putField(area, status::kInputs, encodeByte(inputBits(plant, conditions)));
+    putFilter(area, plant.filter(0), status::kStage1, status::kMinutes1);
+    putFilter(area, plant.filter(1), status::kStage2, status::kMinutes2);
+    putField(area, status::kBlink, encodeByte(blinkBits(plant, conditions)));
     return area;
 }
 

@@ -1,10 +1,13 @@
-// The softener's 190-character status area: its meters run and it
-// regenerates filter 1 now and then, so a program polling it sees change.
+// The softener's 190-character status area, written from the state of the
+// plant and the conditions put on it.
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <ctime>
 #include <string>
+
+#include "tools/unitsim/injected_conditions.h"
+#include "tools/unitsim/softener_plant.h"
 
 namespace unitsim {
 
@@ -12,15 +15,18 @@ inline constexpr std::size_t kStatusAreaLength = 190;
 // A byte of the status area the unit does not use.
 inline constexpr std::size_t kStatusSpareOffset = 188;
 
-class StatusArea {
-  public:
-    explicit StatusArea(std::int64_t startUs) : startUs_(startUs) {}
+// Where the program finds the plant's state in the area.
+namespace status {
+inline constexpr std::size_t kOutputs = 162;
+inline constexpr std::size_t kFunctions = 164;
+inline constexpr std::size_t kInputs = 166;
+inline constexpr std::size_t kStage1 = 172, kMinutes1 = 174;
+inline constexpr std::size_t kStage2 = 176, kMinutes2 = 178;
+inline constexpr std::size_t kBlink = 186;
+}  // namespace status
 
-    // The area at monotonic time nowUs, with localNow as the last access.
-    std::string at(std::int64_t nowUs, const std::tm& localNow) const;
-
-  private:
-    std::int64_t startUs_;
-};
+// localNow is the time of this access, which the unit reports as the last one.
+std::string composeStatusArea(const SoftenerPlant& plant, const InjectedConditions& conditions,
+                              const std::tm& localNow);
 
 }  // namespace unitsim

@@ -5,8 +5,7 @@
 
 namespace unitsim {
 
-Unit::Unit(const Config& config)
-    : config_(config), softener_(config.longForm, devlink::monotonicUs()) {}
+Unit::Unit(const Config& config) : config_(config), softener_(config, devlink::monotonicUs()) {}
 
 std::optional<Reply> Unit::answer(std::string_view telegram) {
     const auto request = parseRequest(telegram);

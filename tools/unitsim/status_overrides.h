@@ -1,0 +1,23 @@
+// Status bytes pinned to a value for deterministic tests: a pinned byte
+// replaces the unit's own in every status answer until the pins are cleared.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace unitsim {
+
+class StatusOverrides {
+  public:
+    // False for an offset whose two digits do not lie inside the status area.
+    bool pin(std::size_t offset, std::uint8_t value);
+    void clear() { pinned_.clear(); }
+    void applyTo(std::string& area) const;
+
+  private:
+    std::map<std::size_t, std::uint8_t> pinned_;
+};
+
+}  // namespace unitsim
