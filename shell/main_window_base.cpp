@@ -30,7 +30,14 @@ MainWindowBase::MainWindowBase(MainWindowControls controls, ProgramTexts texts,
     connect(&intervalTimer_, &QTimer::timeout, this, &MainWindowBase::onIntervalTick);
 }
 
-MainWindowBase::~MainWindowBase() = default;
+MainWindowBase::~MainWindowBase() {
+    beginTearDown();
+}
+
+void MainWindowBase::beginTearDown() {
+    tearingDown_ = true;
+    intervalTimer_.stop();
+}
 
 QString MainWindowBase::tr2(const char* german, const char* english) const {
     return QString::fromUtf8(language_ == English ? english : german);
@@ -354,6 +361,7 @@ void MainWindowBase::onLocationEdited() {
 // ---- events ----------------------------------------------------------------
 
 bool MainWindowBase::eventFilter(QObject* watched, QEvent* event) {
+    if (tearingDown_) return QDialog::eventFilter(watched, event);
     if (watched == edit(controls_.comDigit) && event->type() == QEvent::FocusOut) onComDigitLeft();
     if (watched == edit(controls_.status) && event->type() == QEvent::FocusIn) {
         const int next = session_.linkMode == LinkMode::Modem ? controls_.connect : controls_.read;

@@ -92,6 +92,9 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
 
     QTimer& intervalTimer() { return intervalTimer_; }
 
+    // Set while the window goes away: focus changes then check nothing.
+    bool tearingDown() const { return tearingDown_; }
+
     // The unit operations behind the read button and the interval timer.
     // Returns false when the read failed.
     virtual bool readAll() = 0;
@@ -115,6 +118,7 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    void beginTearDown();
     QLineEdit* edit(int id) const;
     void enable(int id, bool enable);
     void enableAll(const std::vector<int>& ids, bool enable);
@@ -149,6 +153,7 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     QTimer intervalTimer_;
     bool checking_ = false;
     bool exiting_ = false;
+    bool tearingDown_ = false;
 };
 
 }  // namespace shell

@@ -69,7 +69,16 @@ CAquendorKSV2Dlg::CAquendorKSV2Dlg(shell::MessageService& messages, QWidget* par
     setFixedSize(size());
 }
 
-CAquendorKSV2Dlg::~CAquendorKSV2Dlg() = default;
+// The pages go first, while this window is whole: their focus checks look
+// at each other and at this window.
+CAquendorKSV2Dlg::~CAquendorKSV2Dlg() {
+    beginTearDown();
+    delete func4_;
+    delete func3_;
+    delete func2_;
+    delete func1_;
+    delete info_;
+}
 
 void CAquendorKSV2Dlg::createPages() {
     info_ = new CChildDlg_Info(*this);

@@ -19,6 +19,7 @@ QChar CChildDlg_Func1::stageCount() const {
 }
 
 bool CChildDlg_Func1::eventFilter(QObject* watched, QEvent* event) {
+    if (owner().tearingDown()) return ChildPage::eventFilter(watched, event);
     if (watched == ui_.stageCountEdit && event->type() == QEvent::FocusOut && !checking_) {
         checking_ = true;
         checkStageCount();

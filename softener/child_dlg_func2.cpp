@@ -26,6 +26,7 @@ void CChildDlg_Func2::limitStartStages(QChar count) {
 }
 
 bool CChildDlg_Func2::eventFilter(QObject* watched, QEvent* event) {
+    if (owner().tearingDown()) return ChildPage::eventFilter(watched, event);
     const bool program1 = watched == ui_.program1StageEdit;
     const bool program2 = watched == ui_.program2StageEdit;
     if ((program1 || program2) && event->type() == QEvent::FocusOut && !checking_) {

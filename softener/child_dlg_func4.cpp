@@ -46,6 +46,7 @@ void CChildDlg_Func4::showSmsCapability(bool longForm) {
 
 // The info text is not for editing: the focus moves on to the page's selector.
 bool CChildDlg_Func4::eventFilter(QObject* watched, QEvent* event) {
+    if (owner().tearingDown()) return ChildPage::eventFilter(watched, event);
     if (watched == ui_.infoText && event->type() == QEvent::FocusIn) {
         if (QWidget* selector = shell::control(&owner(), 1296)) selector->setFocus();
     }

@@ -139,6 +139,7 @@ void CChildDlg_Info::paintEvent(QPaintEvent* event) {
 // The status fields are for reading only: the focus moves on to the
 // button that starts the next step, connect in modem operation, read else.
 bool CChildDlg_Info::eventFilter(QObject* watched, QEvent* event) {
+    if (owner().tearingDown()) return ChildPage::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) {
         const shell::MainWindowControls& c = owner().controls();
         const int next = owner().session().linkMode == shell::LinkMode::Modem ? c.connect : c.read;

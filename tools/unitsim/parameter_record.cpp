@@ -8,8 +8,12 @@ namespace {
 
 using devlink::putField;
 
-constexpr std::size_t kSmsOffset = kShortRecordLength;
-constexpr std::size_t kSmsTextChars = 81;  // blank text up to the last byte
+// The long form's SMS part: six carried characters, then the dial-in
+// number (20), prefix (4), access number (20) and additional text (30) as
+// blank-padded texts, the alarm flags word and the interval flag.
+constexpr std::size_t kSmsTextOffset = 246;
+constexpr std::size_t kSmsTextChars = 20 + 4 + 20 + 30;
+constexpr std::size_t kSmsFlagsOffset = 394;
 constexpr std::size_t kSmsEnabledOffset = 402;
 
 }  // namespace
@@ -27,7 +31,8 @@ std::string defaultParameterRecord(bool longForm) {
     for (std::size_t i = 0; i < 5; ++i)
         putField(record, 142 + 2 * i, devlink::encodeByte(kStageMinutes[i]));
     if (longForm) {
-        putField(record, kSmsOffset, devlink::encodeText("", kSmsTextChars));
+        putField(record, kSmsTextOffset, devlink::encodeText("", kSmsTextChars));
+        putField(record, kSmsFlagsOffset, devlink::encodeWord32(0x0001));  // power failure
         putField(record, kSmsEnabledOffset, devlink::encodeByte(1));
     }
     return record;

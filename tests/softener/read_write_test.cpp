@@ -1,0 +1,216 @@
+// Reading and writing the softener unit's parameter set through the window,
+// against the simulator: carried positions survive, each page's change lands
+// at exactly its offset, the short form stays short.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QRadioButton>
+
+#include "devlink/fields.h"
+#include "devlink/telegram.h"
+#include "ksv2_fixture.h"
+#include "softener/sp_mask_edit.h"
+
+using testsupport::Ksv2Window;
+
+namespace {
+
+// The factory record with distinct carried positions, so that a write which
+// touched them would show.
+std::string recordWithCarriedPositions(std::string record) {
+    devlink::putField(record, 24, "0123456789ABCDEF");
+    devlink::putField(record, 80, "FEDCBA98765432101234");
+    devlink::putField(record, 112, "5A");
+    devlink::putField(record, 140, "A5");
+    devlink::putField(record, 232, "C3");
+    devlink::putField(record, 236, "3C");
+    if (record.size() > 240) devlink::putField(record, 240, "ABCDEF");
+    return record;
+}
+
+std::string lastDps(const unitsim::Simulator& sim) {
+    const auto received = sim.received();
+    for (auto it = received.rbegin(); it != received.rend(); ++it)
+        if (it->bytes.rfind("DPS|", 0) == 0) return it->bytes;
+    return {};
+}
+
+}  // namespace
+
+class Ksv2ReadWrite : public Ksv2Window {
+  protected:
+    void readUnit(const std::string& record) {
+        sim->setParameterRecord(record);
+        readyNullModem();
+        click(1024);
+        ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    }
+    SPMaskEdit* mask(QWidget* page, int id) { return shell::controlAs<SPMaskEdit>(page, id); }
+    QLineEdit* infoEdit(int id) { return shell::controlAs<QLineEdit>(window->infoPage(), id); }
+};
+
+TEST_F(Ksv2ReadWrite, WritingWithoutAChangeGivesTheUnitItsOwnRecord) {
+    const std::string before = recordWithCarriedPositions(sim->parameterRecord());
+    readUnit(before);
+    EXPECT_TRUE(window->parameterRecord().longForm());
+    click(1025);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    EXPECT_EQ(sim->parameterRecord(), before);
+    EXPECT_EQ(lastDps(*sim), devlink::frameRequest("DPS|" + before + "|"));
+    EXPECT_EQ(edit(1013)->text(), "OFFLINE");  // read again after the write, then at rest
+}
+
+TEST_F(Ksv2ReadWrite, EachPageChangeLandsAtItsOffset) {
+    const std::string before = recordWithCarriedPositions(sim->parameterRecord());
+    readUnit(before);
+    // Page 1: hardness unit °f. Page 2: program 1 lasts 45 minutes.
+    // Page 3: the unit speaks English. Page 4: SMS on "error filter 1".
+    click(1265);
+    shell::controlAs<QRadioButton>(window->func1Page(), 1101)->click();
+    click(1266);
+    SPMaskEdit* duration = mask(window->func2Page(), 1162);
+    duration->setFocus();
+    duration->setCursorPosition(0);
+    QTest::keyClicks(duration, "045");
+    click(1267);
+    shell::controlAs<QRadioButton>(window->func3Page(), 1278)->click();
+    click(1296);
+    shell::controlAs<QCheckBox>(window->func4Page(), 1300)->click();
+    click(1025);
+    ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+
+    std::string expected = before;
+    devlink::putField(expected, 114, "01");
+    devlink::putField(expected, 104, "002D");
+    devlink::putField(expected, 234, "01");
+    devlink::putField(expected, 394, devlink::encodeWord32(devlink::decodeWord32(before, 394) | 2));
+    EXPECT_EQ(sim->parameterRecord(), expected);
+    // The read after the write shows the unit's new state.
+    EXPECT_EQ(shell::controlAs<QLabel>(window->infoPage(), 1089)->text(),
+              QString::fromUtf8("\u00B0f"));
+}
+
+TEST_F(Ksv2ReadWrite, ShortFormSendsTwoHundredFortyCharacters) {
+    window.reset();
+    sim.reset();
+    unitsim::Config config;
+    config.longForm = false;
+    start(config, "AquendorKSV2");
+    const std::string before = recordWithCarriedPositions(sim->parameterRecord());
+    ASSERT_EQ(before.size(), 240u);
+    readUnit(before);
+    EXPECT_FALSE(window->parameterRecord().longForm());
+    shell::controlAs<QCheckBox>(window->func4Page(), 1300)->click();  // not in the short form
+    click(1025);
+    const std::string dps = lastDps(*sim);
+    EXPECT_EQ(dps.size(), 4u + 240u + 4u);
+    EXPECT_EQ(sim->parameterRecord(), before);
+    EXPECT_EQ(shell::controlAs<QLabel>(window->func4Page(), 1319)->text(), "-");
+}
+
+TEST_F(Ksv2ReadWrite, TwoPartRecordIsJoined) {
+    window.reset();
+    sim.reset();
+    unitsim::Config config;
+    config.longForm = false;
+    config.twoPartDpi = true;
+    start(config, "AquendorKSV2");
+    const std::string before = recordWithCarriedPositions(sim->parameterRecord());
+    readUnit(before);
+    EXPECT_EQ(window->parameterRecord().text().substr(0, 240), before);
+    click(1025);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    EXPECT_EQ(sim->parameterRecord(), before);
+}
+
+TEST_F(Ksv2ReadWrite, WriteIsRefusedBeforeAReadAndForAFieldWithoutANumber) {
+    readyNullModem();
+    window->writeParameters();
+    EXPECT_EQ(messages.lastText(),
+              QString::fromUtf8("Bitte zuerst die Parameter aus dem Ger\u00E4t lesen (\"lesen\") "
+                                "!\nEs wurde nichts geschrieben."));
+    EXPECT_TRUE(sim->received().empty());
+
+    click(1024);
+    sim->clearReceived();
+    messages.clear();
+    mask(window->func2Page(), 1189)->setMaskedText("");
+    click(1025);
+    EXPECT_EQ(messages.lastText(),
+              QString::fromUtf8("\"Impulsl\u00E4nge\": keine g\u00FCltige Zahl. Es wurde nichts "
+                                "geschrieben."));
+    EXPECT_TRUE(sim->received().empty());
+    EXPECT_TRUE(window->func2Page()->isVisible());
+    EXPECT_TRUE(mask(window->func2Page(), 1189)->hasFocus());
+}
+
+TEST_F(Ksv2ReadWrite, StatusPageShowsTheUnitsState) {
+    sim->setTimeScale(0);
+    sim->overrideStatusByte(172, 3);     // filter 1 in stage 3
+    sim->overrideStatusByte(174, 12);    // for 12 more minutes
+    sim->overrideStatusByte(186, 0x81);  // waiting and alarm blink
+    sim->overrideStatusByte(164, 0x00);
+    sim->overrideStatusByte(154, 7);
+    readUnit(sim->parameterRecord());
+    EXPECT_EQ(infoEdit(1076)->text(), "F1 Regeneration");
+    EXPECT_EQ(mask(window->infoPage(), 1079)->text(), "3");
+    EXPECT_EQ(mask(window->infoPage(), 1080)->text(), "12");
+    EXPECT_TRUE(infoEdit(1086)->text().startsWith("07."));
+    EXPECT_EQ(shell::controlAs<QLabel>(window->infoPage(), 1087)->text(),
+              QString::fromUtf8("m\u00B3\u00B0dH"));
+    EXPECT_EQ(mask(window->func1Page(), 1105)->text(), "000250");
+
+    // The alarm lamp and the waiting lamp blink at 1 Hz until the next read.
+    EXPECT_TRUE(window->infoPage()->blinkTimer().isActive());
+    EXPECT_FALSE(window->infoPage()->lamps()[7]);
+    window->infoPage()->blinkTick();
+    EXPECT_TRUE(window->infoPage()->lamps()[7]);
+    EXPECT_TRUE(window->infoPage()->lamps()[0]);
+    window->infoPage()->blinkTick();
+    EXPECT_FALSE(window->infoPage()->lamps()[7]);
+
+    // Stop wins; the interval timer restarted after each answer.
+    sim->setStopInput(true);
+    sim->clearStatusOverrides();
+    click(1024);
+    EXPECT_EQ(infoEdit(1076)->text(), "Stop");
+    EXPECT_FALSE(window->infoPage()->blinkTimer().isActive());
+}
+
+TEST_F(Ksv2ReadWrite, CyclicReadingRestartsTheTimerAfterEachAnswer) {
+    readUnit(sim->parameterRecord());
+    click(1322);
+    EXPECT_TRUE(window->intervalTimer().isActive());
+    EXPECT_GT(window->intervalTimer().remainingTime(), 14000);
+    const auto reads = sim->received().size();
+    window->intervalTimer().start(5);
+    QTest::qWait(200);
+    EXPECT_GT(sim->received().size(), reads);  // the tick read everything again
+    EXPECT_GT(window->intervalTimer().remainingTime(), 14000);
+    click(1322);  // off: one more read, the timer stops
+    EXPECT_FALSE(window->intervalTimer().isActive());
+    EXPECT_TRUE(enabled(1024));
+}
+
+TEST_F(Ksv2ReadWrite, StageFieldsAreChecked) {
+    readUnit(sim->parameterRecord());
+    click(1266);
+    SPMaskEdit* program2 = mask(window->func2Page(), 1166);
+    program2->setMaskedText("4");
+    click(1265);
+    SPMaskEdit* count = mask(window->func1Page(), 1131);
+    count->setFocus();
+    count->setMaskedText("9");
+    button(1266)->setFocus();
+    EXPECT_EQ(messages.lastText(), "Bitte nur die Ziffern 1 - 8 eingeben !");
+    EXPECT_TRUE(count->hasFocus());
+    count->setMaskedText("2");
+    button(1266)->setFocus();
+    EXPECT_EQ(program2->maskedText(), "2");
+
+    click(1266);
+    program2->setFocus();
+    program2->setMaskedText("3");
+    button(1265)->setFocus();
+    EXPECT_EQ(messages.lastText(), "Bitte nur die Ziffern 1 - 2 eingeben !");
+}
