@@ -91,8 +91,8 @@ def info_page():
             (1073, "waterMeter1Label", "Wasserz\u00E4hler 1"),
             (1074, "waterMeter2Label", "Wasserz\u00E4hler 2")]
     for i, (cid, name, text) in enumerate(rows):
-        t.label(cid, name, text, 10, 12 + 28 * i, 150)
-    FX = 170
+        t.label(cid, name, text, 10, 12 + 28 * i, 170)
+    FX = 182
     t.edit(1076, "plantStatusEdit", FX, 10, PAGE_W - FX - 10, readonly=True)
     t.mask(1077, "residualCapacityEdit", FX, 38, 80)
     t.label(1087, "capacityUnitLabel", "------", FX + 86, 40, 70)
@@ -105,10 +105,10 @@ def info_page():
     t.static("m\u00B3", FX + 86, 152, 30)
     t.mask(1082, "waterMeter2Edit", FX, 178, 80)
     t.static("m\u00B3", FX + 86, 180, 30)
-    t.label(1043, "operationHoursLabel", "Betriebsstunden:", 320, 96, 160)
-    t.edit(1085, "operationHoursEdit", 320, 116, 159, readonly=True)
-    t.label(1075, "lastAccessLabel", "Letzter Zugriff:", 320, 148, 160)
-    t.edit(1086, "lastAccessEdit", 320, 168, 159, readonly=True, text="XX.XX.XX XX:XX")
+    t.label(1043, "operationHoursLabel", "Betriebsstunden:", 330, 96, 150)
+    t.edit(1085, "operationHoursEdit", 330, 116, 149, readonly=True)
+    t.label(1075, "lastAccessLabel", "Letzter Zugriff:", 330, 148, 150)
+    t.edit(1086, "lastAccessEdit", 330, 168, 149, readonly=True, text="XX.XX.XX XX:XX")
 
     # Lamp captions; the page paints the lamps themselves at fixed pixels.
     center = "Qt::AlignHCenter|Qt::AlignBottom"
@@ -154,10 +154,10 @@ def func1_page():
     c = Column(t, LEFT)
     W = COL_W
     c.group(1090, "plantTypeGroup", "Anlagentyp", 0, 2, W, 64)
-    c.radio(1285, "oneFilterRadio", "Einfilter", 10, 20, 108, "plantTypeButtons")
-    c.radio(1286, "changeOverRadio", "2-F. Wechsel", 120, 20, 112, "plantTypeButtons")
-    c.radio(1288, "parallelRadio", "2-F. Parallel", 10, 42, 108, "plantTypeButtons")
-    c.radio(1287, "serialRadio", "2-F. Reihe", 120, 42, 112, "plantTypeButtons")
+    c.radio(1285, "oneFilterRadio", "Einfilter", 10, 20, 100, "plantTypeButtons")
+    c.radio(1286, "changeOverRadio", "2-F. Wechsel", 110, 20, 124, "plantTypeButtons")
+    c.radio(1288, "parallelRadio", "2-F. Parallel", 10, 42, 100, "plantTypeButtons")
+    c.radio(1287, "serialRadio", "2-F. Reihe", 110, 42, 124, "plantTypeButtons")
     c.group(1095, "valveTypeGroup", "Ventilansteuerung", 0, 68, W, 64)
     c.radio(1096, "valveChangeOverRadio", "Wechsler", 10, 86, 108, "valveTypeButtons")
     c.radio(1097, "valveImpulseRadio", "Impuls", 120, 86, 112, "valveTypeButtons")
