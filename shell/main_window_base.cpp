@@ -15,6 +15,7 @@
 #include "shell/controls.h"
 #include "shell/field_checks.h"
 #include "shell/status_field.h"
+#include "shell/window_config_ui.h"
 
 namespace shell {
 
@@ -26,6 +27,7 @@ MainWindowBase::MainWindowBase(MainWindowControls controls, ProgramTexts texts,
       messages_(messages),
       port_(*this),
       link_(port_, *this) {
+    endProgram = [] { std::exit(0); };
     intervalTimer_.setInterval(15000);
     connect(&intervalTimer_, &QTimer::timeout, this, &MainWindowBase::onIntervalTick);
 }
@@ -91,7 +93,11 @@ bool MainWindowBase::startUp(const std::string& commandLine) {
 
     SetStatusText("OFFLINE");
     if (!recordStartDirectory()) return false;
-    loadConfiguration();
+    configUi_ = std::make_unique<WindowConfigUi>(*this);
+    config_ = std::make_unique<ConfigFile>(texts_.config, session_.startDirectory.toStdString(),
+                                           *configUi_);
+    config_->setEnglish(language_ == English);
+    config_->LoadAtStart();
 
     session_.suppressComCheck = false;
     openPortFromComField();
@@ -110,8 +116,8 @@ bool MainWindowBase::recordStartDirectory() {
     return true;
 }
 
-void MainWindowBase::loadConfiguration() {
-    edit(controls_.comDigit)->setText("2");
+QComboBox* MainWindowBase::locationCombo() const {
+    return controlAs<QComboBox>(this, controls_.location);
 }
 
 void MainWindowBase::openPortFromComField() {
@@ -131,8 +137,10 @@ void MainWindowBase::connectControls() {
     if (controls_.dialNumberChecked)
         connect(edit(controls_.dialNumber), &QLineEdit::textChanged, this,
                 [this] { onDialNumberChanged(); });
-    if (auto* location = controlAs<QComboBox>(this, controls_.location))
+    if (auto* location = locationCombo()) {
         connect(location, &QComboBox::editTextChanged, this, [this] { onLocationEdited(); });
+        connect(location, &QComboBox::activated, this, &MainWindowBase::onLocationSelected);
+    }
     QLineEdit* status = edit(controls_.status);
     status->setFocusPolicy(Qt::NoFocus);
     status->installEventFilter(this);
@@ -148,6 +156,8 @@ void MainWindowBase::connectControls() {
     clicked(controls_.intervalCheck, [this](bool checked) { onIntervalClicked(checked); });
     clicked(controls_.read, [this] { onReadClicked(); });
     clicked(controls_.exit, [this] { exitSequence(); });
+    clicked(controls_.saveLocation, [this] { onSaveLocation(); });
+    clicked(controls_.deleteLocation, [this] { onDeleteLocation(); });
     for (std::size_t i = 0; i < controls_.pageSelectors.size(); ++i)
         clicked(controls_.pageSelectors[i], [this, i] { ShowPage(static_cast<int>(i)); });
 }
@@ -358,6 +368,21 @@ void MainWindowBase::onLocationEdited() {
     field->setCursorPosition(static_cast<int>(check.text.size()));
 }
 
+// ---- phonebook -------------------------------------------------------------
+
+void MainWindowBase::onLocationSelected(int index) {
+    config_->FindDialNumber(locationCombo()->itemText(index).toStdString());
+}
+
+void MainWindowBase::onSaveLocation() {
+    config_->AddLocation(locationCombo()->currentText().toStdString(),
+                         edit(controls_.dialNumber)->text().toStdString());
+}
+
+void MainWindowBase::onDeleteLocation() {
+    config_->RemoveLocation(locationCombo()->currentText().toStdString());
+}
+
 // ---- events ----------------------------------------------------------------
 
 bool MainWindowBase::eventFilter(QObject* watched, QEvent* event) {
@@ -414,7 +439,11 @@ void MainWindowBase::exitSequence() {
                 "Exit program ?"),
             texts_.caption, MessageIcon::Stop, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    storePortDigit();
+    // Only a digit the file can take back at the next start is offered for
+    // storing: "COM0" would make the file unreadable.
+    const QString digit = edit(controls_.comDigit)->text();
+    const bool valid = checkComDigit(digit).ok() && !digit.isEmpty();
+    if (config_) config_->StorePortDigit(valid ? digit[0].toLatin1() : '\0');
     port_.closePort();
     stopPageTimers();
     intervalTimer_.stop();

@@ -6,19 +6,24 @@
 
 #include <QDialog>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "devlink/device_link.h"
 #include "devlink/link_window.h"
 #include "devlink/serial_port.h"
+#include "shell/config_file.h"
 #include "shell/labels.h"
 #include "shell/message_service.h"
 #include "shell/page_host.h"
 
+class QComboBox;
 class QLineEdit;
 
 namespace shell {
+
+class WindowConfigUi;
 
 enum class LinkMode { NullModem = 0, Modem = 1 };
 
@@ -43,9 +48,11 @@ struct MainWindowControls {
 };
 
 struct ProgramTexts {
-    QString caption;    // message caption, "Aquendor® KSV2"
-    QString name;       // the program's plain name, "AquendorKSV2"
-    QString aboutItem;  // "&Info über Aquendor® KSV2..."
+    QString caption;     // message caption, "Aquendor® KSV2"
+    QString name;        // the program's plain name, "AquendorKSV2"
+    QString aboutItem;   // "&Info über Aquendor® KSV2..."
+    QString smsCaption;  // "Aquendor KSV2"
+    ConfigProfile config;
 };
 
 class MainWindowBase : public QDialog, public devlink::LinkWindow {
@@ -92,6 +99,16 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
 
     QTimer& intervalTimer() { return intervalTimer_; }
 
+    QLineEdit* comDigitField() const { return edit(controls_.comDigit); }
+    QLineEdit* dialNumberField() const { return edit(controls_.dialNumber); }
+    QComboBox* locationCombo() const;
+    // The alarm-SMS page's list of dial-in numbers; none by default.
+    virtual QComboBox* smsNumberCombo() const { return nullptr; }
+    ConfigFile& configFile() { return *config_; }
+
+    // Ends the program at once with exit code 0, after a fatal file problem.
+    std::function<void()> endProgram;
+
     // Set while the window goes away: focus changes then check nothing.
     bool tearingDown() const { return tearingDown_; }
 
@@ -107,9 +124,6 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     virtual void beforeShowPage(int /*index*/) {}
     virtual void stopPageTimers() {}
     virtual void showAboutBox() = 0;
-    // The configuration file's part of the start-up and the exit.
-    virtual void loadConfiguration();
-    virtual void storePortDigit() {}
 
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -128,6 +142,9 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     bool recordStartDirectory();
     void openPortFromComField();
     void setLinkAndSpeedRadios(bool enable);
+    void onLocationSelected(int index);
+    void onSaveLocation();
+    void onDeleteLocation();
 
     void onComDigitChanged();
     void onComDigitLeft();
@@ -151,6 +168,8 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     devlink::DeviceLink link_;
     PageHost pages_;
     QTimer intervalTimer_;
+    std::unique_ptr<WindowConfigUi> configUi_;
+    std::unique_ptr<ConfigFile> config_;
     bool checking_ = false;
     bool exiting_ = false;
     bool tearingDown_ = false;

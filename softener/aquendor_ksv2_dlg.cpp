@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 
 #include "devlink/fields.h"
@@ -46,7 +47,8 @@ shell::MainWindowControls softenerControls() {
 
 shell::ProgramTexts softenerTexts() {
     return {QString::fromUtf8("Aquendor\u00AE KSV2"), QStringLiteral("AquendorKSV2"),
-            QString::fromUtf8("&Info \u00FCber Aquendor\u00AE KSV2...")};
+            QString::fromUtf8("&Info \u00FCber Aquendor\u00AE KSV2..."),
+            QStringLiteral("Aquendor KSV2"), shell::softenerConfigProfile()};
 }
 
 // Check box 1124 of page 1 and 1272 of page 2 exclude each other.
@@ -78,6 +80,10 @@ CAquendorKSV2Dlg::~CAquendorKSV2Dlg() {
     delete func2_;
     delete func1_;
     delete info_;
+}
+
+QComboBox* CAquendorKSV2Dlg::smsNumberCombo() const {
+    return func4_ ? shell::controlAs<QComboBox>(func4_, 1034) : nullptr;
 }
 
 void CAquendorKSV2Dlg::createPages() {

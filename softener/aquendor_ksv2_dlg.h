@@ -25,6 +25,7 @@ class CAquendorKSV2Dlg : public shell::MainWindowBase {
 
     // Read all, from the read button and the interval timer.
     bool readAll() override;
+    QComboBox* smsNumberCombo() const override;
     // Read all after a write or a unit command: the same, reporting only.
     bool readAllAfterWrite();
     // The "schreiben" / "write" button.

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <memory>
 
+#include <unistd.h>
+
 #include "shell/controls.h"
 #include "shell/message_service.h"
 #include "sim_fixture.h"
@@ -26,6 +28,8 @@ class Ksv2Window : public ::testing::Test {
     void SetUp() override { start(unitsim::Config{}, "AquendorKSV2"); }
 
     void start(unitsim::Config config, const std::string& commandLine) {
+        // The configuration file lives in the start directory: one per test.
+        ASSERT_EQ(chdir(workFolder.path().c_str()), 0);
         setenv("AQUENDOR_PORTS", ports.path().c_str(), 1);
         sim = std::make_unique<unitsim::Simulator>(config);
         ASSERT_TRUE(sim->open());
@@ -60,6 +64,7 @@ class Ksv2Window : public ::testing::Test {
     }
 
     TempFolder ports;
+    TempFolder workFolder;
     std::unique_ptr<unitsim::Simulator> sim;
     shell::ScriptedMessageService messages;
     std::unique_ptr<CAquendorKSV2Dlg> window;

@@ -1,0 +1,484 @@
+#include "shell/config_file.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "shell/cp1252.h"
+
+namespace shell {
+
+namespace {
+
+constexpr std::size_t kHeaderBytes = 28;
+constexpr std::size_t kPortDigitByte = 31;
+constexpr std::size_t kSegmentLimit = 255;
+constexpr std::size_t kScanLimit = 3000;
+constexpr std::size_t kCarryLimit = 500;
+constexpr std::size_t kWholeFileLimit = 30000;
+constexpr std::size_t kMaxLocations = 20;
+constexpr std::size_t kMaxSmsNumbers = 3;
+constexpr std::size_t kScreenChars = 39;
+
+// The file as a text-mode reader sees it: CR LF is one line feed. Every
+// character keeps the byte offset it has on disk.
+struct TextImage {
+    std::string text;
+    std::vector<std::size_t> disk;  // one more than text: the end
+
+    TextImage(const std::string& bytes, std::size_t from) {
+        for (std::size_t i = from; i < bytes.size(); ++i) {
+            disk.push_back(i);
+            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+            text += bytes[i];
+        }
+        disk.push_back(bytes.size());
+    }
+    std::size_t size() const { return text.size(); }
+};
+
+// Reads one segment of a line: characters up to and including the first of
+// `stops` (or the end). Fails when the segment, counted with its closing
+// character, is longer than the limit.
+struct Segment {
+    std::string text;
+    char closedBy = '\0';  // '\0' at the end of the file
+    bool tooLong = false;
+};
+
+Segment readSegment(const TextImage& image, std::size_t& pos, std::string_view stops) {
+    Segment segment;
+    std::size_t count = 0;
+    while (pos < image.size()) {
+        const char c = image.text[pos++];
+        if (++count > kSegmentLimit) {
+            segment.tooLong = true;
+            return segment;
+        }
+        if (stops.find(c) != std::string_view::npos) {
+            segment.closedBy = c;
+            return segment;
+        }
+        segment.text += c;
+    }
+    return segment;
+}
+
+bool startsWithDigit(const std::string& text, std::size_t pos) {
+    return pos < text.size() && text[pos] >= '0' && text[pos] <= '9';
+}
+
+// Cut to what the screen field holds, then to the file's code page.
+std::string toFile(const std::string& utf8) {
+    std::string cp = utf8ToCp1252(utf8);
+    if (cp.size() > kScreenChars) cp.resize(kScreenChars);
+    return cp;
+}
+
+struct SmsLine {
+    std::string number;
+    std::size_t begin, end;  // text positions of the line, line end included
+};
+
+std::vector<SmsLine> smsLines(const TextImage& image) {
+    std::vector<SmsLine> lines;
+    std::size_t pos = 0;
+    while (pos < image.size()) {
+        const std::size_t begin = pos;
+        const bool sms = startsWithDigit(image.text, pos);
+        std::string line;
+        while (pos < image.size() && image.text[pos] != '\n') line += image.text[pos++];
+        if (pos < image.size()) ++pos;
+        if (sms) lines.push_back({line, begin, pos});
+    }
+    return lines;
+}
+
+}  // namespace
+
+ConfigProfile softenerConfigProfile() {
+    return {
+        "AquendorKSV2.ini", "AquendorKSV2.ini",
+        "Datei AquendorKSV2.ini ist defekt!\nBitte AquendorKSV2.ini l\u00F6schen und das Programm "
+        "neu starten\nProgramm wird beendet",
+        "file AquendorKSV2.ini corrupted!\nplease delete AquendorKSV2.ini and start again\nexit "
+        "program",
+        "no location and/or dialnumber inscribed"};
+}
+
+ConfigProfile osmosisConfigProfile() {
+    return {
+        "aquendorPLN2.ini", "AquendorPLN2.ini",
+        "Datei aquendorPLN2.ini ist defekt!\nBitte aquendorPLN2.ini l\u00F6schen und das Programm "
+        "neu starten\nProgram wird beendet",
+        "file aquendorPLN2.ini corrupted!\nplease delete aquendorPLN2.ini and start again\nexit "
+        "program",
+        "no location and/or dialupnumber inscribed"};
+}
+
+ConfigFile::ConfigFile(ConfigProfile profile, std::string startDirectory, ConfigFileUi& ui)
+    : profile_(std::move(profile)), startDirectory_(std::move(startDirectory)), ui_(ui) {}
+
+const std::string& ConfigFile::pick(const std::string& german, const std::string& english) const {
+    return english_ ? english : german;
+}
+
+std::string ConfigFile::path(const std::string& fileName) const {
+    if (DIR* folder = opendir(startDirectory_.c_str())) {
+        while (const dirent* entry = readdir(folder)) {
+            if (strcasecmp(entry->d_name, fileName.c_str()) == 0) {
+                std::string found = startDirectory_ + "/" + entry->d_name;
+                closedir(folder);
+                return found;
+            }
+        }
+        closedir(folder);
+    }
+    return startDirectory_ + "/" + fileName;
+}
+
+std::optional<std::string> ConfigFile::readFile(const std::string& fileName) const {
+    std::FILE* file = std::fopen(path(fileName).c_str(), "rb");
+    if (!file) return std::nullopt;
+    std::string bytes;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
+    std::fclose(file);
+    return bytes;
+}
+
+bool ConfigFile::createDefault(const std::string& fileName) {
+    std::FILE* file = std::fopen(path(fileName).c_str(), "wb");
+    if (!file) return false;
+    const std::string content = defaultContent();
+    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    return std::fclose(file) == 0 && written;
+}
+
+// A rewritten file goes to a temporary file in the same folder first and
+// replaces the old one only when it is complete on disk.
+bool ConfigFile::rewrite(const std::string& fileName, const std::string& bytes) {
+    const std::string target = path(fileName);
+    std::string temporary = target + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) return false;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        ok = n > 0;
+        if (ok) done += static_cast<std::size_t>(n);
+    }
+    ok = ok && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok && std::rename(temporary.c_str(), target.c_str()) == 0) return true;
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+bool ConfigFile::append(const std::string& fileName, const std::string& bytes) {
+    std::FILE* file = std::fopen(path(fileName).c_str(), "ab");
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+void ConfigFile::fatalOpen(const std::string& fileName, bool addLocation) {
+    const std::string english = "cannot open " + fileName + " !\nexit program";
+    if (!addLocation) {
+        ui_.fatal(english, ConfigIcon::None);
+        return;
+    }
+    ui_.fatal(pick("Kann " + fileName + " nicht \u00F6ffnen!\nProgramm wird beendet", english),
+              ConfigIcon::None);
+}
+
+void ConfigFile::fatalCorrupt(const std::string& fileName) {
+    ui_.fatal("file " + fileName + " corrupted!\nplease delete " + fileName +
+                  " and start again\nexit program",
+              ConfigIcon::None);
+}
+
+void ConfigFile::fatalShortCorrupt(const std::string& fileName) {
+    ui_.fatal(fileName + " corrupt\nexit program", ConfigIcon::Exclamation);
+}
+
+// ---- start-up ----------------------------------------------------------------
+
+void ConfigFile::LoadAtStart() {
+    const std::string& name = profile_.fileName;
+    const auto bytes = readFile(name);
+    if (!bytes) {
+        if (!createDefault(name)) {
+            ui_.fatal(pick("Kann " + name + " nicht \u00F6ffnen !\nProgramm wird beendet",
+                           "cannot open " + name + " !\nexit program"),
+                      ConfigIcon::None);
+            return;
+        }
+        ui_.setComDigit('2');
+        return;
+    }
+    const TextImage image(*bytes, kHeaderBytes);
+    const std::string& t = image.text;
+    const auto corrupt = [&] {
+        ui_.fatal(pick(profile_.startCorruptGerman, profile_.startCorruptEnglish),
+                  ConfigIcon::None);
+    };
+    if (t.size() < 4 || t.compare(0, 3, "COM") != 0 || t[3] < '1' || t[3] > '9') return corrupt();
+    ui_.setComDigit(t[3]);
+    std::size_t pos = 4;
+    if (readSegment(image, pos, "\n").tooLong) return corrupt();
+    bool smsBlock = false;
+    while (pos < image.size()) {
+        smsBlock = smsBlock || startsWithDigit(t, pos);
+        const Segment head = readSegment(image, pos, "|\n");
+        if (head.tooLong) return corrupt();
+        if (head.closedBy == '|') {
+            if (!head.text.empty()) ui_.addLocation(cp1252ToUtf8(head.text));
+            if (readSegment(image, pos, "\n").tooLong) return corrupt();
+        } else if (head.closedBy == '\n' && smsBlock) {
+            ui_.addSmsNumber(cp1252ToUtf8(head.text));
+        }
+    }
+}
+
+// ---- locations -----------------------------------------------------------------
+
+void ConfigFile::FindDialNumber(const std::string& name) {
+    const std::string& file = profile_.fileName;
+    const auto bytes = readFile(file);
+    if (!bytes) return fatalOpen(file, false);
+    const TextImage image(*bytes, kHeaderBytes);
+    const std::string wanted = toFile(name);
+    std::size_t pos = 0;
+    if (readSegment(image, pos, "\n").tooLong) return fatalCorrupt(file);
+    while (pos < image.size()) {
+        const Segment head = readSegment(image, pos, "|\n");
+        if (head.tooLong) break;
+        if (head.closedBy != '|') continue;
+        const Segment number = readSegment(image, pos, "\n");
+        if (number.tooLong) break;
+        if (head.text == wanted) {
+            ui_.setDialNumber(cp1252ToUtf8(number.text));
+            return;
+        }
+    }
+    fatalCorrupt(file);  // a selected name must be in the file
+}
+
+void ConfigFile::AddLocation(const std::string& nameText, const std::string& numberText) {
+    const std::string& file = profile_.fileName;
+    const std::string name = toFile(nameText), number = toFile(numberText);
+    if (name.empty() || number.empty()) {
+        ui_.inform(pick("Kein Standort und/oder keine W\u00E4hlnummer eingetragen",
+                        profile_.addEmptyEnglish),
+                   ConfigCaption::Program, ConfigIcon::Information);
+        return;
+    }
+    // A line that begins with a digit is an SMS number to every reader.
+    if (startsWithDigit(name, 0)) {
+        ui_.inform(pick("Ein Standortname darf nicht mit einer Ziffer beginnen !",
+                        "a location name must not begin with a digit !"),
+                   ConfigCaption::Program, ConfigIcon::Information);
+        return;
+    }
+    const auto bytes = readFile(file);
+    if (!bytes) return fatalOpen(file, true);
+    const TextImage image(*bytes, kHeaderBytes);
+    if (image.size() > kScanLimit)
+        return ui_.fatal(pick("Datei " + file + " ist defekt\nProgramm wird beendet",
+                              "file " + file + " is corrupt\nexit program"),
+                         ConfigIcon::Exclamation);
+    std::size_t locations = 0;
+    for (char c : image.text) locations += c == '|';
+    std::size_t pos = 0;
+    if (readSegment(image, pos, "\n").tooLong)
+        return ui_.fatal(pick("Datei " + file + " ist defekt!\nBitte Datei " + file +
+                                  " l\u00F6schen und Programm neu starten.\nProgramm wird beendet",
+                              "file " + file + " corrupt!\nplease delete " + file +
+                                  " and start again\nexit program"),
+                         ConfigIcon::None);
+    std::size_t insertion = pos;
+    bool smsFollow = false, duplicate = false;
+    while (pos < image.size() && !duplicate) {
+        if (startsWithDigit(image.text, pos)) {
+            insertion = pos;
+            smsFollow = true;
+            break;
+        }
+        const Segment head = readSegment(image, pos, "|\n");
+        Segment rest;
+        if (head.closedBy == '|') rest = readSegment(image, pos, "\n");
+        if (head.tooLong || rest.tooLong)
+            return ui_.fatal(
+                pick("Datei " + file + " ist defekt!\nBitte Datei " + file +
+                         " l\u00F6schen und Programm neu starten\nProgramm wird beendet",
+                     "file " + file + " corrupted!\nplease delete " + file +
+                         " and start again\nexit program"),
+                ConfigIcon::None);
+        duplicate = head.closedBy == '|' && head.text == name;
+        if (head.closedBy == '|' && rest.closedBy == '\n') insertion = pos;
+    }
+    if (duplicate)
+        return ui_.inform(pick("Standortname bereits vergeben !", "location already exists !"),
+                          ConfigCaption::Program, ConfigIcon::Information);
+    if (locations >= kMaxLocations)
+        return ui_.inform(pick("max. 20 Standorte!", "max. 20 locations!"), ConfigCaption::Program,
+                          ConfigIcon::Information);
+    if (smsFollow && image.size() - insertion > kCarryLimit) return fatalShortCorrupt(file);
+
+    // What follows the insertion point is carried along, never written over.
+    const std::size_t at = image.disk[insertion];
+    const std::string line = name + "|" + number + "\r\n";
+    ui_.addLocation(cp1252ToUtf8(name));
+    const bool written = at == bytes->size()
+                             ? append(file, line)
+                             : rewrite(file, bytes->substr(0, at) + line + bytes->substr(at));
+    if (!written) return ui_.fatal("cannot create " + file + " !\nexit program", ConfigIcon::None);
+    ui_.inform(pick("Standort gespeichert !", "location saved !"), ConfigCaption::Program,
+               ConfigIcon::Information);
+}
+
+void ConfigFile::RemoveLocation(const std::string& nameText) {
+    const std::string& file = profile_.fileName;
+    const std::string name = toFile(nameText);
+    if (name.empty())
+        return ui_.inform(pick("Kein Standort vorhanden !", "no location to delete !"),
+                          ConfigCaption::Program, ConfigIcon::Information);
+    const auto bytes = readFile(file);
+    if (!bytes) return fatalOpen(file, false);
+    const TextImage image(*bytes, 0);
+    if (image.size() > kWholeFileLimit) return fatalShortCorrupt(file);
+    std::size_t pos = 0;
+    for (int skipped = 0; skipped < 2; ++skipped)  // header and port line
+        if (readSegment(image, pos, "\n").tooLong) return fatalCorrupt(file);
+    std::optional<std::size_t> found;
+    while (pos < image.size() && !found) {
+        const std::size_t begin = pos;
+        const Segment head = readSegment(image, pos, "|\n");
+        Segment rest;
+        if (head.closedBy == '|') rest = readSegment(image, pos, "\n");
+        if (head.tooLong || rest.tooLong) return fatalCorrupt(file);
+        if (head.closedBy == '|' && head.text == name) found = begin;
+    }
+    if (!found)
+        return ui_.inform(pick("Standort nicht gefunden !", "location not found !"),
+                          ConfigCaption::Program, ConfigIcon::Information);
+    const std::string shown = cp1252ToUtf8(name);
+    if (!ui_.confirmDelete(pick("Standort " + shown + " wirklich l\u00F6schen ?",
+                                "Are you shure to delete the location " + shown + " ?"),
+                           ConfigCaption::Program))
+        return;
+    const std::string kept = bytes->substr(0, image.disk[*found]) + bytes->substr(image.disk[pos]);
+    ui_.removeLocation(shown);
+    if (!rewrite(file, kept))
+        return ui_.fatal("cannot create " + file + " !\nexit program", ConfigIcon::None);
+    ui_.inform(pick("Standort gel\u00F6scht !", "location deleted !"), ConfigCaption::Program,
+               ConfigIcon::Information);
+}
+
+// ---- SMS dial-in numbers -----------------------------------------------------------
+
+void ConfigFile::AddSmsNumber(const std::string& numberText) {
+    const std::string& file = profile_.smsFileName;
+    const std::string number = toFile(numberText);
+    const auto say = [&](const std::string& german, const std::string& english) {
+        ui_.inform(pick(german, english), ConfigCaption::Sms, ConfigIcon::Information);
+    };
+    if (number.empty())
+        return say("Keine sms-Wahlnummer eingetragen", "no sms-dialupnumber inscribed");
+    const auto bytes = readFile(file);
+    if (!bytes) return fatalOpen(file, false);
+    const TextImage image(*bytes, kHeaderBytes);
+    std::size_t pos = 0;
+    if (readSegment(image, pos, "\n").tooLong) return fatalCorrupt(file);
+    if (image.size() > kScanLimit) return fatalShortCorrupt(file);
+    const std::vector<SmsLine> lines = smsLines(image);
+    if (lines.size() >= kMaxSmsNumbers)
+        return say("max. 3 SMS-Wahlnummern !", "max. 3 SMS-dialupnumbers !");
+    for (const SmsLine& line : lines)
+        if (line.number == number)
+            return say("sms- Wahlnummer bereits vorhanden !", "sms- dialupnumber already exists !");
+    // A last line without its line end gets one, so the number starts a line.
+    const bool open = !bytes->empty() && bytes->back() != '\n';
+    if (!append(file, (open ? "\r\n" : "") + number + "\r\n"))
+        return ui_.fatal("cannot create " + file + " !\nexit program", ConfigIcon::None);
+    ui_.addSmsNumber(cp1252ToUtf8(number));
+    if (lines.empty())
+        say("sms-Wahlnummer gespeichert !", "sms-dialupnumber saved !");
+    else
+        say("sms- Wahlnummer gespeichert !", "sms- dialupnumber saved !");
+}
+
+void ConfigFile::RemoveSmsNumber(const std::string& numberText) {
+    const std::string& file = profile_.smsFileName;
+    const std::string number = toFile(numberText);
+    const auto say = [&](const std::string& german, const std::string& english) {
+        ui_.inform(pick(german, english), ConfigCaption::Sms, ConfigIcon::Information);
+    };
+    if (number.empty())
+        return say("Keine sms- Wahlnummer eingetragen", "no sms-dialupnumber inscribed");
+    const auto bytes = readFile(file);
+    if (!bytes) return fatalOpen(file, false);
+    const TextImage image(*bytes, kHeaderBytes);
+    std::size_t pos = 0;
+    if (readSegment(image, pos, "\n").tooLong) return fatalCorrupt(file);
+    if (image.size() > kScanLimit) return fatalShortCorrupt(file);
+    const std::vector<SmsLine> lines = smsLines(image);
+    if (lines.empty())
+        return say("Keine sms- Wahlnummer in der Liste !", "no sms- dialinnumber in the list !");
+    const SmsLine* match = nullptr;
+    for (const SmsLine& line : lines)
+        if (!match && line.number == number) match = &line;
+    if (!match)
+        return say("sms- Wahlnummer nicht in der Liste !",
+                   "sms- dialinnumber is not in the list !");
+    const std::string shown = cp1252ToUtf8(number);
+    if (!ui_.confirmDelete(
+            pick("Den sms- Wahlnummereintrag " + shown + " l\u00F6schen ?",
+                 "Are you shure to delete the sms-dialinnumber entry " + shown + " ?"),
+            ConfigCaption::Sms))
+        return;
+    const std::string kept =
+        bytes->substr(0, image.disk[match->begin]) + bytes->substr(image.disk[match->end]);
+    if (!rewrite(file, kept))
+        return ui_.fatal("cannot create " + file + " !\nexit program", ConfigIcon::None);
+    ui_.removeSmsNumber(shown);
+    say("sms- Wahlnummer gel\u00F6scht !", "sms- dialupnumber deleted !");
+}
+
+// ---- port digit ---------------------------------------------------------------------
+
+void ConfigFile::StorePortDigit(char fieldDigit) {
+    const std::string& name = profile_.fileName;
+    const auto bytes = readFile(name);
+    if (!bytes) {
+        if (!createDefault(name))
+            return ui_.fatal(pick("Kann " + name + " nicht \u00F6ffnen !\nProgramm wird beendet",
+                                  "cannot open " + name + " !\nexit program"),
+                             ConfigIcon::None);
+        ui_.setComDigit('2');
+        return;
+    }
+    if (fieldDigit == '\0' || bytes->size() <= kPortDigitByte) return;
+    const char stored = (*bytes)[kPortDigitByte];
+    if (stored == fieldDigit) return;
+    const std::string from(1, stored), to(1, fieldDigit);
+    if (!ui_.ask(pick(
+            "Schnittstelle von COM" + from + "\nnach COM" + to + " gewechselt\n" +
+                "Einstellung speichern?",
+            "interface is changed from COM" + from + "\nto COM" + to + "\n" + "save setting?")))
+        return;
+    // The digit is overwritten in place: the file keeps its length.
+    const int fd = ::open(path(name).c_str(), O_WRONLY);
+    if (fd < 0) return;
+    (void)!pwrite(fd, &fieldDigit, 1, static_cast<off_t>(kPortDigitByte));
+    ::close(fd);
+}
+
+}  // namespace shell

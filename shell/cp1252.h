@@ -1,0 +1,14 @@
+// Windows-1252, the code page of the files operators already have, to and
+// from the UTF-8 the program works in.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace shell {
+
+std::string cp1252ToUtf8(std::string_view bytes);
+// Characters the code page lacks become "?".
+std::string utf8ToCp1252(std::string_view text);
+
+}  // namespace shell
