@@ -11,26 +11,10 @@
 #include "devlink/device_link.h"
 #include "devlink/serial_port.h"
 #include "recording_window.h"
+#include "temp_folder.h"
 #include "tools/unitsim/simulator.h"
 
 namespace testsupport {
-
-// A fresh folder under the system's temporary folder, removed at the end.
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "aquendor-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
 
 class SimulatedLine : public ::testing::Test {
   protected:

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "devlink/telegram.h"
 #include "tools/unitsim/simulator.h"
@@ -49,6 +50,33 @@ class ProgramSide {
             if (::read(fd_, &byte, 1) == 1) bytes.push_back(byte);
         }
         return bytes;
+    }
+
+    // Bytes until they end in `tail`, or all that came within timeoutMs.
+    std::string readUntil(const std::string& tail, int timeoutMs = 1000) const {
+        std::string bytes;
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (!bytes.ends_with(tail)) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            pollfd p{fd_, POLLIN, 0};
+            if (left.count() <= 0 || poll(&p, 1, static_cast<int>(left.count())) <= 0) break;
+            char byte = 0;
+            if (::read(fd_, &byte, 1) == 1) bytes.push_back(byte);
+        }
+        return bytes;
+    }
+
+    // One byte at a time, as the operator programs talk to a modem: a pause
+    // after every byte, and a longer one after byte number `longAfter` (1-based).
+    void sendSlowly(const std::string& bytes, int pauseMs = 1, std::size_t longAfter = 0,
+                    int longPauseMs = 0) const {
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            send(bytes.substr(i, 1));
+            const int ms = i + 1 == longAfter ? longPauseMs : pauseMs;
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        }
     }
 
     std::string ask(const std::string& request) const {
