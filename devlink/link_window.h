@@ -19,6 +19,17 @@ enum class ButtonSet {
     IntervalCheckbox,    // the interval-reading check box
 };
 
+// Controls that dialling and hanging up switch.
+enum class ModemControl {
+    ConnectButton,
+    DisconnectButton,
+    ReadButton,
+    WriteButton,
+    HistoryReadButtons,
+    IntervalCheckbox,
+    LinkTypeRadios,  // modem / null modem
+};
+
 class LinkWindow {
   public:
     virtual ~LinkWindow() = default;
@@ -43,6 +54,14 @@ class LinkWindow {
 
     // Measuring program only: the variant name for the title and label.
     virtual void showVariant(const std::string& /*name*/) {}
+
+    // The modem connection: the dial-number field, the connected flag and
+    // the controls that dialling and hanging up switch.
+    virtual std::string dialNumberText() const { return {}; }
+    virtual void focusDialNumber() {}
+    virtual void setConnected(bool /*connected*/) {}
+    virtual bool connected() const { return false; }
+    virtual void enableModemControl(ModemControl /*control*/, bool /*enable*/) {}
 };
 
 // Picks the German or the English text after the window's language.

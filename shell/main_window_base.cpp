@@ -26,7 +26,8 @@ MainWindowBase::MainWindowBase(MainWindowControls controls, ProgramTexts texts,
       texts_(std::move(texts)),
       messages_(messages),
       port_(*this),
-      link_(port_, *this) {
+      link_(port_, *this),
+      modem_(port_, *this) {
     endProgram = [] { std::exit(0); };
     intervalTimer_.setInterval(15000);
     connect(&intervalTimer_, &QTimer::timeout, this, &MainWindowBase::onIntervalTick);
@@ -156,6 +157,8 @@ void MainWindowBase::connectControls() {
     clicked(controls_.intervalCheck, [this](bool checked) { onIntervalClicked(checked); });
     clicked(controls_.read, [this] { onReadClicked(); });
     clicked(controls_.exit, [this] { exitSequence(); });
+    clicked(controls_.connect, [this] { modem_.dialUp(); });
+    clicked(controls_.disconnect, [this] { modem_.hangUp(); });
     clicked(controls_.saveLocation, [this] { onSaveLocation(); });
     clicked(controls_.deleteLocation, [this] { onDeleteLocation(); });
     for (std::size_t i = 0; i < controls_.pageSelectors.size(); ++i)
@@ -212,6 +215,42 @@ void MainWindowBase::enableButtons(devlink::ButtonSet set, bool on) {
             break;
         case devlink::ButtonSet::IntervalCheckbox:
             enable(controls_.intervalCheck, on);
+            break;
+    }
+}
+
+std::string MainWindowBase::dialNumberText() const {
+    return edit(controls_.dialNumber)->text().toStdString();
+}
+
+void MainWindowBase::focusDialNumber() {
+    edit(controls_.dialNumber)->setFocus();
+}
+
+void MainWindowBase::enableModemControl(devlink::ModemControl control, bool on) {
+    using devlink::ModemControl;
+    switch (control) {
+        case ModemControl::ConnectButton:
+            enable(controls_.connect, on);
+            break;
+        case ModemControl::DisconnectButton:
+            enable(controls_.disconnect, on);
+            break;
+        case ModemControl::ReadButton:
+            enable(controls_.read, on);
+            break;
+        case ModemControl::WriteButton:
+            enable(controls_.write, on);
+            break;
+        case ModemControl::HistoryReadButtons:
+            enableAll(controls_.historyButtons, on);
+            break;
+        case ModemControl::IntervalCheckbox:
+            enable(controls_.intervalCheck, on);
+            break;
+        case ModemControl::LinkTypeRadios:
+            enable(controls_.modemRadio, on);
+            enable(controls_.nullModemRadio, on);
             break;
     }
 }

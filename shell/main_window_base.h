@@ -12,6 +12,7 @@
 
 #include "devlink/device_link.h"
 #include "devlink/link_window.h"
+#include "devlink/modem_link.h"
 #include "devlink/serial_port.h"
 #include "shell/config_file.h"
 #include "shell/labels.h"
@@ -96,6 +97,13 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     std::string serialNumberText() const override;
     void focusSerialNumber() override;
     void enableButtons(devlink::ButtonSet set, bool enable) override;
+    std::string dialNumberText() const override;
+    void focusDialNumber() override;
+    void setConnected(bool connected) override { session_.connected = connected; }
+    bool connected() const override { return session_.connected; }
+    void enableModemControl(devlink::ModemControl control, bool enable) override;
+
+    devlink::ModemLink& modem() { return modem_; }
 
     QTimer& intervalTimer() { return intervalTimer_; }
 
@@ -166,6 +174,7 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     Session session_;
     devlink::SerialPort port_;
     devlink::DeviceLink link_;
+    devlink::ModemLink modem_;
     PageHost pages_;
     QTimer intervalTimer_;
     std::unique_ptr<WindowConfigUi> configUi_;

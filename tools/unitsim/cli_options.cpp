@@ -56,6 +56,7 @@ bool applyValue(CliOptions& options, const std::string& option, const std::strin
     if (option == "--speed") return parseScale(value, config.timeScale);
     if (option == "--plant")
         return parseNumber(value, 1, 8, config.plantType) && isPlantType(config.plantType);
+    if (option == "--dial-delay") return parseNumber(value, 0, 600000, config.dialDelayMs);
     if (option == "--com") {
         options.comName = value;
         return isComName(value);
@@ -72,6 +73,8 @@ bool applyFlag(CliOptions& options, const std::string& option) {
         options.config.longForm = false;
     else if (option == "--two-part")
         options.config.twoPartDpi = true;
+    else if (option == "--modem")
+        options.config.modem = true;
     else if (option == "--help" || option == "-h")
         options.help = true;
     else
@@ -121,12 +124,18 @@ std::string usageText() {
            "  --speed N                           softener plant clock N times real time (1)\n"
            "  --plant 1|2|4|8                     softener plant type: one filter,\n"
            "                                      change-over, parallel, serial (1)\n"
+           "  --modem                             a Hayes modem in front of the unit:\n"
+           "                                      the program must dial and hang up\n"
+           "  --dial-delay MS                     modem: dial command to result (1500)\n"
            "  --com COM1..COM9                    bind the line under this name\n"
            "  --ports DIR                         ports folder (the programs' default)\n"
            "Commands on standard input: level N, serial NNNNNN, baud N,\n"
            "  fault none|checksum|lowercase|echo|silence|overlong [N|always], help, quit\n"
            "Softener plant: stop on|off, alarm on|off, chemicals on|off (on: running low),\n"
-           "  speed N, advance MIN, plant 1|2|4|8, pin OFFSET HH, pin clear, show\n";
+           "  speed N, advance MIN, plant 1|2|4|8, pin OFFSET HH, pin clear, show\n"
+           "Modem: modem (its state), modem connect|nocarrier|busy|speed|silent (answer\n"
+           "  to the next dial commands; speed: CONNECT 19200), modem drop (lose the\n"
+           "  carrier), modem escape ok|silent|garbage (answer to an escape)\n";
 }
 
 }  // namespace unitsim

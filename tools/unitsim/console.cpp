@@ -39,6 +39,8 @@ bool Console::execute(const std::string& line) {
         setBaud(argument);
     else if (command == "fault")
         setFault(argument, extra);
+    else if (command == "modem")
+        modem_.execute(argument, extra);
     else if (!plant_.execute(command, argument, extra))
         log_.line(command == "help" ? usageText() : "unknown command (try help): " + command);
     return true;

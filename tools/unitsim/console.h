@@ -1,10 +1,11 @@
 // Commands a person types while the simulator runs: change the login level
 // or serial number, slow the line down, make the next answers go wrong, or
-// work the softener plant (see PlantConsole).
+// work the softener plant (see PlantConsole) or the modem (see ModemConsole).
 #pragma once
 
 #include <string>
 
+#include "tools/unitsim/modem_console.h"
 #include "tools/unitsim/plant_console.h"
 #include "tools/unitsim/simulator.h"
 #include "tools/unitsim/traffic_log.h"
@@ -14,7 +15,7 @@ namespace unitsim {
 class Console {
   public:
     Console(Simulator& simulator, TrafficLog& log)
-        : simulator_(simulator), log_(log), plant_(simulator, log) {}
+        : simulator_(simulator), log_(log), plant_(simulator, log), modem_(simulator, log) {}
 
     // Carries out one line; false when it asks to quit.
     bool execute(const std::string& line);
@@ -28,6 +29,7 @@ class Console {
     Simulator& simulator_;
     TrafficLog& log_;
     PlantConsole plant_;
+    ModemConsole modem_;
 };
 
 }  // namespace unitsim

@@ -50,6 +50,8 @@ std::string startLine(const CliOptions& options, const Simulator& simulator,
     if (!options.comName.empty())
         text += " bound as " + options.comName + " (ports folder " + folder + ")";
     if (config.baud > 0) text += ", paced at " + std::to_string(config.baud) + " baud";
+    if (config.modem)
+        text += ", behind a modem (dial delay " + std::to_string(config.dialDelayMs) + " ms)";
     return text;
 }
 

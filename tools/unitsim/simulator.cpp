@@ -12,6 +12,7 @@
 #include "devlink/delay.h"
 #include "tools/unitsim/answer_faults.h"
 #include "tools/unitsim/com_binding.h"
+#include "tools/unitsim/hayes_modem.h"
 #include "tools/unitsim/line_writer.h"
 #include "tools/unitsim/pseudo_terminal.h"
 #include "tools/unitsim/telegram_assembler.h"
@@ -37,10 +38,18 @@ ReceivedTelegram toReceived(const IncomingTelegram& telegram) {
 }  // namespace
 
 struct Simulator::Impl {
-    explicit Impl(const Config& config) : unit(config) {}
+    explicit Impl(const Config& config) : unit(config) {
+        if (config.modem) modem = std::make_unique<HayesModem>(config);
+    }
 
     void run();
+    int waitMs() const;
     bool readLine();
+    void passToModem(std::string_view bytes, std::int64_t readUs);
+    void serveModem();
+    void answerTelegrams();
+    void wake() const;
+    void drainWakeUps() const;
     void handle(const IncomingTelegram& telegram);
     std::optional<std::string> answerFor(const IncomingTelegram& telegram);
     void notify(Direction direction, const std::string& bytes) const;
@@ -51,45 +60,107 @@ struct Simulator::Impl {
     ComBinding binding;
     TrafficObserver observer;
 
-    mutable std::mutex mutex;  // guards unit, faults and received
+    mutable std::mutex mutex;  // guards unit, faults, received and modem
     Unit unit;
     AnswerFaults faults;
     std::vector<ReceivedTelegram> received;
+    std::unique_ptr<HayesModem> modem;  // null: the line goes straight to the unit
 
     // Used by the thread alone.
     TelegramAssembler assembler;
+    LinePacer modemPacer;
     std::thread thread;
     std::atomic<bool> stopping{false};
-    int wakeFd = -1;  // written by stop() to end the thread's wait at once
+    int wakeFd = -1;  // written to end the thread's wait at once, e.g. by stop()
 };
 
 void Simulator::Impl::run() {
     while (!stopping) {
         pollfd fds[] = {
             {pty.masterFd(), POLLIN, 0}, {wakeFd, POLLIN, 0}, {pty.closeWatchFd(), POLLIN, 0}};
-        if (poll(fds, 3, -1) < 0) {
+        if (poll(fds, 3, waitMs()) < 0) {
             if (errno == EINTR) continue;
             return;
         }
+        if (fds[1].revents & POLLIN) drainWakeUps();
         if (fds[2].revents & POLLIN) pty.releaseExclusiveMode();
         // Without a reader the line reports errors at once; pausing keeps
         // that from turning into a busy loop.
         if ((fds[0].revents & (POLLIN | POLLHUP | POLLERR)) && !readLine()) devlink::Delay(20);
-        while (!stopping) {
-            auto telegram = assembler.next();
-            if (!telegram) break;
-            handle(*telegram);
-        }
+        if (modem) serveModem();
+        answerTelegrams();
     }
+}
+
+// Until the modem's next dial result or escape is due; without one, until
+// something happens on the line.
+int Simulator::Impl::waitMs() const {
+    if (!modem) return -1;
+    std::lock_guard lock(mutex);
+    const auto deadline = modem->deadlineUs();
+    if (!deadline) return -1;
+    const std::int64_t leftUs = *deadline - devlink::monotonicUs();
+    return leftUs <= 0 ? 0 : static_cast<int>((leftUs + 999) / 1000);
 }
 
 bool Simulator::Impl::readLine() {
     char bytes[4096];
     const ssize_t n = ::read(pty.masterFd(), bytes, sizeof bytes);
     if (n <= 0) return n < 0 && (errno == EAGAIN || errno == EINTR);
-    assembler.setBaud(baud());
-    assembler.feed(std::string_view(bytes, static_cast<std::size_t>(n)), devlink::monotonicUs());
+    const std::string_view read(bytes, static_cast<std::size_t>(n));
+    if (modem) {
+        passToModem(read, devlink::monotonicUs());
+    } else {
+        assembler.setBaud(baud());
+        assembler.feed(read, devlink::monotonicUs());
+    }
     return true;
+}
+
+void Simulator::Impl::passToModem(std::string_view bytes, std::int64_t readUs) {
+    std::lock_guard lock(mutex);
+    modemPacer.setBaud(unit.config().baud);
+    for (const char byte : bytes) modem->receive(byte, modemPacer.arrival(readUs));
+}
+
+// Logs the modem's commands, sends its answers and passes what it received
+// online on to the unit, in that order.
+void Simulator::Impl::serveModem() {
+    ModemOutput out;
+    {
+        std::lock_guard lock(mutex);
+        modem->tick(devlink::monotonicUs());
+        out = modem->take();
+        for (const auto& command : out.commands) received.push_back(toReceived(command));
+    }
+    for (const auto& command : out.commands) notify(Direction::Received, command.bytes);
+    if (!out.reply.empty()) {
+        notify(Direction::Sent, out.reply);
+        LineWriter(pty.masterFd()).send(out.reply, baud(), stopping);
+    }
+    if (out.connected) assembler.dropPending();
+    for (std::size_t i = 0; i < out.data.bytes.size(); ++i)
+        assembler.add(out.data.bytes[i], out.data.arrivalUs[i]);
+}
+
+void Simulator::Impl::answerTelegrams() {
+    while (!stopping) {
+        auto telegram = assembler.next();
+        if (!telegram) break;
+        handle(*telegram);
+    }
+}
+
+void Simulator::Impl::wake() const {
+    const std::uint64_t one = 1;
+    // Cannot fail short of a full counter, which wake-ups never reach: the
+    // thread drains them.
+    [[maybe_unused]] const ssize_t written = ::write(wakeFd, &one, sizeof one);
+}
+
+void Simulator::Impl::drainWakeUps() const {
+    std::uint64_t count = 0;
+    [[maybe_unused]] const ssize_t n = ::read(wakeFd, &count, sizeof count);
 }
 
 void Simulator::Impl::handle(const IncomingTelegram& telegram) {
@@ -164,9 +235,7 @@ void Simulator::start() {
 void Simulator::stop() {
     if (!impl_->thread.joinable()) return;
     impl_->stopping = true;
-    const std::uint64_t one = 1;
-    // Cannot fail short of a full counter, which one wake-up never reaches.
-    [[maybe_unused]] const ssize_t written = ::write(impl_->wakeFd, &one, sizeof one);
+    impl_->wake();
     impl_->thread.join();
     ::close(impl_->wakeFd);
     impl_->wakeFd = -1;
@@ -267,6 +336,40 @@ bool Simulator::overrideStatusByte(std::size_t offset, std::uint8_t value) {
 void Simulator::clearStatusOverrides() {
     std::lock_guard lock(impl_->mutex);
     impl_->unit.softener().overrides().clear();
+}
+
+bool Simulator::hasModem() const {
+    return impl_->modem != nullptr;
+}
+
+void Simulator::setDialOutcome(ModemOutcome outcome) {
+    std::lock_guard lock(impl_->mutex);
+    if (impl_->modem) impl_->modem->setDialOutcome(outcome);
+}
+
+void Simulator::setEscapeResponse(EscapeResponse response) {
+    std::lock_guard lock(impl_->mutex);
+    if (impl_->modem) impl_->modem->setEscapeResponse(response);
+}
+
+void Simulator::dropCarrier() {
+    {
+        std::lock_guard lock(impl_->mutex);
+        if (!impl_->modem) return;
+        impl_->modem->dropCarrier();
+    }
+    // The thread sends the modem's "NO CARRIER".
+    if (impl_->thread.joinable()) impl_->wake();
+}
+
+ModemState Simulator::modemState() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->modem ? impl_->modem->state() : ModemState::Idle;
+}
+
+std::string Simulator::dialledNumber() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->modem ? impl_->modem->dialledNumber() : std::string();
 }
 
 }  // namespace unitsim

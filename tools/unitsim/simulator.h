@@ -25,6 +25,30 @@ enum class Fault {
     Overlong,           // more than 700 characters without end byte
 };
 
+// What the modem in front of the unit answers a dial command with.
+enum class ModemOutcome {
+    Connect,           // "CONNECT", then online
+    NoCarrier,         // "NO CARRIER"
+    Busy,              // "BUSY"
+    ConnectWithSpeed,  // "CONNECT 19200", then online
+    Silent,            // no answer at all; the modem stays idle
+};
+
+// What the modem answers a recognised escape "+++" with. It goes to command
+// mode in every case, keeping the connection.
+enum class EscapeResponse {
+    Ok,       // "OK"
+    Silent,   // nothing
+    Garbage,  // more than 30 characters with neither "OK" nor "NO CARRIER"
+};
+
+enum class ModemState {
+    Idle,           // command mode without a connection
+    Dialling,       // a dial command is being carried out
+    Online,         // connected: the bytes go to the unit
+    OnlineCommand,  // command mode after an escape, still connected
+};
+
 struct Config {
     UnitKind kind = UnitKind::Softener;
     std::string serialNumber = "123456";
@@ -37,11 +61,21 @@ struct Config {
     // 0: the plant moves only with advanceMinutes).
     double timeScale = 1.0;
     int plantType = 1;  // softener: 1, 2, 4 or 8 in the factory record
+
+    // A Hayes modem between the line and the unit: the program must dial
+    // and hang up. Without it the line goes straight to the unit.
+    bool modem = false;
+    bool modemEcho = false;  // echo of the bytes received in command mode
+    int dialDelayMs = 1500;  // from the dial command to its result
+    int guardMs = 1000;      // silence before and after an escape "+++"
+    ModemOutcome dialOutcome = ModemOutcome::Connect;
 };
 
 using Clock = std::chrono::steady_clock;
 
-// One request as the simulator received it, with the arrival time of every byte.
+// One request as the simulator received it, with the arrival time of every
+// byte. With a modem its commands are logged the same way: a command line
+// with its CR, and a recognised escape "+++".
 struct ReceivedTelegram {
     std::string bytes;  // end byte included
     std::vector<Clock::time_point> byteTimes;
@@ -101,6 +135,15 @@ class Simulator {
     // answer; false when the byte does not lie inside the area.
     bool overrideStatusByte(std::size_t offset, std::uint8_t value);
     void clearStatusOverrides();
+
+    // The modem (Config::modem); these do nothing without one.
+    bool hasModem() const;
+    void setDialOutcome(ModemOutcome outcome);  // for the next dial commands
+    void setEscapeResponse(EscapeResponse response);
+    // The connection breaks: "NO CARRIER" and idle. Nothing when not connected.
+    void dropCarrier();
+    ModemState modemState() const;      // Idle without a modem
+    std::string dialledNumber() const;  // of the last dial command
 
   private:
     struct Impl;

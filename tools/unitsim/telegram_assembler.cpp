@@ -1,26 +1,21 @@
 #include "tools/unitsim/telegram_assembler.h"
 
-#include <algorithm>
-
 #include "devlink/telegram.h"
 
 namespace unitsim {
 
-std::int64_t byteTimeUs(int baud) {
-    return baud > 0 ? 10'000'000 / baud : 0;
+void TelegramAssembler::feed(std::string_view bytes, std::int64_t readUs) {
+    for (const char byte : bytes) add(byte, pacer_.arrival(readUs));
 }
 
-void TelegramAssembler::feed(std::string_view bytes, std::int64_t readUs) {
-    for (const char byte : bytes) {
-        lastArrivalUs_ = byteUs_ > 0 ? std::max(readUs, lastArrivalUs_) + byteUs_ : readUs;
-        pending_.bytes.push_back(byte);
-        pending_.arrivalUs.push_back(lastArrivalUs_);
-        if (byte == devlink::kEndByte) {
-            complete_.push_back(std::move(pending_));
-            pending_ = {};
-        } else if (pending_.bytes.size() > kMaxPending) {
-            pending_ = {};
-        }
+void TelegramAssembler::add(char byte, std::int64_t arrivalUs) {
+    pending_.bytes.push_back(byte);
+    pending_.arrivalUs.push_back(arrivalUs);
+    if (byte == devlink::kEndByte) {
+        complete_.push_back(std::move(pending_));
+        pending_ = {};
+    } else if (pending_.bytes.size() > kMaxPending) {
+        pending_ = {};
     }
 }
 

@@ -1,7 +1,5 @@
 // Collects the bytes read from the line into telegrams ending in the end
-// byte, and gives each byte the time it arrived. With a baud rate set, a byte
-// cannot arrive sooner than one character time after the one before it, as
-// on a real line; without, it arrives when it was read.
+// byte, and gives each byte the time it arrived (see LinePacer).
 #pragma once
 
 #include <cstdint>
@@ -11,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/unitsim/line_pacer.h"
+
 namespace unitsim {
 
 struct IncomingTelegram {
@@ -18,21 +18,22 @@ struct IncomingTelegram {
     std::vector<std::int64_t> arrivalUs;
 };
 
-// Microseconds a byte of ten bits takes at this baud rate (0: no pacing).
-std::int64_t byteTimeUs(int baud);
-
 class TelegramAssembler {
   public:
     // More than this without an end byte is noise, not a request.
     static constexpr std::size_t kMaxPending = 2000;
 
-    void setBaud(int baud) { byteUs_ = byteTimeUs(baud); }
+    void setBaud(int baud) { pacer_.setBaud(baud); }
+    // Bytes as read from the line at readUs; paced here.
     void feed(std::string_view bytes, std::int64_t readUs);
+    // One byte whose arrival time is already known, e.g. passed on by a modem.
+    void add(char byte, std::int64_t arrivalUs);
+    // Forgets an unfinished telegram, as when a new connection begins.
+    void dropPending() { pending_ = {}; }
     std::optional<IncomingTelegram> next();
 
   private:
-    std::int64_t byteUs_ = 0;
-    std::int64_t lastArrivalUs_ = 0;
+    LinePacer pacer_;
     IncomingTelegram pending_;
     std::deque<IncomingTelegram> complete_;
 };
