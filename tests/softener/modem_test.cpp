@@ -1,0 +1,134 @@
+// The softener window dialling a unit through the emulated Hayes modem over
+// a pseudo-terminal: the dial bytes and pauses, the connected button set, a
+// read over the modem line, hanging up, and the replies that are no connection.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <chrono>
+#include <thread>
+
+#include "ksv2_fixture.h"
+
+using testsupport::Ksv2Window;
+
+namespace {
+
+double msBetween(unitsim::Clock::time_point from, unitsim::Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+const unitsim::ReceivedTelegram* find(const std::vector<unitsim::ReceivedTelegram>& log,
+                                      const std::string& bytes) {
+    for (const auto& entry : log)
+        if (entry.bytes == bytes) return &entry;
+    return nullptr;
+}
+
+}  // namespace
+
+class Ksv2Modem : public Ksv2Window {
+  protected:
+    void SetUp() override {
+        unitsim::Config config;
+        config.modem = true;
+        config.dialDelayMs = 100;
+        config.guardMs = 300;
+        start(config, "AquendorKSV2 english");
+        edit(1014)->setText("07111234");
+        typeSerial("123456");
+        messages.clear();
+        statusWords.clear();
+    }
+};
+
+TEST_F(Ksv2Modem, DialsConnectsReadsAndHangsUp) {
+    click(1019);
+    ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    auto log = sim->received();
+    const unitsim::ReceivedTelegram* dial = find(log, "ATD07111234\r");
+    ASSERT_NE(dial, nullptr);
+    const double afterFirstDigit = msBetween(dial->byteTimes[3], dial->byteTimes[4]);
+    const double span = msBetween(dial->byteTimes.front(), dial->byteTimes.back());
+    std::printf("dial: %.1f ms after the first digit, %.1f ms in all\n", afterFirstDigit, span);
+    EXPECT_GE(afterFirstDigit, 1990.0);
+    EXPECT_GE(span, 2000.0 + 10.0);  // plus at least 1 ms after each of the other bytes
+    EXPECT_EQ(statusWords.back(), "ONLINE");
+    EXPECT_EQ(edit(1013)->palette().color(QPalette::Text), QColor(0, 120, 0));
+    EXPECT_TRUE(window->session().connected);
+    EXPECT_FALSE(enabled(1019));
+    EXPECT_TRUE(enabled(1020));
+    EXPECT_TRUE(enabled(1024));
+    EXPECT_FALSE(enabled(1037));
+    EXPECT_FALSE(enabled(1038));
+
+    click(1024);  // login and read over the modem line
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    EXPECT_TRUE(window->parameterRecord().complete());
+    EXPECT_EQ(edit(1013)->text(), "ONLINE");
+    EXPECT_TRUE(enabled(1025));
+
+    click(1020);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    log = sim->received();
+    const unitsim::ReceivedTelegram* escape = find(log, "+++");
+    const unitsim::ReceivedTelegram* hangUp = find(log, "ATH\r");
+    ASSERT_NE(escape, nullptr);
+    ASSERT_NE(hangUp, nullptr);
+    const auto& lastTelegram = log[log.size() - 3];  // the read's last request
+    EXPECT_GE(msBetween(lastTelegram.byteTimes.back(), escape->byteTimes.front()), 995.0);
+    EXPECT_GE(msBetween(escape->byteTimes.back(), hangUp->byteTimes.front()), 995.0);
+    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+    EXPECT_FALSE(window->session().connected);
+    EXPECT_TRUE(enabled(1019));
+    EXPECT_FALSE(enabled(1020));
+    EXPECT_FALSE(enabled(1024));
+    EXPECT_TRUE(enabled(1037));
+    EXPECT_EQ(sim->modemState(), unitsim::ModemState::Idle);
+}
+
+TEST_F(Ksv2Modem, NoCarrierEndsTheAttempt) {
+    sim->setDialOutcome(unitsim::ModemOutcome::NoCarrier);
+    click(1019);
+    EXPECT_EQ(messages.lastText(), "NO CARRIER");
+    EXPECT_EQ(messages.shown.back().caption, QString::fromUtf8("Aquendor\u00AE KSV2"));
+    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+    EXPECT_TRUE(enabled(1019));
+    EXPECT_FALSE(window->session().connected);
+}
+
+TEST_F(Ksv2Modem, ConnectWithALineSpeedIsNotAConnection) {
+    sim->setDialOutcome(unitsim::ModemOutcome::ConnectWithSpeed);
+    // The program keeps waiting after "CONNECT 19200"; the carrier then drops.
+    std::thread dropper([this] {
+        for (int i = 0; i < 100 && sim->modemState() != unitsim::ModemState::Online; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sim->dropCarrier();
+    });
+    click(1019);
+    dropper.join();
+    EXPECT_EQ(messages.lastText(), "NO CARRIER");
+    EXPECT_FALSE(window->session().connected);
+    EXPECT_TRUE(enabled(1019));
+}
+
+TEST_F(Ksv2Modem, FailedEscapeLeavesTheLineUp) {
+    click(1019);
+    ASSERT_TRUE(window->session().connected);
+    sim->setEscapeResponse(unitsim::EscapeResponse::Garbage);
+    click(1020);
+    EXPECT_EQ(messages.lastText(),
+              "bufferoverflow +++:\ntry disconnect again or quit the program and switch off the "
+              "modem!");
+    EXPECT_TRUE(window->session().connected);
+    EXPECT_TRUE(enabled(1020));
+    EXPECT_FALSE(enabled(1019));
+}
+
+TEST_F(Ksv2Modem, EmptyDialNumberIsRefused) {
+    edit(1014)->clear();
+    click(1019);
+    EXPECT_EQ(messages.lastText(), "no dialnumber inscribed !");
+    EXPECT_TRUE(edit(1014)->hasFocus());
+    EXPECT_TRUE(sim->received().empty());
+}
