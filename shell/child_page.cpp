@@ -6,4 +6,19 @@ namespace shell {
 
 ChildPage::ChildPage(MainWindowBase& owner) : QDialog(&owner, Qt::Widget), owner_(owner) {}
 
+void ChildPage::onFocus(QWidget* field, QEvent::Type type, std::function<void()> action) {
+    field->installEventFilter(this);
+    focusActions_[{field, type}] = std::move(action);
+}
+
+bool ChildPage::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = focusActions_.find({watched, event->type()});
+    if (found != focusActions_.end() && !acting_ && !owner_.tearingDown()) {
+        acting_ = true;
+        found->second();
+        acting_ = false;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 }  // namespace shell

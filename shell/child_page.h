@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QEvent>
+#include <functional>
+#include <map>
 
 namespace shell {
 
@@ -17,8 +20,16 @@ class ChildPage : public QDialog {
     void accept() override {}
     void reject() override {}
 
+  protected:
+    // Runs action when field gains (FocusIn) or loses (FocusOut) the focus.
+    // Actions never run inside each other nor while the window goes away.
+    void onFocus(QWidget* field, QEvent::Type type, std::function<void()> action);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     MainWindowBase& owner_;
+    std::map<std::pair<QObject*, QEvent::Type>, std::function<void()>> focusActions_;
+    bool acting_ = false;
 };
 
 }  // namespace shell

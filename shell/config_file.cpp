@@ -384,6 +384,32 @@ void ConfigFile::RemoveLocation(const std::string& nameText) {
 
 // ---- SMS dial-in numbers -----------------------------------------------------------
 
+struct ConfigFile::SmsScan {
+    std::string bytes;
+    TextImage image;
+    std::vector<SmsLine> lines;
+};
+
+std::unique_ptr<ConfigFile::SmsScan> ConfigFile::scanSmsNumbers(const std::string& file) {
+    const auto bytes = readFile(file);
+    if (!bytes) {
+        fatalOpen(file, false);
+        return nullptr;
+    }
+    auto scan = std::make_unique<SmsScan>(SmsScan{*bytes, TextImage(*bytes, kHeaderBytes), {}});
+    std::size_t pos = 0;
+    if (readSegment(scan->image, pos, "\n").tooLong) {
+        fatalCorrupt(file);
+        return nullptr;
+    }
+    if (scan->image.size() > kScanLimit) {
+        fatalShortCorrupt(file);
+        return nullptr;
+    }
+    scan->lines = smsLines(scan->image);
+    return scan;
+}
+
 void ConfigFile::AddSmsNumber(const std::string& numberText) {
     const std::string& file = profile_.smsFileName;
     const std::string number = toFile(numberText);
@@ -392,20 +418,17 @@ void ConfigFile::AddSmsNumber(const std::string& numberText) {
     };
     if (number.empty())
         return say("Keine sms-Wahlnummer eingetragen", "no sms-dialupnumber inscribed");
-    const auto bytes = readFile(file);
-    if (!bytes) return fatalOpen(file, false);
-    const TextImage image(*bytes, kHeaderBytes);
-    std::size_t pos = 0;
-    if (readSegment(image, pos, "\n").tooLong) return fatalCorrupt(file);
-    if (image.size() > kScanLimit) return fatalShortCorrupt(file);
-    const std::vector<SmsLine> lines = smsLines(image);
+    const auto scan = scanSmsNumbers(file);
+    if (!scan) return;
+    const std::vector<SmsLine>& lines = scan->lines;
+    const std::string& bytes = scan->bytes;
     if (lines.size() >= kMaxSmsNumbers)
         return say("max. 3 SMS-Wahlnummern !", "max. 3 SMS-dialupnumbers !");
     for (const SmsLine& line : lines)
         if (line.number == number)
             return say("sms- Wahlnummer bereits vorhanden !", "sms- dialupnumber already exists !");
     // A last line without its line end gets one, so the number starts a line.
-    const bool open = !bytes->empty() && bytes->back() != '\n';
+    const bool open = !bytes.empty() && bytes.back() != '\n';
     if (!append(file, (open ? "\r\n" : "") + number + "\r\n"))
         return ui_.fatal("cannot create " + file + " !\nexit program", ConfigIcon::None);
     ui_.addSmsNumber(cp1252ToUtf8(number));
@@ -423,13 +446,9 @@ void ConfigFile::RemoveSmsNumber(const std::string& numberText) {
     };
     if (number.empty())
         return say("Keine sms- Wahlnummer eingetragen", "no sms-dialupnumber inscribed");
-    const auto bytes = readFile(file);
-    if (!bytes) return fatalOpen(file, false);
-    const TextImage image(*bytes, kHeaderBytes);
-    std::size_t pos = 0;
-    if (readSegment(image, pos, "\n").tooLong) return fatalCorrupt(file);
-    if (image.size() > kScanLimit) return fatalShortCorrupt(file);
-    const std::vector<SmsLine> lines = smsLines(image);
+    const auto scan = scanSmsNumbers(file);
+    if (!scan) return;
+    const std::vector<SmsLine>& lines = scan->lines;
     if (lines.empty())
         return say("Keine sms- Wahlnummer in der Liste !", "no sms- dialinnumber in the list !");
     const SmsLine* match = nullptr;
@@ -444,8 +463,8 @@ void ConfigFile::RemoveSmsNumber(const std::string& numberText) {
                  "Are you shure to delete the sms-dialinnumber entry " + shown + " ?"),
             ConfigCaption::Sms))
         return;
-    const std::string kept =
-        bytes->substr(0, image.disk[match->begin]) + bytes->substr(image.disk[match->end]);
+    const std::string kept = scan->bytes.substr(0, scan->image.disk[match->begin]) +
+                             scan->bytes.substr(scan->image.disk[match->end]);
     if (!rewrite(file, kept))
         return ui_.fatal("cannot create " + file + " !\nexit program", ConfigIcon::None);
     ui_.removeSmsNumber(shown);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -67,6 +68,10 @@ class ConfigFile {
     static const char* defaultContent() { return "//never edit this file !//\r\nCOM2\r\n"; }
 
   private:
+    struct SmsScan;
+    // Reads the file and its SMS number lines for the SMS operations; null
+    // after a fatal problem.
+    std::unique_ptr<SmsScan> scanSmsNumbers(const std::string& fileName);
     const std::string& pick(const std::string& german, const std::string& english) const;
     std::optional<std::string> readFile(const std::string& fileName) const;
     bool createDefault(const std::string& fileName);

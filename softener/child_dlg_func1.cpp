@@ -10,22 +10,12 @@ CChildDlg_Func1::CChildDlg_Func1(shell::MainWindowBase& owner) : ChildPage(owner
     // The interval days count only while the box in front of them is set.
     connect(ui_.intervalActiveCheck, &QCheckBox::clicked, this,
             [this](bool checked) { ui_.intervalDaysEdit->setEnabled(checked); });
-    ui_.stageCountEdit->installEventFilter(this);
+    onFocus(ui_.stageCountEdit, QEvent::FocusOut, [this] { checkStageCount(); });
 }
 
 QChar CChildDlg_Func1::stageCount() const {
     const QString count = ui_.stageCountEdit->maskedText();
     return count.isEmpty() ? QChar('_') : count[0];
-}
-
-bool CChildDlg_Func1::eventFilter(QObject* watched, QEvent* event) {
-    if (owner().tearingDown()) return ChildPage::eventFilter(watched, event);
-    if (watched == ui_.stageCountEdit && event->type() == QEvent::FocusOut && !checking_) {
-        checking_ = true;
-        checkStageCount();
-        checking_ = false;
-    }
-    return ChildPage::eventFilter(watched, event);
 }
 
 // A lower number of stages pulls the start stages of both supplementary

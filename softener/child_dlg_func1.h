@@ -14,13 +14,9 @@ class CChildDlg_Func1 : public shell::ChildPage {
     void showCapacityUnit(int unit);
     QChar stageCount() const;
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void checkStageCount();
 
     Ui::ChildDlgFunc1 ui_;
-    bool checking_ = false;
     CChildDlg_Func2* partner_ = nullptr;
 };

@@ -7,8 +7,8 @@
 
 CChildDlg_Func2::CChildDlg_Func2(shell::MainWindowBase& owner) : ChildPage(owner) {
     ui_.setupUi(this);
-    ui_.program1StageEdit->installEventFilter(this);
-    ui_.program2StageEdit->installEventFilter(this);
+    onFocus(ui_.program1StageEdit, QEvent::FocusOut, [this] { checkStartStage(true); });
+    onFocus(ui_.program2StageEdit, QEvent::FocusOut, [this] { checkStartStage(false); });
 }
 
 namespace {
@@ -23,18 +23,6 @@ QChar firstCharacter(const SPMaskEdit* field) {
 void CChildDlg_Func2::limitStartStages(QChar count) {
     for (SPMaskEdit* field : {ui_.program1StageEdit, ui_.program2StageEdit})
         if (firstCharacter(field) > count) field->setMaskedText(QString(count));
-}
-
-bool CChildDlg_Func2::eventFilter(QObject* watched, QEvent* event) {
-    if (owner().tearingDown()) return ChildPage::eventFilter(watched, event);
-    const bool program1 = watched == ui_.program1StageEdit;
-    const bool program2 = watched == ui_.program2StageEdit;
-    if ((program1 || program2) && event->type() == QEvent::FocusOut && !checking_) {
-        checking_ = true;
-        checkStartStage(program1);
-        checking_ = false;
-    }
-    return ChildPage::eventFilter(watched, event);
 }
 
 void CChildDlg_Func2::checkStartStage(bool program1) {

@@ -13,13 +13,9 @@ class CChildDlg_Func2 : public shell::ChildPage {
     // Start stages above the number of stages come down to it.
     void limitStartStages(QChar count);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void checkStartStage(bool program1);
 
     Ui::ChildDlgFunc2 ui_;
-    bool checking_ = false;
     CChildDlg_Func1* partner_ = nullptr;
 };

@@ -6,7 +6,10 @@
 CChildDlg_Func4::CChildDlg_Func4(shell::MainWindowBase& owner) : ChildPage(owner) {
     ui_.setupUi(this);
     ui_.regStopCheck->hide();  // its flag bit travels, the box is never shown
-    ui_.infoText->installEventFilter(this);
+    // The info text is not for editing: the focus moves on to the page's selector.
+    onFocus(ui_.infoText, QEvent::FocusIn, [this] {
+        if (QWidget* selector = shell::control(&this->owner(), 1296)) selector->setFocus();
+    });
     ui_.infoText->document()->setDocumentMargin(2);
 }
 
@@ -42,13 +45,4 @@ void CChildDlg_Func4::showSmsCapability(bool longForm) {
     ui_.prefixEdit->clear();
     ui_.additionalTextEdit->clear();
     ui_.accessNumberLabel->setText("-");
-}
-
-// The info text is not for editing: the focus moves on to the page's selector.
-bool CChildDlg_Func4::eventFilter(QObject* watched, QEvent* event) {
-    if (owner().tearingDown()) return ChildPage::eventFilter(watched, event);
-    if (watched == ui_.infoText && event->type() == QEvent::FocusIn) {
-        if (QWidget* selector = shell::control(&owner(), 1296)) selector->setFocus();
-    }
-    return ChildPage::eventFilter(watched, event);
 }

@@ -17,9 +17,6 @@ class CChildDlg_Func4 : public shell::ChildPage {
     // The info text with its CR LF line ends.
     static QString smsInfoText(bool longForm, shell::LanguageFlag language);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     Ui::ChildDlgFunc4 ui_;
 };

@@ -33,8 +33,11 @@ CChildDlg_Info::CChildDlg_Info(shell::MainWindowBase& owner) : ChildPage(owner) 
     ui_.hornPictogram->setPixmap(withWhiteTransparent(":/images/pictogram_horn.xpm"));
     blinkTimer_.setInterval(500);
     connect(&blinkTimer_, &QTimer::timeout, this, &CChildDlg_Info::blinkTick);
+    // The status fields are for reading only: the focus moves on to the
+    // button that starts the next step, connect in modem operation, read else.
     for (int id : {1076, 1077, 1078, 1079, 1080, 1081, 1082, 1085, 1086})
-        if (QWidget* field = shell::control(this, id)) field->installEventFilter(this);
+        if (QWidget* field = shell::control(this, id))
+            onFocus(field, QEvent::FocusIn, [this] { passFocusOn(); });
 }
 
 void CChildDlg_Info::setUpFields() {
@@ -136,14 +139,8 @@ void CChildDlg_Info::paintEvent(QPaintEvent* event) {
     }
 }
 
-// The status fields are for reading only: the focus moves on to the
-// button that starts the next step, connect in modem operation, read else.
-bool CChildDlg_Info::eventFilter(QObject* watched, QEvent* event) {
-    if (owner().tearingDown()) return ChildPage::eventFilter(watched, event);
-    if (event->type() == QEvent::FocusIn) {
-        const shell::MainWindowControls& c = owner().controls();
-        const int next = owner().session().linkMode == shell::LinkMode::Modem ? c.connect : c.read;
-        if (QWidget* target = shell::control(&owner(), next)) target->setFocus();
-    }
-    return ChildPage::eventFilter(watched, event);
+void CChildDlg_Info::passFocusOn() {
+    const shell::MainWindowControls& c = owner().controls();
+    const int next = owner().session().linkMode == shell::LinkMode::Modem ? c.connect : c.read;
+    if (QWidget* target = shell::control(&owner(), next)) target->setFocus();
 }

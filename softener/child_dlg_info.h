@@ -33,11 +33,11 @@ class CChildDlg_Info : public shell::ChildPage {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void showPlantStatus(const std::string& area, int plantType);
     void resetStage();
+    void passFocusOn();
 
     Ui::ChildDlgInfo ui_;
     softener::LampBits lamps_{};

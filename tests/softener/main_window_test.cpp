@@ -166,6 +166,14 @@ struct LabelCheck {
     const std::vector<shell::LabelEntry>* table;
 };
 
+// Every label table with the window or page it belongs to.
+std::vector<LabelCheck> allTables(const CAquendorKSV2Dlg& window) {
+    using namespace softener;
+    return {{&window, &kMainWindowLabels},           {window.infoPage(), &kInfoPageLabels},
+            {window.func1Page(), &kFunc1PageLabels}, {window.func2Page(), &kFunc2PageLabels},
+            {window.func3Page(), &kFunc3PageLabels}, {window.func4Page(), &kFunc4PageLabels}};
+}
+
 void expectLabels(const std::vector<LabelCheck>& checks, bool english) {
     for (const auto& [window, table] : checks) {
         for (const shell::LabelEntry& entry : *table) {
@@ -181,14 +189,7 @@ void expectLabels(const std::vector<LabelCheck>& checks, bool english) {
 }  // namespace
 
 TEST_F(Ksv2Window, GermanKeepsTheTemplateCaptions) {
-    using namespace softener;
-    expectLabels({{window.get(), &kMainWindowLabels},
-                  {window->infoPage(), &kInfoPageLabels},
-                  {window->func1Page(), &kFunc1PageLabels},
-                  {window->func2Page(), &kFunc2PageLabels},
-                  {window->func3Page(), &kFunc3PageLabels},
-                  {window->func4Page(), &kFunc4PageLabels}},
-                 false);
+    expectLabels(allTables(*window), false);
 }
 
 class Ksv2EnglishWindow : public Ksv2Window {
@@ -197,15 +198,8 @@ class Ksv2EnglishWindow : public Ksv2Window {
 };
 
 TEST_F(Ksv2EnglishWindow, EnglishInTheProgramPathRelabelsEverything) {
-    using namespace softener;
     EXPECT_EQ(window->language(), shell::English);
-    expectLabels({{window.get(), &kMainWindowLabels},
-                  {window->infoPage(), &kInfoPageLabels},
-                  {window->func1Page(), &kFunc1PageLabels},
-                  {window->func2Page(), &kFunc2PageLabels},
-                  {window->func3Page(), &kFunc3PageLabels},
-                  {window->func4Page(), &kFunc4PageLabels}},
-                 true);
+    expectLabels(allTables(*window), true);
     // Units and the window caption stay as they are.
     EXPECT_EQ(button(1039)->text(), "   9600 bit/s");
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Aquendor\u00AE  KSV2"));

@@ -163,10 +163,10 @@ TEST_F(ModemLine, DroppedCarrierEndsTheConnection) {
 
 TEST_F(ModemLine, ModemAnswersArePacedAtTheBaudRate) {
     sim->setBaud(9600);
+    const auto sent = Clock::now();
     program->send("ATD0711\r");
-    ASSERT_EQ(program->readUntil("C", kDialDelayMs + 1000), "C");
-    const auto first = Clock::now();
-    EXPECT_EQ(program->readUntil("\r\n"), "ONNECT\r\n");
-    // Eight more bytes of ten bits at 9600 baud.
-    EXPECT_GE(msBetween(first, Clock::now()), 8 * 10 * 1000.0 / 9600 - 0.5);
+    EXPECT_EQ(program->readUntil("\r\n", kDialDelayMs + 1000), "CONNECT\r\n");
+    // The dial delay, then nine bytes of ten bits at 9600 baud; waiting on a
+    // busy machine only adds to it.
+    EXPECT_GE(msBetween(sent, Clock::now()), kDialDelayMs + 9 * 10 * 1000.0 / 9600 - 0.5);
 }
