@@ -175,6 +175,13 @@ TEST_F(Ksv2ReadWrite, StatusPageShowsTheUnitsState) {
     click(1024);
     EXPECT_EQ(infoEdit(1076)->text(), "Stop");
     EXPECT_FALSE(window->infoPage()->blinkTimer().isActive());
+
+    // One filter, stage 0, service valve shut, nothing waiting: no code, the
+    // text stays as it was.
+    sim->setStopInput(false);
+    for (std::size_t offset : {162u, 172u, 186u}) sim->overrideStatusByte(offset, 0);
+    click(1024);
+    EXPECT_EQ(infoEdit(1076)->text(), "Stop");
 }
 
 TEST_F(Ksv2ReadWrite, CyclicReadingRestartsTheTimerAfterEachAnswer) {
