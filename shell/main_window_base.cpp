@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <cerrno>
+#include <climits>
 
 #include "shell/controls.h"
 #include "shell/field_checks.h"
@@ -106,8 +107,10 @@ bool MainWindowBase::startUp(const std::string& commandLine) {
     return true;
 }
 
+// Linux paths may be longer than the 255 characters the Windows programs
+// could record; a deep start folder must not keep the program from starting.
 bool MainWindowBase::recordStartDirectory() {
-    char folder[256];
+    char folder[PATH_MAX];
     if (getcwd(folder, sizeof folder) == nullptr) {
         say(QString("System Error Code%1\nexit program").arg(errno), texts_.name,
             MessageIcon::Exclamation);

@@ -32,17 +32,22 @@ QString text(const std::string& utf8) {
 
 void WindowConfigUi::insertSorted(QComboBox* combo, const QString& item) {
     if (!combo) return;
+    // The list changes, the text in the combo box's field stays.
+    const QString shown = combo->currentText();
     int at = 0;
     while (at < combo->count() &&
            QString::compare(combo->itemText(at), item, Qt::CaseInsensitive) < 0)
         ++at;
     combo->insertItem(at, item);
+    combo->setEditText(shown);
 }
 
 void WindowConfigUi::removeItem(QComboBox* combo, const QString& item) {
     if (!combo) return;
+    const QString shown = combo->currentText();
     const int index = combo->findText(item, Qt::MatchFixedString);
     if (index >= 0) combo->removeItem(index);
+    combo->setEditText(shown);
 }
 
 QString WindowConfigUi::caption(ConfigCaption kind) const {

@@ -46,6 +46,7 @@ class Ksv2Phonebook : public Ksv2Window {
 
 TEST_F(Ksv2Phonebook, StartFillsTheSortedListsAndSelectionDials) {
     EXPECT_EQ(items(), (QStringList{"alte Halle", "Brunnen", "Zeche"}));
+    EXPECT_EQ(locations()->currentText(), "");  // filling the list leaves the field alone
     auto* sms = shell::controlAs<QComboBox>(window->func4Page(), 1034);
     ASSERT_EQ(sms->count(), 1);
     EXPECT_EQ(sms->itemText(0), "0170111");
