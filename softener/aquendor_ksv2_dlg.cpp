@@ -127,6 +127,10 @@ void CAquendorKSV2Dlg::beforeShowPage(int index) {
     }
 }
 
+void CAquendorKSV2Dlg::stopPageTimers() {
+    info_->stopBlinking();
+}
+
 void CAquendorKSV2Dlg::showAboutBox() {
     CAboutDlg about(this);
     about.exec();

@@ -39,6 +39,7 @@ class CAquendorKSV2Dlg : public shell::MainWindowBase {
     void applyEnglishLabels() override;
     void setUpPageFields() override;
     void beforeShowPage(int index) override;
+    void stopPageTimers() override;
     void showAboutBox() override;
 
   private:

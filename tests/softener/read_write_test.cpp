@@ -163,6 +163,9 @@ TEST_F(Ksv2ReadWrite, StatusPageShowsTheUnitsState) {
     // The alarm lamp and the waiting lamp blink at 1 Hz until the next read.
     EXPECT_TRUE(window->infoPage()->blinkTimer().isActive());
     EXPECT_FALSE(window->infoPage()->lamps()[7]);
+    // The fields are for reading: in null-modem operation the focus goes on to "read".
+    infoEdit(1085)->setFocus();
+    EXPECT_TRUE(button(1024)->hasFocus());
     window->infoPage()->blinkTick();
     EXPECT_TRUE(window->infoPage()->lamps()[7]);
     EXPECT_TRUE(window->infoPage()->lamps()[0]);
