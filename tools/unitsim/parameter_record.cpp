@@ -25,6 +25,7 @@ std::string defaultParameterRecord(bool longForm) {
     putField(record, 72, devlink::encodeFloat(250.0));  // exchange capacity
     putField(record, 100, devlink::encodeWord16(60));   // minimum regeneration pause
     putField(record, 108, devlink::encodeByte(1));      // plant type: one filter
+    putField(record, 164, devlink::encodeByte(1));      // supplementary program 2 from stage 1
     // Five regeneration stages: backwash, brine, slow rinse, fast rinse, refill.
     putField(record, 138, devlink::encodeByte(5));
     constexpr std::uint32_t kStageMinutes[] = {10, 30, 40, 5, 10};
