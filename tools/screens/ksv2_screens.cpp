@@ -89,6 +89,8 @@ int main(int argc, char** argv) {
     const QString folder =
         QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : "screens").absolutePath();
     QDir().mkpath(folder);
+    // The window keeps its configuration file in the folder it starts from.
+    QDir::setCurrent(folder);
     for (const char* language : {"german", "english"}) {
         Shooter shooter(folder, language);
         if (!shooter.run()) return 1;
