@@ -60,6 +60,14 @@ void MainWindowBase::enable(int id, bool enable) {
     enableControl(this, id, enable);
 }
 
+// Read, write, the unit commands and the histories.
+void MainWindowBase::disableOperationButtons() {
+    enable(controls_.read, false);
+    enable(controls_.write, false);
+    enableAll(controls_.commandButtons, false);
+    enableAll(controls_.historyButtons, false);
+}
+
 void MainWindowBase::enableAll(const std::vector<int>& ids, bool enable) {
     for (int id : ids) enableControl(this, id, enable);
 }
@@ -88,10 +96,7 @@ bool MainWindowBase::startUp(const std::string& commandLine) {
     port_.setBaudRate(19200);
 
     enable(controls_.intervalCheck, false);
-    enable(controls_.read, false);
-    enable(controls_.write, false);
-    enableAll(controls_.commandButtons, false);
-    enableAll(controls_.historyButtons, false);
+    disableOperationButtons();
 
     SetStatusText("OFFLINE");
     if (!recordStartDirectory()) return false;
@@ -265,10 +270,7 @@ void MainWindowBase::onLinkMode(LinkMode mode) {
     session_.linkMode = mode;
     if (mode == LinkMode::Modem) {
         enable(controls_.connect, true);
-        enable(controls_.read, false);
-        enable(controls_.write, false);
-        enableAll(controls_.commandButtons, false);
-        enableAll(controls_.historyButtons, false);
+        disableOperationButtons();
     } else {
         enable(controls_.connect, false);
         enable(controls_.disconnect, false);
@@ -292,10 +294,7 @@ void MainWindowBase::setLinkAndSpeedRadios(bool on) {
 
 void MainWindowBase::onIntervalClicked(bool checked) {
     if (checked) {
-        enable(controls_.read, false);
-        enable(controls_.write, false);
-        enableAll(controls_.commandButtons, false);
-        enableAll(controls_.historyButtons, false);
+        disableOperationButtons();
         setLinkAndSpeedRadios(false);
         intervalTimer_.start(15000);
         if (!readAll()) StopIntervalReading();

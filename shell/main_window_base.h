@@ -144,6 +144,7 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     QLineEdit* edit(int id) const;
     void enable(int id, bool enable);
     void enableAll(const std::vector<int>& ids, bool enable);
+    void disableOperationButtons();
 
   private:
     void connectControls();

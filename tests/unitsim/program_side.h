@@ -38,18 +38,7 @@ class ProgramSide {
     // Bytes up to and including the end byte, or all that came when none
     // came within timeoutMs.
     std::string read(int timeoutMs = 1000) const {
-        std::string bytes;
-        const auto deadline =
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (bytes.empty() || bytes.back() != devlink::kEndByte) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            pollfd p{fd_, POLLIN, 0};
-            if (left.count() <= 0 || poll(&p, 1, static_cast<int>(left.count())) <= 0) break;
-            char byte = 0;
-            if (::read(fd_, &byte, 1) == 1) bytes.push_back(byte);
-        }
-        return bytes;
+        return readUntil(std::string(1, devlink::kEndByte), timeoutMs);
     }
 
     // Bytes until they end in `tail`, or all that came within timeoutMs.
