@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/cp1252.h"
+#include "shell/file_write.h"
 
 namespace shell {
 
@@ -142,50 +143,23 @@ std::string ConfigFile::path(const std::string& fileName) const {
     return startDirectory_ + "/" + fileName;
 }
 
-std::optional<std::string> ConfigFile::readFile(const std::string& fileName) const {
-    std::FILE* file = std::fopen(path(fileName).c_str(), "rb");
-    if (!file) return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
-    std::fclose(file);
-    return bytes;
+std::optional<std::string> ConfigFile::readFile(const std::string& fileName,
+                                                bool forUpdate) const {
+    return readWholeFile(path(fileName), forUpdate);
 }
 
 bool ConfigFile::createDefault(const std::string& fileName) {
-    std::FILE* file = std::fopen(path(fileName).c_str(), "wb");
-    if (!file) return false;
-    const std::string content = defaultContent();
-    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    return std::fclose(file) == 0 && written;
+    return writeNewFile(path(fileName), defaultContent()) == NewFileResult::Written;
 }
 
-// A rewritten file goes to a temporary file in the same folder first and
-// replaces the old one only when it is complete on disk.
+// A rewrite never leaves half a file and keeps what the user set up: the
+// file's mode, owner and symbolic link.
 bool ConfigFile::rewrite(const std::string& fileName, const std::string& bytes) {
-    const std::string target = path(fileName);
-    std::string temporary = target + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) return false;
-    bool ok = true;
-    for (std::size_t done = 0; ok && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        ok = n > 0;
-        if (ok) done += static_cast<std::size_t>(n);
-    }
-    ok = ok && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok && std::rename(temporary.c_str(), target.c_str()) == 0) return true;
-    ::unlink(temporary.c_str());
-    return false;
+    return rewriteFile(path(fileName), bytes);
 }
 
 bool ConfigFile::append(const std::string& fileName, const std::string& bytes) {
-    std::FILE* file = std::fopen(path(fileName).c_str(), "ab");
-    if (!file) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
+    return appendToFile(path(fileName), bytes);
 }
 
 void ConfigFile::fatalOpen(const std::string& fileName, bool addLocation) {
@@ -212,7 +186,7 @@ void ConfigFile::fatalShortCorrupt(const std::string& fileName) {
 
 void ConfigFile::LoadAtStart() {
     const std::string& name = profile_.fileName;
-    const auto bytes = readFile(name);
+    const auto bytes = readFile(name, true);
     if (!bytes) {
         if (!createDefault(name)) {
             ui_.fatal(pick("Kann " + name + " nicht \u00F6ffnen !\nProgramm wird beendet",
@@ -251,7 +225,7 @@ void ConfigFile::LoadAtStart() {
 
 void ConfigFile::FindDialNumber(const std::string& name) {
     const std::string& file = profile_.fileName;
-    const auto bytes = readFile(file);
+    const auto bytes = readFile(file, true);
     if (!bytes) return fatalOpen(file, false);
     const TextImage image(*bytes, kHeaderBytes);
     const std::string wanted = toFile(name);
@@ -287,7 +261,7 @@ void ConfigFile::AddLocation(const std::string& nameText, const std::string& num
                    ConfigCaption::Program, ConfigIcon::Information);
         return;
     }
-    const auto bytes = readFile(file);
+    const auto bytes = readFile(file, true);
     if (!bytes) return fatalOpen(file, true);
     const TextImage image(*bytes, kHeaderBytes);
     if (image.size() > kScanLimit)
@@ -336,8 +310,10 @@ void ConfigFile::AddLocation(const std::string& nameText, const std::string& num
     const std::size_t at = image.disk[insertion];
     const std::string line = name + "|" + number + "\r\n";
     ui_.addLocation(cp1252ToUtf8(name));
+    // A last line without its line end gets one, so the entry starts a line.
+    const bool open = !bytes->empty() && bytes->back() != '\n';
     const bool written = at == bytes->size()
-                             ? append(file, line)
+                             ? append(file, (open ? "\r\n" : "") + line)
                              : rewrite(file, bytes->substr(0, at) + line + bytes->substr(at));
     if (!written) return ui_.fatal("cannot create " + file + " !\nexit program", ConfigIcon::None);
     ui_.inform(pick("Standort gespeichert !", "location saved !"), ConfigCaption::Program,
@@ -350,7 +326,7 @@ void ConfigFile::RemoveLocation(const std::string& nameText) {
     if (name.empty())
         return ui_.inform(pick("Kein Standort vorhanden !", "no location to delete !"),
                           ConfigCaption::Program, ConfigIcon::Information);
-    const auto bytes = readFile(file);
+    const auto bytes = readFile(file, true);
     if (!bytes) return fatalOpen(file, false);
     const TextImage image(*bytes, 0);
     if (image.size() > kWholeFileLimit) return fatalShortCorrupt(file);
@@ -390,8 +366,9 @@ struct ConfigFile::SmsScan {
     std::vector<SmsLine> lines;
 };
 
-std::unique_ptr<ConfigFile::SmsScan> ConfigFile::scanSmsNumbers(const std::string& file) {
-    const auto bytes = readFile(file);
+std::unique_ptr<ConfigFile::SmsScan> ConfigFile::scanSmsNumbers(const std::string& file,
+                                                                bool forUpdate) {
+    const auto bytes = readFile(file, forUpdate);
     if (!bytes) {
         fatalOpen(file, false);
         return nullptr;
@@ -418,7 +395,7 @@ void ConfigFile::AddSmsNumber(const std::string& numberText) {
     };
     if (number.empty())
         return say("Keine sms-Wahlnummer eingetragen", "no sms-dialupnumber inscribed");
-    const auto scan = scanSmsNumbers(file);
+    const auto scan = scanSmsNumbers(file, true);
     if (!scan) return;
     const std::vector<SmsLine>& lines = scan->lines;
     const std::string& bytes = scan->bytes;
@@ -446,7 +423,7 @@ void ConfigFile::RemoveSmsNumber(const std::string& numberText) {
     };
     if (number.empty())
         return say("Keine sms- Wahlnummer eingetragen", "no sms-dialupnumber inscribed");
-    const auto scan = scanSmsNumbers(file);
+    const auto scan = scanSmsNumbers(file, false);
     if (!scan) return;
     const std::vector<SmsLine>& lines = scan->lines;
     if (lines.empty())
@@ -475,7 +452,7 @@ void ConfigFile::RemoveSmsNumber(const std::string& numberText) {
 
 void ConfigFile::StorePortDigit(char fieldDigit) {
     const std::string& name = profile_.fileName;
-    const auto bytes = readFile(name);
+    const auto bytes = readFile(name, true);
     if (!bytes) {
         if (!createDefault(name))
             return ui_.fatal(pick("Kann " + name + " nicht \u00F6ffnen !\nProgramm wird beendet",

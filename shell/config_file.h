@@ -71,9 +71,9 @@ class ConfigFile {
     struct SmsScan;
     // Reads the file and its SMS number lines for the SMS operations; null
     // after a fatal problem.
-    std::unique_ptr<SmsScan> scanSmsNumbers(const std::string& fileName);
+    std::unique_ptr<SmsScan> scanSmsNumbers(const std::string& fileName, bool forUpdate);
     const std::string& pick(const std::string& german, const std::string& english) const;
-    std::optional<std::string> readFile(const std::string& fileName) const;
+    std::optional<std::string> readFile(const std::string& fileName, bool forUpdate) const;
     bool createDefault(const std::string& fileName);
     bool rewrite(const std::string& fileName, const std::string& bytes);
     bool append(const std::string& fileName, const std::string& bytes);
