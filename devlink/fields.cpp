@@ -32,8 +32,14 @@ std::uint32_t decodeHex(std::string_view text, std::size_t offset, std::size_t w
 }
 
 double decodeFloat(std::string_view text, std::size_t offset) {
+    // Only the text "00000000" is zero (missing positions count as "0");
+    // blanks or other characters that read as zero digits are the tiny
+    // value their bit pattern gives, like every other pattern.
+    bool zeroText = true;
+    for (std::size_t i = 0; i < 8; ++i)
+        zeroText = zeroText && (offset + i >= text.size() || text[offset + i] == '0');
+    if (zeroText) return 0.0;
     const std::uint32_t w = decodeWord32(text, offset);
-    if (w == 0) return 0.0;  // "00000000" and anything that reads as it
     const double sign = (w & 0x80000000u) ? -1.0 : 1.0;
     const double mantissa = static_cast<double>((w & 0x7FFFFFu) | 0x800000u);
     const int exponent = static_cast<int>((w >> 23) & 0xFFu);

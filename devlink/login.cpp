@@ -114,7 +114,8 @@ int controllerLogin(DeviceLink& link, LoginIntent intent) {
             if (!interval) {
                 window.enableButtons(ButtonSet::HistoryReadButtons, true);
                 window.enableButtons(ButtonSet::IntervalCheckbox, true);
-                say(window, kNoWriteDe, kNoWriteEn);
+                // The histories read quietly: a reading-only unit is all they need.
+                if (intent != LoginIntent::QuietRead) say(window, kNoWriteDe, kNoWriteEn);
                 if (intent == LoginIntent::Write) return 0;
             }
         }

@@ -97,11 +97,9 @@ SerialPort::~SerialPort() {
 
 bool SerialPort::openPort() {
     if (checkOpenFlag_ && open_) return false;
-    if (fd_ >= 0) {  // measuring program: a second open drops the old handle
-        ::close(fd_);
-        fd_ = -1;
-    }
-    open_ = false;
+    // Measuring program: a second open drops the old handle, exclusive mode
+    // lifted first, or the device would refuse the new open.
+    closePort();
     if (!openDevice()) {
         window_.showMessage(pick(window_, name_ + " konnte nicht ge\u00F6ffnet werden !",
                                  name_ + ": cannot open port !"),

@@ -208,11 +208,7 @@ void MainWindowBase::focusSerialNumber() {
 void MainWindowBase::enableButtons(devlink::ButtonSet set, bool on) {
     switch (set) {
         case devlink::ButtonSet::FullAccess:
-            enable(controls_.intervalCheck, on);
-            enable(controls_.read, on);
-            enable(controls_.write, on);
-            enableAll(controls_.commandButtons, on);
-            enableAll(controls_.historyButtons, on);
+            enableAll(controls_.fullAccessButtons, on);
             break;
         case devlink::ButtonSet::WriteButtons:
             enable(controls_.write, on);

@@ -44,6 +44,9 @@ struct MainWindowControls {
     std::vector<int> commandButtons;  // the unit commands
     std::vector<int> historyButtons;
     std::vector<int> pageSelectors;  // status page first
+    // What a reading-and-writing login enables (the programs differ: one
+    // leaves out its read button).
+    std::vector<int> fullAccessButtons;
     bool writeDisabledBySerialChange = true;
     bool dialNumberChecked = true;
 };

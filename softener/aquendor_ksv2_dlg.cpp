@@ -42,6 +42,7 @@ shell::MainWindowControls softenerControls() {
     c.commandButtons = {1028, 1029, 1030, 1031, 1032, 1289};
     c.historyButtons = {1033, 1293};
     c.pageSelectors = {1264, 1265, 1266, 1267, 1296};
+    c.fullAccessButtons = {1322, 1024, 1025, 1028, 1029, 1030, 1031, 1032, 1289, 1033, 1293};
     return c;
 }
 

@@ -76,6 +76,11 @@ TEST(Fields, FloatDecoding) {
     EXPECT_DOUBLE_EQ(decodeFloat(" DA24260", 0), decodeFloat("0DA24260", 0));
     // Exponent 0 is not special: the hidden bit is still added.
     EXPECT_DOUBLE_EQ(decodeFloat("00000001", 0), std::ldexp(8388609.0, -150));
+    // Only the text "00000000" is zero; blanks and other characters that read
+    // as zero digits give the pattern 0, which is 2^23 / 2^150 like any other.
+    EXPECT_DOUBLE_EQ(decodeFloat("        ", 0), std::ldexp(1.0, -127));
+    EXPECT_DOUBLE_EQ(decodeFloat("0000000a", 0), std::ldexp(1.0, -127));
+    EXPECT_DOUBLE_EQ(decodeFloat("0000", 0), 0.0);  // missing positions count as "0"
 }
 
 TEST(Fields, FloatEncodingTruncates) {

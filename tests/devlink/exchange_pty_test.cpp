@@ -4,7 +4,6 @@
 
 #include <time.h>
 
-#include <algorithm>
 #include <chrono>
 
 #include "devlink/delay.h"
@@ -23,10 +22,6 @@ std::int64_t threadCpuUs() {
     return static_cast<std::int64_t>(ts.tv_sec) * 1000000 + ts.tv_nsec / 1000;
 }
 
-double gapMs(const unitsim::ReceivedTelegram& t, std::size_t i) {
-    return std::chrono::duration<double, std::milli>(t.byteTimes[i] - t.byteTimes[i - 1]).count();
-}
-
 }  // namespace
 
 TEST_F(SimulatedLine, LoginGoesOutInOneRunWithoutPauses) {
@@ -43,20 +38,18 @@ TEST_F(SimulatedLine, LoginGoesOutInOneRunWithoutPauses) {
 }
 
 TEST_F(SimulatedLine, PausedRequestLeavesAtLeastOneMillisecondBetweenBytes) {
-    ASSERT_TRUE(link.exchange("DSI|", "DSI", true, answer));
+    // Measured on the writer's side: a busy machine can only stretch pauses,
+    // while the receiving thread's wake-ups may bunch bytes together.
+    const auto begin = std::chrono::steady_clock::now();
+    ASSERT_TRUE(link.writeRequest(frameRequest("DSI|"), true));
+    const double writeMs =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
+            .count();
+    EXPECT_GE(writeMs, 7.0);  // seven bytes, each followed by at least 1 ms
+    ASSERT_EQ(link.readAnswer(answer, false), ReadResult::Complete);
     const auto received = sim->received();
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(received[0].bytes, std::string("DSI|5C\x04"));
-    std::vector<double> gaps;
-    for (std::size_t i = 1; i < received[0].byteTimes.size(); ++i)
-        gaps.push_back(gapMs(received[0], i));
-    std::sort(gaps.begin(), gaps.end());
-    // The reader's wake-up jitter blurs single gaps; the writer's pauses add up.
-    EXPECT_GE(gaps[gaps.size() / 2], 0.95);
-    const auto& times = received[0].byteTimes;
-    const double spanMs =
-        std::chrono::duration<double, std::milli>(times.back() - times.front()).count();
-    EXPECT_GE(spanMs, 5.5);
     EXPECT_EQ(answerLength(answer), 198u);  // "DSI|", 190 characters, "|", checksum, end byte
 }
 

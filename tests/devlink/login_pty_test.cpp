@@ -52,8 +52,13 @@ TEST_F(ControllerLogin, ReadingOnlyIsANoticeForReadsAndARefusalForWrites) {
     EXPECT_EQ(window.lastMessage(), "Keine Schreibberechtigung");
     EXPECT_EQ(window.lastStatus(), "OFFLINE");  // never "WRITE"
 
-    // Interval reading: no message, the read goes on.
+    // The histories read quietly: no notice, the read goes on.
     window.messages.clear();
+    EXPECT_EQ(controllerLogin(link, LoginIntent::QuietRead), 1);
+    EXPECT_TRUE(window.messages.empty()) << window.lastMessage();
+    EXPECT_EQ(window.lastStatus(), "READ");
+
+    // Interval reading: no message, the read goes on.
     window.intervalTicked = true;
     EXPECT_EQ(controllerLogin(link, LoginIntent::Read), 1);
     EXPECT_TRUE(window.messages.empty());

@@ -10,6 +10,7 @@
 
 #include "devlink/com_names.h"
 #include "sim_fixture.h"
+#include "unprivileged.h"
 
 using namespace devlink;
 using testsupport::RecordingWindow;
@@ -17,14 +18,6 @@ using testsupport::SimulatedLine;
 using testsupport::TempFolder;
 
 namespace {
-
-speed_t lineSpeed(const std::string& device) {
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    termios line{};
-    tcgetattr(fd, &line);
-    ::close(fd);
-    return cfgetospeed(&line);
-}
 
 }  // namespace
 
@@ -81,13 +74,30 @@ TEST_F(SimulatedLine, SecondOpenOfAnOpenPortFails) {
     EXPECT_TRUE(second.openPort());
 }
 
+// The measuring program opens an open port again: the old handle goes, its
+// exclusive mode lifted first, or the device refuses an ordinary user.
+TEST_F(SimulatedLine, MeasuringProgramReopensItsOwnOpenPort) {
+    port.closePort();
+    testsupport::openTo(ports.path(), 0755);
+    testsupport::openTo(sim->devicePath(), 0666);
+    const int result = testsupport::runUnprivileged([] {
+        RecordingWindow quiet;
+        SerialPort measuring(quiet, false);
+        measuring.setPortName("COM5");
+        if (!measuring.openPort()) return 1;
+        if (!measuring.openPort()) return 2;
+        return measuring.isOpen() ? 0 : 3;
+    });
+    EXPECT_EQ(result, 0);
+}
+
 TEST_F(SimulatedLine, SpeedChangeReopensWithTheNewMode) {
     EXPECT_EQ(port.modeText(), "baud=19200 parity=N data=8 stop=1");
-    EXPECT_EQ(lineSpeed(sim->devicePath()), B19200);
+    EXPECT_EQ(sim->lineBaud(), 19200);
     port.setBaudRate(9600);
     ASSERT_TRUE(port.reopenPort());
     EXPECT_EQ(port.modeText(), "baud=9600 parity=N data=8 stop=1");
-    EXPECT_EQ(lineSpeed(sim->devicePath()), B9600);
+    EXPECT_EQ(sim->lineBaud(), 9600);
     EXPECT_TRUE(window.messages.empty());
 }
 

@@ -107,13 +107,10 @@ TEST_F(Ksv2Window, SpeedChangeReopensThePort) {
     EXPECT_EQ(window->port().baudRate(), 9600);
     EXPECT_EQ(window->port().modeText(), "baud=9600 parity=N data=8 stop=1");
     EXPECT_TRUE(window->port().isOpen());
-    termios line{};
-    const int fd = ::open(sim->devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    tcgetattr(fd, &line);
-    ::close(fd);
-    EXPECT_EQ(cfgetospeed(&line), B9600);
+    EXPECT_EQ(sim->lineBaud(), 9600);
     click(1040);
     EXPECT_EQ(window->port().modeText(), "baud=19200 parity=N data=8 stop=1");
+    EXPECT_EQ(sim->lineBaud(), 19200);
 }
 
 TEST(StatusField, ColourFollowsTheWord) {

@@ -3,10 +3,30 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // QApplication has taken the C library's locale from the environment,
+    // as on a technician's desktop; the programs pin the numbers back to "C".
+    const std::string desktopDecimalPoint = std::localeconv()->decimal_point;
+    std::setlocale(LC_NUMERIC, "C");
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--german-desktop") == 0 && desktopDecimalPoint != ",") {
+            std::fprintf(stderr,
+                         "The German desktop locale is missing (LANG=%s gives the decimal "
+                         "point \"%s\"): run scripts/install-deps.sh or localedef -i de_DE "
+                         "-f UTF-8 de_DE.UTF-8\n",
+                         std::getenv("LANG") ? std::getenv("LANG") : "",
+                         desktopDecimalPoint.c_str());
+            return 1;
+        }
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -81,4 +81,19 @@ void PseudoTerminal::closeAll() {
     closeFd(master_);
 }
 
+int PseudoTerminal::lineBaud() const {
+    termios line{};
+    if (master_ < 0 || tcgetattr(master_, &line) != 0) return 0;
+    switch (cfgetospeed(&line)) {
+        case B9600:
+            return 9600;
+        case B19200:
+            return 19200;
+        case B38400:
+            return 38400;
+        default:
+            return 0;
+    }
+}
+
 }  // namespace unitsim

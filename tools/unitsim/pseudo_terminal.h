@@ -19,6 +19,10 @@ class PseudoTerminal {
     bool isOpen() const { return master_ >= 0; }
 
     int masterFd() const { return master_; }
+    // The speed a program set on the slave side (9600, 19200 ...; 0 when
+    // unknown). Read through the master, which reports the slave's line
+    // settings, so it works while a program holds the port exclusively.
+    int lineBaud() const;
     const std::string& slavePath() const { return slavePath_; }
 
     // Readable when some program closed the slave side (-1 when unavailable).

@@ -213,6 +213,10 @@ std::string Simulator::devicePath() const {
     return impl_->pty.slavePath();
 }
 
+int Simulator::lineBaud() const {
+    return impl_->pty.lineBaud();
+}
+
 bool Simulator::bindComName(const std::string& portsFolder, const std::string& comName) {
     if (!impl_->pty.isOpen()) {
         errno = EBADF;

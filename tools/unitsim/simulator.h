@@ -96,6 +96,8 @@ class Simulator {
     bool open();
     // The slave side a program opens, e.g. "/dev/pts/7".
     std::string devicePath() const;
+    // The line speed the program set on its side of the cable (0: unknown).
+    int lineBaud() const;
     // Binds comName ("COM5") in portsFolder as a symbolic link to the
     // slave side, creating the folder if needed and replacing an old link.
     bool bindComName(const std::string& portsFolder, const std::string& comName);
