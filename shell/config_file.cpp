@@ -143,8 +143,7 @@ std::string ConfigFile::path(const std::string& fileName) const {
     return startDirectory_ + "/" + fileName;
 }
 
-std::optional<std::string> ConfigFile::readFile(const std::string& fileName,
-                                                bool forUpdate) const {
+std::optional<std::string> ConfigFile::readFile(const std::string& fileName, bool forUpdate) const {
     return readWholeFile(path(fileName), forUpdate);
 }
 
@@ -228,7 +227,8 @@ void ConfigFile::FindDialNumber(const std::string& name) {
     const auto bytes = readFile(file, true);
     if (!bytes) return fatalOpen(file, false);
     const TextImage image(*bytes, kHeaderBytes);
-    const std::string wanted = toFile(name);
+    // The list holds names as the file has them, longer ones included.
+    const std::string wanted = utf8ToCp1252(name);
     std::size_t pos = 0;
     if (readSegment(image, pos, "\n").tooLong) return fatalCorrupt(file);
     while (pos < image.size()) {

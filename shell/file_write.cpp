@@ -120,8 +120,7 @@ bool rewriteFile(const std::string& path, std::string_view bytes) {
     const std::string target = finalTarget(path);
     struct stat old {};
     const bool exists = stat(target.c_str(), &old) == 0;
-    if (exists && access(folderOf(target).c_str(), W_OK) != 0 &&
-        access(target.c_str(), W_OK) == 0)
+    if (exists && access(folderOf(target).c_str(), W_OK) != 0 && access(target.c_str(), W_OK) == 0)
         return rewriteInPlace(target, bytes);
     const std::string temporary = completeTemporary(target, bytes, exists ? &old : nullptr);
     if (temporary.empty()) return false;

@@ -15,6 +15,7 @@
 
 #include "shell/controls.h"
 #include "shell/field_checks.h"
+#include "shell/list_combo.h"
 #include "shell/status_field.h"
 #include "shell/window_config_ui.h"
 
@@ -146,6 +147,8 @@ void MainWindowBase::connectControls() {
     if (controls_.dialNumberChecked)
         connect(edit(controls_.dialNumber), &QLineEdit::textChanged, this,
                 [this] { onDialNumberChanged(); });
+    prepareListCombo(locationCombo());
+    prepareListCombo(smsNumberCombo());
     if (auto* location = locationCombo()) {
         connect(location, &QComboBox::editTextChanged, this, [this] { onLocationEdited(); });
         connect(location, &QComboBox::activated, this, &MainWindowBase::onLocationSelected);

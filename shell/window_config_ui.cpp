@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "shell/controls.h"
+#include "shell/list_combo.h"
 #include "shell/main_window_base.h"
 
 namespace shell {
@@ -30,26 +31,6 @@ QString text(const std::string& utf8) {
 
 }  // namespace
 
-void WindowConfigUi::insertSorted(QComboBox* combo, const QString& item) {
-    if (!combo) return;
-    // The list changes, the text in the combo box's field stays.
-    const QString shown = combo->currentText();
-    int at = 0;
-    while (at < combo->count() &&
-           QString::compare(combo->itemText(at), item, Qt::CaseInsensitive) < 0)
-        ++at;
-    combo->insertItem(at, item);
-    combo->setEditText(shown);
-}
-
-void WindowConfigUi::removeItem(QComboBox* combo, const QString& item) {
-    if (!combo) return;
-    const QString shown = combo->currentText();
-    const int index = combo->findText(item, Qt::MatchFixedString);
-    if (index >= 0) combo->removeItem(index);
-    combo->setEditText(shown);
-}
-
 QString WindowConfigUi::caption(ConfigCaption kind) const {
     switch (kind) {
         case ConfigCaption::Program:
@@ -71,19 +52,19 @@ void WindowConfigUi::setDialNumber(const std::string& number) {
 }
 
 void WindowConfigUi::addLocation(const std::string& name) {
-    insertSorted(window_.locationCombo(), text(name));
+    insertSorted(window_.locationCombo(), text(name), window_.language());
 }
 
 void WindowConfigUi::removeLocation(const std::string& name) {
-    removeItem(window_.locationCombo(), text(name));
+    removeListItem(window_.locationCombo(), text(name));
 }
 
 void WindowConfigUi::addSmsNumber(const std::string& number) {
-    insertSorted(window_.smsNumberCombo(), text(number));
+    insertSorted(window_.smsNumberCombo(), text(number), window_.language());
 }
 
 void WindowConfigUi::removeSmsNumber(const std::string& number) {
-    removeItem(window_.smsNumberCombo(), text(number));
+    removeListItem(window_.smsNumberCombo(), text(number));
 }
 
 void WindowConfigUi::inform(const std::string& message, ConfigCaption kind, ConfigIcon icon) {

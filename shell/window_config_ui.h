@@ -29,11 +29,6 @@ class WindowConfigUi : public ConfigFileUi {
     bool ask(const std::string& text) override;
     void fatal(const std::string& text, ConfigIcon icon) override;
 
-    // Sorted combo boxes: an item goes in at its alphabetical place and
-    // leaves by a match that ignores case.
-    static void insertSorted(QComboBox* combo, const QString& text);
-    static void removeItem(QComboBox* combo, const QString& text);
-
   private:
     QString caption(ConfigCaption caption) const;
     MainWindowBase& window_;

@@ -76,6 +76,41 @@ TEST_F(Ksv2Phonebook, SaveAndDeleteButtons) {
     EXPECT_EQ(ini().find("Zeche"), std::string::npos);
 }
 
+TEST_F(Ksv2Phonebook, EnterInTheLocationFieldDoesNothing) {
+    bool ended = false;
+    window->endProgram = [&ended] { ended = true; };
+    QLineEdit* field = locations()->lineEdit();
+    field->setFocus();
+    QTest::keyClicks(field, "Werk Nord");
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Enter);
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    EXPECT_EQ(items(), (QStringList{"alte Halle", "Brunnen", "Zeche"}));
+    EXPECT_EQ(field->text(), "Werk Nord");
+    EXPECT_EQ(ini(), kPhonebook);
+}
+
+TEST_F(Ksv2Phonebook, ANameThatBeginsAnotherIsTypedAsItIs) {
+    // No completion: "Brun" stays "Brun" although "Brunnen" is listed.
+    QLineEdit* field = locations()->lineEdit();
+    field->setFocus();
+    QTest::keyClicks(field, "Brun");
+    EXPECT_EQ(locations()->currentText(), "Brun");
+    edit(1014)->setText("0815");
+    click(1021);
+    EXPECT_EQ(messages.lastText(), "location saved !");
+    EXPECT_NE(ini().find("Brun|0815\r\n"), std::string::npos);
+}
+
+TEST_F(Ksv2Phonebook, NamesSortAsTheLanguageOrdersThem) {
+    locations()->setEditText("\u00C4rztehaus");
+    edit(1014)->setText("0621");
+    click(1021);
+    EXPECT_EQ(items(), (QStringList{"alte Halle", "\u00C4rztehaus", "Brunnen", "Zeche"}));
+}
+
 TEST_F(Ksv2Phonebook, ChangedPortIsStoredOnlyWhenConfirmed) {
     ASSERT_TRUE(sim->bindComName(ports.path(), "COM4"));
     QLineEdit* com = edit(1012);

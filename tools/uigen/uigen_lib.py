@@ -78,7 +78,7 @@ class Template:
 
     def combo(self, cid, name, x, y, w, h=24, editable=True):
         props = [("editable", "bool", "true" if editable else "false"),
-                 ("insertPolicy", "enum", "QComboBox::InsertAlphabetically")]
+                 ("insertPolicy", "enum", "QComboBox::NoInsert")]
         self._add("QComboBox", cid, name, (x, y, w, h), props)
 
     def frame(self, cid, name, x, y, w, h):
