@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "shell/controls.h"
+#include "shell/cp1252.h"
 #include "softener/aquendor_ksv2_dlg.h"
 #include "softener/child_dlg_func1.h"
 #include "softener/child_dlg_func2.h"
@@ -19,12 +20,12 @@ namespace softener {
 
 namespace {
 
-// The unit's texts are Windows-1252; its printable range is Latin-1 here.
+// The unit's texts are Windows-1252, like the suite's files ("€" is 0x80).
 QString fromUnit(const std::string& bytes) {
-    return QString::fromLatin1(bytes);
+    return QString::fromStdString(shell::cp1252ToUtf8(bytes));
 }
 std::string toUnit(const QString& text) {
-    return text.toLatin1().toStdString();
+    return shell::utf8ToCp1252(text.toStdString());
 }
 
 }  // namespace

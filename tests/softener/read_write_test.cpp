@@ -9,6 +9,7 @@
 #include "devlink/fields.h"
 #include "devlink/telegram.h"
 #include "ksv2_fixture.h"
+#include "softener/parameter_layout.h"
 #include "softener/sp_mask_edit.h"
 
 using testsupport::Ksv2Window;
@@ -88,6 +89,18 @@ TEST_F(Ksv2ReadWrite, EachPageChangeLandsAtItsOffset) {
     // The read after the write shows the unit's new state.
     EXPECT_EQ(shell::controlAs<QLabel>(window->infoPage(), 1089)->text(),
               QString::fromUtf8("\u00B0f"));
+}
+
+TEST_F(Ksv2ReadWrite, AlarmTextsTravelInTheWindowsCodePage) {
+    std::string before = sim->parameterRecord();
+    devlink::putField(before, softener::sms::kExtraText, devlink::encodeText("5 \x80 \x84", 30));
+    readUnit(before);
+    auto* extra = shell::controlAs<QLineEdit>(window->func4Page(), 1291);
+    EXPECT_EQ(extra->text(), QString::fromUtf8("5 \u20AC \u201E"));
+    extra->setText(QString::fromUtf8("Preis \u20AC"));
+    click(1025);
+    ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    EXPECT_EQ(sim->parameterRecord().substr(softener::sms::kExtraText, 16), "5072656973208020");
 }
 
 TEST_F(Ksv2ReadWrite, ShortFormSendsTwoHundredFortyCharacters) {
@@ -214,7 +227,10 @@ TEST_F(Ksv2ReadWrite, StageFieldsAreChecked) {
     button(1266)->setFocus();
     EXPECT_EQ(messages.lastText(), "Bitte nur die Ziffern 1 - 8 eingeben !");
     EXPECT_TRUE(count->hasFocus());
-    count->setMaskedText("2");
+    // The refused digit is selected, so the next one typed replaces it.
+    EXPECT_EQ(count->selectedText(), "9");
+    QTest::keyClicks(count, "2");
+    EXPECT_EQ(count->maskedText(), "2");
     button(1266)->setFocus();
     EXPECT_EQ(program2->maskedText(), "2");
 
@@ -223,4 +239,8 @@ TEST_F(Ksv2ReadWrite, StageFieldsAreChecked) {
     program2->setMaskedText("3");
     button(1265)->setFocus();
     EXPECT_EQ(messages.lastText(), "Bitte nur die Ziffern 1 - 2 eingeben !");
+    EXPECT_TRUE(program2->hasFocus());
+    EXPECT_EQ(program2->selectedText(), "3");
+    QTest::keyClicks(program2, "1");
+    EXPECT_EQ(program2->maskedText(), "1");
 }
