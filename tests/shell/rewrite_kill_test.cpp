@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <random>
@@ -72,25 +73,36 @@ TEST(ConfigFileKill, EveryRewriteLeavesTheOldOrTheNewFile) {
     ASSERT_NE(current, MAP_FAILED);
     std::array<int, kChanges> interrupted{};
     std::mt19937 random(20261207);
-    std::uniform_int_distribution<int> delayUs(50, 4000);
-    // Each round starts with one change on a file it really changes.
+    std::uniform_int_distribution<int> delayUs(0, 2500);
+    // Each round starts with one change on a file it really changes, and
+    // kills the child at a random moment after it has begun. Rounds go on
+    // until every change has been interrupted often enough.
     const std::string startFor[kChanges] = {whole, withoutB, whole, withoutSms};
-    constexpr int kKills = 240;
-    for (int round = 0; round < kKills; ++round) {
+    constexpr int kEach = 60;
+    int kills = 0;
+    for (int round = 0; round < 4000; ++round) {
         const int first = round % kChanges;
+        if (interrupted[static_cast<std::size_t>(first)] >= kEach) {
+            if (*std::min_element(interrupted.begin(), interrupted.end()) >= kEach) break;
+            continue;
+        }
         std::ofstream(file, std::ios::binary | std::ios::trunc) << startFor[first];
         *current = -1;
         const pid_t child = fork();
         if (child == 0) changeForEver(folder.path(), first, current);
+        while (*current < 0) usleep(20);
         usleep(static_cast<useconds_t>(delayUs(random)));
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
-        if (*current >= 0) ++interrupted[static_cast<std::size_t>(*current)];
+        ++kills;
+        ++interrupted[static_cast<std::size_t>(*current)];
         const std::string now = readAll(file);
         ASSERT_TRUE(now == whole || now == withoutB || now == withoutSms)
-            << "round " << round << " during change " << *current << ": " << now;
+            << "kill " << kills << " during change " << *current << ": " << now;
     }
     for (int change = 0; change < kChanges; ++change)
-        EXPECT_GE(interrupted[static_cast<std::size_t>(change)], 10) << "change " << change;
+        EXPECT_GE(interrupted[static_cast<std::size_t>(change)], kEach) << "change " << change;
+    EXPECT_GE(kills, 240);
+    RecordProperty("kills", kills);
     munmap(const_cast<int*>(current), sizeof(int));
 }
