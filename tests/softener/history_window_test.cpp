@@ -120,21 +120,6 @@ TEST_F(Ksv2Histories, StatusListGoesToTheCurrentFolderAndErrorListToTheStartFold
     EXPECT_EQ(telegrams().back(), devlink::frameRequest("DEI|"));
 }
 
-TEST_F(Ksv2Histories, UnitsOwnErrorHistory) {
-    logIn();
-    sim->raiseError(256);
-    click(1033);
-    EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
-    // The three entries the unit came with and, newest first, the new alarm.
-    EXPECT_EQ(recordLines(errorListPath(workFolder.path())), 4u);
-    const auto list = shell::readWholeFile(errorListPath(workFolder.path()));
-    ASSERT_TRUE(list);
-    const std::size_t first = list->find("\r\n\r\n") + 4;
-    const std::string line = list->substr(first, list->find("\r\n", first) - first);
-    EXPECT_TRUE(line.starts_with("  1   ")) << line;
-    EXPECT_TRUE(line.ends_with("  Fehler Desinfektion (keine Sole)")) << line;
-}
-
 TEST_F(Ksv2Histories, SerialNumberOfOtherThanSixDigitsNamesNoFile) {
     logIn();
     edit(1015)->setText("12a456");
@@ -174,17 +159,4 @@ TEST_F(Ksv2Histories, FolderAndFileFailuresSayWhatWentWrong) {
     click(1293);
     EXPECT_EQ(messages.lastText(), QString("System Error Code%1").arg(ENOENT));
     EXPECT_EQ(messages.shown.back().icon, shell::MessageIcon::Exclamation);
-}
-
-TEST_F(Ksv2Histories, EnglishLists) {
-    window.reset();
-    sim.reset();
-    start(unitsim::Config{}, "AquendorKSV2 english");
-    sim->setHistoryText(unitsim::History::Status,
-                        logData(1, {{2, 29761.0, 28, 2, 10, 2, 30}}, true));
-    logIn();
-    click(1293);
-    EXPECT_EQ(shell::readWholeFile(statusListPath(workFolder.path())),
-              "Nr.   Date       Time   Status                         Consumption\r\n\r\n"
-              "  1   28.02.10   02:30  autom. regeneration filter 2   029.8\r\n");
 }

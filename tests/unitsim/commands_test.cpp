@@ -55,13 +55,6 @@ class UnitCommands : public RunningUnit {
 
 }  // namespace
 
-TEST_F(UnitCommands, EachCommandIsConfirmed) {
-    startPlant(1);
-    for (const char* word : {"SEQ", "SRS", "SRF", "SFA", "RST"})
-        EXPECT_EQ(ask(std::string(word) + "|"), devlink::frameRequest(std::string(word) + "|CF|"))
-            << word;
-}
-
 TEST_F(UnitCommands, AcknowledgeClearsTheAlarmAndResetLogsTheRestart) {
     startPlant(1);
     sim->raiseError(4096);
