@@ -14,6 +14,7 @@
 #include "softener/child_dlg_func3.h"
 #include "softener/child_dlg_func4.h"
 #include "softener/child_dlg_info.h"
+#include "softener/ksv2_unit_functions.h"
 #include "softener/pages_form.h"
 #include "softener/softener_labels.h"
 
@@ -69,6 +70,7 @@ CAquendorKSV2Dlg::CAquendorKSV2Dlg(shell::MessageService& messages, QWidget* par
     ui_.setupUi(this);
     setWindowIcon(QIcon(":/icons/aquendorksv2.xpm"));
     connect(ui_.writeButton, &QPushButton::clicked, this, &CAquendorKSV2Dlg::writeParameters);
+    new softener::Ksv2UnitFunctions(*this);  // the window's child
     setFixedSize(size());
 }
 

@@ -73,6 +73,8 @@ bool applyFlag(CliOptions& options, const std::string& option) {
         options.config.longForm = false;
     else if (option == "--two-part")
         options.config.twoPartDpi = true;
+    else if (option == "--two-part-history")
+        options.config.twoPartDhi = true;
     else if (option == "--modem")
         options.config.modem = true;
     else if (option == "--help" || option == "-h")
@@ -120,6 +122,7 @@ std::string usageText() {
            "  --variant 0..6                      measuring unit's login answer form (0)\n"
            "  --short                             parameter record in the short form\n"
            "  --two-part                          parameter record in two answers\n"
+           "  --two-part-history                  status history in two answers\n"
            "  --baud 0|9600|19200                 pace the line at this rate (0: off)\n"
            "  --speed N                           softener plant clock N times real time (1)\n"
            "  --plant 1|2|4|8                     softener plant type: one filter,\n"
@@ -133,6 +136,8 @@ std::string usageText() {
            "  fault none|checksum|lowercase|echo|silence|overlong [N|always], help, quit\n"
            "Softener plant: stop on|off, alarm on|off, chemicals on|off (on: running low),\n"
            "  speed N, advance MIN, plant 1|2|4|8, pin OFFSET HH, pin clear, show\n"
+           "Softener logs: error CODE (an alarm with this error code), twopart on|off\n"
+           "  (status history in two answers), history [status|error]\n"
            "Modem: modem (its state), modem connect|nocarrier|busy|speed|silent (answer\n"
            "  to the next dial commands; speed: CONNECT 19200), modem drop (lose the\n"
            "  carrier), modem escape ok|silent|garbage (answer to an escape)\n";

@@ -342,6 +342,29 @@ void Simulator::clearStatusOverrides() {
     impl_->unit.softener().overrides().clear();
 }
 
+void Simulator::raiseError(std::uint32_t code) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.softener().raiseError(code);
+}
+
+void Simulator::setTwoPartHistory(bool twoParts) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.config().twoPartDhi = twoParts;
+}
+
+void Simulator::setHistoryText(History history, const std::string& text) {
+    std::lock_guard lock(impl_->mutex);
+    Softener& softener = impl_->unit.softener();
+    (history == History::Status ? softener.statusLog() : softener.errorLog()).setRaw(text);
+}
+
+std::string Simulator::historyText(History history) const {
+    std::lock_guard lock(impl_->mutex);
+    Softener& softener = impl_->unit.softener();
+    softener.statusArea();  // the plant runs up to now and logs what happened
+    return (history == History::Status ? softener.statusLog() : softener.errorLog()).area();
+}
+
 bool Simulator::hasModem() const {
     return impl_->modem != nullptr;
 }

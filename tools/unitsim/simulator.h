@@ -56,6 +56,7 @@ struct Config {
     int variant = 0;          // measuring unit: 0 short login answers, 1..6 the variants
     bool longForm = true;     // parameter record in the long (SMS) form
     bool twoPartDpi = false;  // the parameter record comes in two answers
+    bool twoPartDhi = false;  // so does the status history
     int baud = 0;             // 0: no pacing; 9600 or 19200 bit/s, 10 bits a byte
     // Softener: simulated seconds per real second (60: a minute a second;
     // 0: the plant moves only with advanceMinutes).
@@ -80,6 +81,9 @@ struct ReceivedTelegram {
     std::string bytes;  // end byte included
     std::vector<Clock::time_point> byteTimes;
 };
+
+// The softener's two logs.
+enum class History { Status, Error };
 
 enum class Direction { Received, Sent };
 // Sees every telegram received and every answer sent, in the simulator's thread.
@@ -137,6 +141,14 @@ class Simulator {
     // answer; false when the byte does not lie inside the area.
     bool overrideStatusByte(std::size_t offset, std::uint8_t value);
     void clearStatusOverrides();
+
+    // The softener's logs: an alarm with an error code (logged, alarm lamp
+    // on); the status history in one or two answers; and, for tests, the
+    // exact text a log is sent as (empty: the unit's own log again).
+    void raiseError(std::uint32_t code);
+    void setTwoPartHistory(bool twoParts);
+    void setHistoryText(History history, const std::string& text);
+    std::string historyText(History history) const;
 
     // The modem (Config::modem); these do nothing without one.
     bool hasModem() const;

@@ -1,7 +1,5 @@
 #include "tools/unitsim/softener.h"
 
-#include <ctime>
-
 #include "devlink/delay.h"
 #include "devlink/fields.h"
 #include "tools/unitsim/parameter_record.h"
@@ -28,14 +26,15 @@ double validScale(double scale) {
 Softener::Softener(const Config& config, std::int64_t startUs)
     : record_(factoryRecord(config)),
       clock_(validScale(config.timeScale), startUs),
-      plant_(PlantSettings::fromRecord(record_)) {}
+      plant_(PlantSettings::fromRecord(record_)),
+      statusLog_(true, config.longForm ? 20 : 10),
+      errorLog_(false, 20) {
+    seedLogs();
+}
 
 std::string Softener::statusArea() {
     catchUp();
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    std::string area = composeStatusArea(plant_, conditions_, local);
+    std::string area = composeStatusArea(plant_, conditions_, unitClock_.now());
     overrides_.applyTo(area);
     return area;
 }
@@ -78,7 +77,9 @@ void Softener::advanceMinutes(double minutes) {
 // Up to now the plant ran under the old conditions.
 void Softener::setConditions(const InjectedConditions& conditions) {
     catchUp();
+    const InjectedConditions before = conditions_;
     conditions_ = conditions;
+    logConditionChanges(before);
 }
 
 void Softener::catchUp() {
@@ -88,6 +89,7 @@ void Softener::catchUp() {
 // With the stop input closed the plant stands still.
 void Softener::run(double seconds) {
     if (!conditions_.stop) plant_.run(seconds);
+    logPlantEvents();
 }
 
 Reply Softener::parameterReply(bool twoParts) {

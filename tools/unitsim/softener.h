@@ -3,14 +3,17 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "tools/unitsim/history_log.h"
 #include "tools/unitsim/injected_conditions.h"
 #include "tools/unitsim/request.h"
 #include "tools/unitsim/sim_clock.h"
 #include "tools/unitsim/simulator.h"
 #include "tools/unitsim/softener_plant.h"
 #include "tools/unitsim/status_overrides.h"
+#include "tools/unitsim/unit_clock.h"
 
 namespace unitsim {
 
@@ -25,6 +28,16 @@ class Softener {
     Reply parameterWriteReply(const Request& request);
     // Any other request in between starts the two-part answer over.
     void restartParameterAnswer() { secondPartNext_ = false; }
+    void restartHistoryAnswer() { historySecondPartNext_ = false; }
+
+    // The unit commands and the two logs (softener_commands.cpp): nothing
+    // for a request that is none of them. twoPartHistory: the status
+    // history goes out in two answers, the first starting with a blank.
+    std::optional<Reply> commandReply(const Request& request, bool twoPartHistory);
+    HistoryLog& statusLog() { return statusLog_; }
+    HistoryLog& errorLog() { return errorLog_; }
+    // An alarm with this error code: logged, and the alarm lamp lit.
+    void raiseError(std::uint32_t code);
 
     // The plant runs up to now first.
     std::string statusArea();
@@ -41,6 +54,14 @@ class Softener {
 
   private:
     Reply recordReply(const std::string& head, std::size_t from, std::size_t length) const;
+    void seedLogs();
+    void logPlantEvents();
+    void logError(std::uint32_t code);
+    void logConditionChanges(const InjectedConditions& before);
+    Reply operate(const Request& request, bool (SoftenerPlant::*operation)());
+    Reply setClock(const Request& request);
+    Reply resetUnit(const Request& request);
+    Reply statusHistoryReply(bool twoParts);
     void catchUp();
     void run(double seconds);
     void recordChanged();
@@ -51,6 +72,10 @@ class Softener {
     InjectedConditions conditions_;
     StatusOverrides overrides_;
     bool secondPartNext_ = false;
+    HistoryLog statusLog_;
+    HistoryLog errorLog_;
+    UnitClock unitClock_;
+    bool historySecondPartNext_ = false;
 };
 
 }  // namespace unitsim

@@ -16,6 +16,7 @@ struct SoftenerFilter {
     FilterPhase phase = FilterPhase::Idle;
     double capacity = 0.0;     // residual capacity, m³·°dH
     double meterLitres = 0.0;  // the filter's water meter
+    double drawnLitres = 0.0;  // through the filter since its last regeneration
     double phaseLeft = 0.0;    // seconds left of the reserve, the wait or the stage
     int stage = 0;             // 1-based stage while regenerating, else 0
 

@@ -32,6 +32,8 @@ SoftenerPlant::SoftenerPlant(const PlantSettings& settings) : settings_(settings
     filters_[0].meterLitres = 18250.0;
     filters_[1].capacity = 0.9 * settings.capacity;
     filters_[1].meterLitres = 3120.0;
+    for (SoftenerFilter& filter : filters_)
+        filter.drawnLitres = (settings.capacity - filter.capacity) / settings.hardness * 1000.0;
     arrange();
 }
 
@@ -105,7 +107,10 @@ void SoftenerPlant::flow(double seconds) {
     const std::array<double, 2> rates = {loadRate(0), loadRate(1)};
     for (int i = 0; i < 2; ++i) {
         SoftenerFilter& filter = filters_[i];
-        if (filter.valveOpen()) filter.meterLitres += kFlowLitresPerSecond * seconds;
+        if (filter.valveOpen()) {
+            filter.meterLitres += kFlowLitresPerSecond * seconds;
+            filter.drawnLitres += kFlowLitresPerSecond * seconds;
+        }
         filter.capacity = std::max(0.0, filter.capacity - rates[i] * seconds);
         if (filter.waiting() || filter.regenerating())
             filter.phaseLeft = std::max(0.0, filter.phaseLeft - seconds);
@@ -135,7 +140,7 @@ bool SoftenerPlant::moveOn(int index) {
             return leaveReserve(index);
         case FilterPhase::Waiting:
             if (filter.phaseLeft > kEpsilon || other(index).regenerating()) return false;
-            nextStage(index);
+            beginRegeneration(index, PlantEvent::AutomaticRegeneration);
             return true;
         case FilterPhase::Regenerating:
             if (filter.phaseLeft > kEpsilon) return false;
@@ -163,6 +168,14 @@ bool SoftenerPlant::leaveReserve(int index) {
     return true;
 }
 
+void SoftenerPlant::beginRegeneration(int index, PlantEvent::Kind kind) {
+    SoftenerFilter& filter = filters_[index];
+    events_.push_back({kind, index, filter.drawnLitres, seconds_});
+    filter.drawnLitres = 0.0;
+    filter.stage = 0;
+    nextStage(index);
+}
+
 // Stages of 0 minutes are passed over.
 void SoftenerPlant::nextStage(int index) {
     SoftenerFilter& filter = filters_[index];
@@ -181,6 +194,81 @@ void SoftenerPlant::finishRegeneration(int index) {
     ++regenerations_;
     const bool standby = settings_.type == PlantType::ChangeOver && other(index).valveOpen();
     enter(filter, standby ? FilterPhase::Standby : FilterPhase::Service);
+}
+
+// A stopped regeneration leaves the filter as far as it got: its capacity
+// comes back only with a complete regeneration.
+void SoftenerPlant::returnFromRegeneration(int index) {
+    const bool standby = settings_.type == PlantType::ChangeOver && other(index).valveOpen();
+    enter(filters_[index], standby ? FilterPhase::Standby : FilterPhase::Service);
+}
+
+// The filter waiting for its regeneration, else the one carrying the load;
+// -1 when none can regenerate.
+int SoftenerPlant::dueFilter() const {
+    for (int i = 0; i < 2; ++i)
+        if (filters_[i].waiting()) return i;
+    return leadFilter();
+}
+
+bool SoftenerPlant::startStopRegeneration() {
+    for (int i = 0; i < 2; ++i) {
+        if (!filters_[i].regenerating()) continue;
+        returnFromRegeneration(i);
+        settle();
+        return true;
+    }
+    const int index = dueFilter();
+    if (index < 0) return false;
+    // A change-over plant keeps its water: the filter standing by takes over.
+    if (settings_.type == PlantType::ChangeOver && filters_[index].valveOpen()) {
+        if (other(index).phase != FilterPhase::Standby) return false;
+        enter(other(index), FilterPhase::Service);
+    }
+    beginRegeneration(index, PlantEvent::ManualRegeneration);
+    settle();
+    return true;
+}
+
+bool SoftenerPlant::reserveFilterOf(int& index) const {
+    if (!settings_.twoFilters() || filters_[0].regenerating() || filters_[1].regenerating())
+        return false;
+    if (settings_.type == PlantType::ChangeOver) {
+        for (int i = 0; i < 2; ++i)
+            if (filters_[i].phase == FilterPhase::Standby) index = i;
+        return filters_[index].phase == FilterPhase::Standby;
+    }
+    const int lead = leadFilter();
+    if (lead < 0) return false;
+    index = 1 - lead;
+    return true;
+}
+
+bool SoftenerPlant::regenerateReserveFilter() {
+    int index = 0;
+    if (!reserveFilterOf(index)) return false;
+    beginRegeneration(index, PlantEvent::ManualRegeneration);
+    settle();
+    return true;
+}
+
+bool SoftenerPlant::changeFilters() {
+    if (settings_.type != PlantType::ChangeOver) return false;
+    for (int i = 0; i < 2; ++i) {
+        if (!filters_[i].valveOpen() || other(i).phase != FilterPhase::Standby) continue;
+        events_.push_back({PlantEvent::FilterChange, i, filters_[i].drawnLitres, seconds_});
+        enter(other(i), FilterPhase::Service);
+        enter(filters_[i], FilterPhase::Standby);
+        settle();
+        return true;
+    }
+    return false;
+}
+
+std::vector<PlantEvent> SoftenerPlant::takeEvents() {
+    std::vector<PlantEvent> events;
+    events.swap(events_);
+    return events;
 }
 
 double SoftenerPlant::residualCapacity() const {

@@ -7,11 +7,21 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "tools/unitsim/plant_settings.h"
 #include "tools/unitsim/softener_filter.h"
 
 namespace unitsim {
+
+// What the unit writes into its status history.
+struct PlantEvent {
+    enum Kind { AutomaticRegeneration, ManualRegeneration, FilterChange };
+    Kind kind;
+    int filter;        // 0 or 1; a filter change names the filter leaving service
+    double litres;     // drawn through the filter since its last regeneration
+    double atSeconds;  // simulated time of the event
+};
 
 class SoftenerPlant {
   public:
@@ -33,6 +43,20 @@ class SoftenerPlant {
     bool waterFlows() const;
     bool disinfecting() const;  // chlorine is made while a filter draws brine
 
+    // The operator's commands; each returns false when the plant's state
+    // does not allow it and nothing changed.
+    // Stops a running regeneration (the filter returns as it is), else
+    // regenerates the filter that is due or carries the load.
+    bool startStopRegeneration();
+    // Regenerates the filter that does not carry the load: the one standing
+    // by, or the one behind in a serial plant. A one-filter plant has none.
+    bool regenerateReserveFilter();
+    // Change-over plant: the filter standing by takes over service.
+    bool changeFilters();
+
+    // The events since the last call, oldest first.
+    std::vector<PlantEvent> takeEvents();
+
   private:
     void arrange();
     double nextEvent() const;
@@ -43,14 +67,19 @@ class SoftenerPlant {
     void settle();
     bool moveOn(int index);
     bool leaveReserve(int index);
+    void beginRegeneration(int index, PlantEvent::Kind kind);
     void nextStage(int index);
     void finishRegeneration(int index);
+    void returnFromRegeneration(int index);
+    int dueFilter() const;
+    bool reserveFilterOf(int& index) const;
     SoftenerFilter& other(int index) { return filters_[1 - index]; }
 
     PlantSettings settings_;
     std::array<SoftenerFilter, 2> filters_;
     double seconds_ = 0.0;
     std::uint32_t regenerations_ = 37;
+    std::vector<PlantEvent> events_;
 };
 
 }  // namespace unitsim

@@ -11,6 +11,7 @@ std::optional<Reply> Unit::answer(std::string_view telegram) {
     const auto request = parseRequest(telegram);
     if (!request) return std::nullopt;
     if (request->word != "DPI") softener_.restartParameterAnswer();
+    if (request->word != "DHI") softener_.restartHistoryAnswer();
     // A garbled request is never acted on; the echo tells the program so.
     if (!request->checksumOk) return echoReply(request->word);
     return answerValid(*request);
@@ -26,6 +27,7 @@ Reply Unit::answerSoftener(const Request& request) {
     if (request.word == "DSI") return softener_.statusReply();
     if (request.word == "DPI") return softener_.parameterReply(config_.twoPartDpi);
     if (request.word == "DPS") return softener_.parameterWriteReply(request);
+    if (auto reply = softener_.commandReply(request, config_.twoPartDhi)) return *reply;
     return echoReply(request.word);
 }
 

@@ -1,0 +1,162 @@
+// The status and error history buttons of the softener window against the
+// simulator: the requests, the list files they leave (where, under which
+// name, byte for byte) and every failure message.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "devlink/telegram.h"
+#include "history_support.h"
+#include "ksv2_fixture.h"
+#include "shell/file_write.h"
+#include "softener/ksv2_unit_functions.h"
+
+using testsupport::Ksv2Window;
+using testsupport::logData;
+
+namespace {
+
+const std::string kLogin = devlink::frameRequest("CSN|123456|");
+const std::string kListName = " 123456 311209 2359";
+
+}  // namespace
+
+class Ksv2Histories : public Ksv2Window {
+  protected:
+    void logIn() {
+        readyNullModem();
+        click(1024);
+        ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+        window->findChild<softener::Ksv2UnitFunctions*>()->histories().clock = [] {
+            return testsupport::moment(2009, 12, 31, 23, 59, 30);
+        };
+        sim->clearReceived();
+        statusWords.clear();
+    }
+    void restartWith(unitsim::Config config) {
+        window.reset();
+        sim.reset();
+        start(config, "AquendorKSV2");
+    }
+    std::vector<std::string> telegrams() const {
+        std::vector<std::string> bytes;
+        for (const auto& telegram : sim->received()) bytes.push_back(telegram.bytes);
+        return bytes;
+    }
+    static std::string statusListPath(const std::string& folder, const std::string& copy = "") {
+        return folder + "/statuslist 123456/statuslist" + kListName + copy + ".txt";
+    }
+    static std::string errorListPath(const std::string& folder) {
+        return folder + "/errorlist 123456/errorlist" + kListName + ".txt";
+    }
+    std::size_t recordLines(const std::string& path) {
+        const auto bytes = shell::readWholeFile(path);
+        EXPECT_TRUE(bytes) << path;
+        std::size_t lines = 0;
+        for (std::size_t at = 0; bytes && (at = bytes->find("\r\n", at)) != std::string::npos;
+             at += 2)
+            ++lines;
+        return lines - 2;  // header and blank line
+    }
+};
+
+TEST_F(Ksv2Histories, StatusHistoryInTwoAnswersBecomesOneListAndASecondReadingANewFile) {
+    sim->setHistoryText(
+        unitsim::History::Status,
+        logData(2, {{8, 12345.0, 31, 12, 9, 23, 5}, {512, 0.0, 1, 1, 10, 0, 0}}, true));
+    sim->setTwoPartHistory(true);
+    logIn();
+    click(1293);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    const std::string dhi = devlink::frameRequest("DHI|");
+    EXPECT_EQ(telegrams(), (std::vector<std::string>{kLogin, dhi, dhi}));
+    EXPECT_EQ(shell::readWholeFile(statusListPath(workFolder.path())),
+              "Nr.   Datum      Zeit   Status                         Entnahme\r\n\r\n"
+              "  1   31.12.09   23:05  man. Regeneration Filter 1      012.3\r\n"
+              "  2   01.01.10   00:00  man. Filterwechsel F1 -> F2     000.0\r\n");
+    EXPECT_EQ(statusWords.mid(0, 3), (QStringList{"BUSY", "OFFLINE", "READ"}));
+    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+
+    click(1293);  // the same minute: the first file stays, the second gets "_1"
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    EXPECT_EQ(shell::readWholeFile(statusListPath(workFolder.path(), "_1")),
+              shell::readWholeFile(statusListPath(workFolder.path())));
+}
+
+TEST_F(Ksv2Histories, ShortFormUnitListsTenStatusRecordsAndTheLongFormFifteen) {
+    std::vector<testsupport::LogRecord> fifteen(15, {1, 1000.0, 1, 1, 10, 2, 0});
+    sim->setHistoryText(unitsim::History::Status, logData(15, fifteen, true));
+    logIn();
+    click(1293);
+    EXPECT_EQ(recordLines(statusListPath(workFolder.path())), 15u);
+
+    unitsim::Config shortForm;
+    shortForm.longForm = false;
+    restartWith(shortForm);
+    sim->setHistoryText(unitsim::History::Status, logData(15, fifteen, true));
+    logIn();
+    click(1293);
+    EXPECT_EQ(recordLines(statusListPath(workFolder.path(), "_1")), 10u);
+}
+
+TEST_F(Ksv2Histories, StatusListGoesToTheCurrentFolderAndErrorListToTheStartFolder) {
+    sim->setHistoryText(unitsim::History::Error,
+                        logData(2, {{3, 0, 31, 12, 9, 23, 5}, {8192, 0, 1, 2, 10, 6, 30}}, false));
+    logIn();
+    testsupport::TempFolder elsewhere;
+    ASSERT_EQ(chdir(elsewhere.path().c_str()), 0);
+    click(1293);
+    click(1033);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    EXPECT_TRUE(std::filesystem::exists(statusListPath(elsewhere.path())));
+    EXPECT_FALSE(std::filesystem::exists(workFolder.path() + "/statuslist 123456"));
+    EXPECT_EQ(shell::readWholeFile(errorListPath(workFolder.path())),
+              "Nr.   Datum      Zeit   Fehler\r\n\r\n"
+              "  1   31.12.09   23:05  Kein Fehler\r\n"
+              "  2   01.02.10   06:30  Fehler H\xE4rtemessung (0-20mA Eingang)\r\n");
+    EXPECT_EQ(telegrams().back(), devlink::frameRequest("DEI|"));
+}
+
+TEST_F(Ksv2Histories, SerialNumberOfOtherThanSixDigitsNamesNoFile) {
+    logIn();
+    edit(1015)->setText("12a456");
+    messages.clear();
+    click(1293);
+    click(1033);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.lastText(),
+              QString::fromUtf8("Bitte 6 Ziffern f\u00FCr die Seriennummer eingeben"));
+    EXPECT_TRUE(telegrams().empty());
+    EXPECT_FALSE(std::filesystem::exists(workFolder.path() + "/statuslist 12a456"));
+    EXPECT_FALSE(std::filesystem::exists(workFolder.path() + "/errorlist 12a456"));
+}
+
+TEST_F(Ksv2Histories, FolderAndFileFailuresSayWhatWentWrong) {
+    logIn();
+    // The list folder's name is taken by a file.
+    std::ofstream(workFolder.path() + "/errorlist 123456") << "not a folder";
+    click(1033);
+    EXPECT_EQ(messages.lastText(),
+              QString::fromStdString("cannot create " + errorListPath(workFolder.path())));
+    EXPECT_EQ(messages.shown.back().caption, "AquendorKSV2");
+
+    // The start folder is gone.
+    window->session().startDirectory = QString::fromStdString(workFolder.path() + "/gone");
+    statusWords.clear();
+    click(1033);
+    EXPECT_EQ(messages.lastText(), QString("System Error Code: %1").arg(ENOENT));
+    EXPECT_EQ(messages.shown.back().icon, shell::MessageIcon::Exclamation);
+    EXPECT_EQ(statusWords.back(), "OFFLINE");
+
+    // The current folder is gone.
+    {
+        testsupport::TempFolder doomed;
+        ASSERT_EQ(chdir(doomed.path().c_str()), 0);
+    }
+    click(1293);
+    EXPECT_EQ(messages.lastText(), QString("System Error Code%1").arg(ENOENT));
+    EXPECT_EQ(messages.shown.back().icon, shell::MessageIcon::Exclamation);
+}
