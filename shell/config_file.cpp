@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -24,6 +25,7 @@ constexpr std::size_t kCarryLimit = 500;
 constexpr std::size_t kWholeFileLimit = 30000;
 constexpr std::size_t kMaxLocations = 20;
 constexpr std::size_t kMaxSmsNumbers = 3;
+constexpr std::size_t kMaxSmsDigits = 20;
 constexpr std::size_t kScreenChars = 39;
 
 // The file as a text-mode reader sees it: CR LF is one line feed. Every
@@ -395,6 +397,12 @@ void ConfigFile::AddSmsNumber(const std::string& numberText) {
     };
     if (number.empty())
         return say("Keine sms-Wahlnummer eingetragen", "no sms-dialupnumber inscribed");
+    // Every reader takes a line that begins with a digit for an SMS number:
+    // anything but digits (a pasted line end, a "|") would write phonebook
+    // lines of its own.
+    if (number.size() > kMaxSmsDigits ||
+        !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return say("Bitte nur Ziffern eingeben!", "Please insert numbers only!");
     const auto scan = scanSmsNumbers(file, true);
     if (!scan) return;
     const std::vector<SmsLine>& lines = scan->lines;

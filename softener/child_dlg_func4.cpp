@@ -2,6 +2,7 @@
 
 #include "shell/controls.h"
 #include "shell/main_window_base.h"
+#include "softener/alarm_sms_inputs.h"
 
 CChildDlg_Func4::CChildDlg_Func4(shell::MainWindowBase& owner) : ChildPage(owner) {
     ui_.setupUi(this);
@@ -11,6 +12,11 @@ CChildDlg_Func4::CChildDlg_Func4(shell::MainWindowBase& owner) : ChildPage(owner
         if (QWidget* selector = shell::control(&this->owner(), 1296)) selector->setFocus();
     });
     ui_.infoText->document()->setDocumentMargin(2);
+    new softener::AlarmSmsInputs(
+        owner,
+        {ui_.smsNumberCombo, ui_.saveSmsNumberButton, ui_.deleteSmsNumberButton, ui_.prefixEdit,
+         ui_.additionalTextEdit},
+        this);
 }
 
 void CChildDlg_Func4::setUpFields() {

@@ -1,0 +1,65 @@
+#include "softener/alarm_sms_inputs.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "shell/field_checks.h"
+#include "shell/main_window_base.h"
+
+namespace softener {
+
+AlarmSmsInputs::AlarmSmsInputs(shell::MainWindowBase& window, AlarmSmsControls controls,
+                               QObject* parent)
+    : QObject(parent), window_(window), controls_(controls) {
+    // Only what the operator types is checked: a read or a stored setting
+    // fills the fields with what the unit or the file holds.
+    QLineEdit* number = controls_.dialNumber->lineEdit();
+    connect(number, &QLineEdit::textEdited, this,
+            [this, number] { checkDigitsField(number, kDialNumberDigits); });
+    connect(controls_.prefix, &QLineEdit::textEdited, this,
+            [this] { checkDigitsField(controls_.prefix, kPrefixDigits); });
+    connect(controls_.extraText, &QLineEdit::textEdited, this, [this] { checkExtraText(); });
+    connect(controls_.save, &QAbstractButton::clicked, this, [this] { saveNumber(); });
+    connect(controls_.remove, &QAbstractButton::clicked, this, [this] { deleteNumber(); });
+}
+
+// Too long is cut back with the caret at the end; a character that is no
+// digit is complained about and selected. Every character is looked at, so a
+// pasted line end or "|" never stays in the field unnoticed.
+void AlarmSmsInputs::checkDigitsField(QLineEdit* field, int maxDigits) {
+    if (checking_) return;
+    const shell::FieldCheck check = shell::checkDigits(field->text(), maxDigits);
+    if (check.text != field->text()) {
+        checking_ = true;
+        field->setText(check.text);
+        field->setCursorPosition(static_cast<int>(check.text.size()));
+        checking_ = false;
+    }
+    if (check.ok()) return;
+    window_.say(window_.tr2("Bitte nur Ziffern eingeben!", "Please insert numbers only!"),
+                window_.texts().name);
+    field->setFocus();
+    field->setSelection(check.badPosition, 1);
+}
+
+void AlarmSmsInputs::checkExtraText() {
+    QLineEdit* field = controls_.extraText;
+    if (field->text().size() <= kExtraTextCharacters) return;
+    field->setText(field->text().left(kExtraTextCharacters));
+    field->setCursorPosition(kExtraTextCharacters);
+}
+
+QString AlarmSmsInputs::typedNumber() const {
+    return controls_.dialNumber->currentText();
+}
+
+void AlarmSmsInputs::saveNumber() {
+    window_.configFile().AddSmsNumber(typedNumber().toStdString());
+}
+
+void AlarmSmsInputs::deleteNumber() {
+    window_.configFile().RemoveSmsNumber(typedNumber().toStdString());
+}
+
+}  // namespace softener
