@@ -159,8 +159,7 @@ bool CAquendorKSV2Dlg::readAllFrom(ReadEntry entry) {
 
 bool CAquendorKSV2Dlg::purgeBoth() {
     if (!port().purgeReceive()) {
-        showMessage("clear com-buffer failed:\n" + port().name() +
-                        " nicht vorhanden oder bereits verwendet !",
+        showMessage(devlink::purgeFailedText(port(), english()),
                     devlink::MessageCaption::ProgramName);
         return false;
     }

@@ -31,6 +31,8 @@ class Ksv2Window : public ::testing::Test {
         // The configuration file lives in the start directory: one per test.
         ASSERT_EQ(chdir(workFolder.path().c_str()), 0);
         setenv("AQUENDOR_PORTS", ports.path().c_str(), 1);
+        // The UUCP lock files of the test's ports go beside them.
+        setenv("AQUENDOR_LOCK_DIR", ports.path().c_str(), 1);
         sim = std::make_unique<unitsim::Simulator>(config);
         ASSERT_TRUE(sim->open());
         ASSERT_TRUE(sim->bindComName(ports.path(), "COM2"));
