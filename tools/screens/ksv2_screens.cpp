@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -86,6 +87,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // Qt takes the desktop's locale; numbers in telegrams and files never do.
+    setlocale(LC_NUMERIC, "C");
     const QString folder =
         QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : "screens").absolutePath();
     QDir().mkpath(folder);
