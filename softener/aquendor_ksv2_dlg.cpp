@@ -15,7 +15,9 @@
 #include "softener/child_dlg_func4.h"
 #include "softener/child_dlg_info.h"
 #include "softener/pages_form.h"
+#include "softener/settings_controls.h"
 #include "softener/softener_labels.h"
+#include "softener/softener_settings.h"
 
 namespace {
 
@@ -113,6 +115,13 @@ void CAquendorKSV2Dlg::setUpPageFields() {
     func2_->setUpFields();
     func3_->setUpFields();
     func4_->setUpFields();
+}
+
+void CAquendorKSV2Dlg::loadSettingsStore() {
+    settings_ = std::make_unique<softener::SettingsControls>(
+        *this, softener::SettingsControlIds{1018, 1026, 1027, 1034, 1035},
+        softener::softenerSettingsProfile(), std::make_unique<softener::PagesForm>(*this));
+    settings_->loadNames();
 }
 
 void CAquendorKSV2Dlg::beforeShowPage(int index) {
