@@ -15,6 +15,7 @@
 #include "softener/child_dlg_func4.h"
 #include "softener/child_dlg_info.h"
 #include "softener/pages_form.h"
+#include "softener/record_backup.h"
 #include "softener/settings_controls.h"
 #include "softener/softener_labels.h"
 #include "softener/softener_settings.h"
@@ -158,6 +159,7 @@ bool CAquendorKSV2Dlg::readAllFrom(ReadEntry entry) {
     info_->stopBlinking();
     if (devlink::controllerLogin(link(), devlink::LoginIntent::Read) == 0) return false;
     if (!readStatus() || !readParameterRecord(entry)) return false;
+    unitRecord_ = record_;
     decodeAll();
     ShowLinkState();
     return true;
@@ -213,8 +215,14 @@ void CAquendorKSV2Dlg::decodeAll() {
 void CAquendorKSV2Dlg::writeParameters() {
     if (refuseUnreadyWrite()) return;
     if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
+    // What the unit holds now is kept before anything is sent to it.
+    if (!softener::backUpBeforeWrite(*this, unitRecord_)) {
+        ShowLinkState();
+        return;
+    }
     softener::encodeParameters(softener::PagesForm(*this), record_);
     if (!sendParameterRecord()) return;
+    unitRecord_ = record_;  // the unit has confirmed it
     if (readAllAfterWrite()) ShowLinkState();
 }
 

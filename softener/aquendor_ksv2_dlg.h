@@ -62,6 +62,9 @@ class CAquendorKSV2Dlg : public shell::MainWindowBase {
     Ui::AquendorKSV2Dlg ui_;
     std::string statusArea_;
     softener::ParameterRecord record_;
+    // What the unit holds as far as the program knows: the last record read
+    // or confirmed written. A failed write changes record_, never this.
+    softener::ParameterRecord unitRecord_;
     CChildDlg_Info* info_ = nullptr;
     CChildDlg_Func1* func1_ = nullptr;
     CChildDlg_Func2* func2_ = nullptr;

@@ -1,7 +1,7 @@
 // The settings group of the softener window against the simulator: the
 // sorted names list and its field, applying, saving and deleting through
-// the buttons, export and import through the file dialogs, and the fatal
-// end at start.
+// the buttons, export and import through the file dialogs, the backup
+// before each write, and the fatal end at start.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -35,6 +35,20 @@ std::string storedSet(const std::string& name, const std::string& smsText) {
     for (std::size_t i = 0; i < values.size(); ++i)
         bytes += (i == 85 ? smsText : values[i].factory) + "\r\n";
     return bytes;
+}
+
+std::vector<std::string> filesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool sentDps(const unitsim::Simulator& sim) {
+    for (const auto& telegram : sim.received())
+        if (telegram.bytes.rfind("DPS|", 0) == 0) return true;
+    return false;
 }
 
 }  // namespace
@@ -202,6 +216,56 @@ TEST_F(Ksv2Settings, ExportAddsTheExtensionAndImportRefusesAShortFile) {
     click(1035);
     EXPECT_TRUE(messages.lastText().startsWith("Die Datei " + QString::fromStdString(truncated)));
     EXPECT_EQ(smsText()->text(), "bleibt");
+}
+
+TEST_F(Ksv2Settings, EachWriteIsPrecededByABackupThatRestoresThePages) {
+    readUnit(sim->parameterRecord());
+    const std::string asRead = exportPages(workFolder.path() + "/asRead.stg");
+    const std::string folder = workFolder.path() + "/backup 123456";
+
+    func1Box(1106)->click();
+    messages.clear();
+    click(1025);
+    ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    ASSERT_TRUE(sentDps(*sim));
+    std::vector<std::string> backups = filesIn(folder);
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_NE(backups[0].find("/backup 123456 20"), std::string::npos);
+    EXPECT_EQ(readFile(backups[0]), asRead);  // what the unit had, not the edited pages
+
+    // A write whose answer is garbled may have changed the unit or not: the
+    // next backup is still what was last read, not the pages sent.
+    const std::string afterWrite = exportPages(workFolder.path() + "/afterWrite.stg");
+    smsText()->setText("nicht bestaetigt");
+    sim->queueRawAnswer(devlink::frameRequest("CSN|2|"));  // the login goes through
+    sim->queueRawAnswer("DPS|CF|00\x04");
+    click(1025);
+    EXPECT_TRUE(messages.lastText().startsWith("DPS : checksum error"));
+    messages.clear();
+    click(1025);
+    ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    backups = filesIn(folder);
+    ASSERT_EQ(backups.size(), 3u);
+    EXPECT_EQ(readFile(backups[1]), afterWrite);
+    EXPECT_EQ(readFile(backups[2]), afterWrite);
+
+    messages.fileNames.push_back(QString::fromStdString(backups[0]));
+    click(1035);
+    EXPECT_EQ(messages.lastText(), "Einstellung importiert !");
+    EXPECT_EQ(exportPages(workFolder.path() + "/restored.stg"), asRead);
+}
+
+TEST_F(Ksv2Settings, AFailedBackupSendsNothing) {
+    std::ofstream(workFolder.path() + "/backup 123456") << "a file where the folder belongs";
+    readUnit(sim->parameterRecord());
+    func1Box(1106)->click();
+    sim->clearReceived();
+    click(1025);
+    EXPECT_TRUE(messages.lastText().endsWith("Es wurde nichts geschrieben."))
+        << messages.lastText().toStdString();
+    EXPECT_EQ(messages.shown.back().icon, shell::MessageIcon::Exclamation);
+    EXPECT_FALSE(sentDps(*sim));
+    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
 }
 
 TEST_F(Ksv2Settings, AStoreThatCannotBeOpenedEndsTheProgramAtStart) {
