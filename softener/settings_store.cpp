@@ -4,6 +4,7 @@
 #include <strings.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "shell/cp1252.h"
@@ -169,40 +170,35 @@ bool SettingsStore::refusedName(const std::string& name, const std::string& name
                      "cannot delete factory setting");
         return true;
     }
-    return false;
-}
-
-void SettingsStore::SaveSet(const std::string& nameText) {
-    const std::string name = shell::utf8ToCp1252(nameText);
-    if (refusedName(name, nameText, true)) return;
     // The readers take lines of up to 30 characters; a control character or
     // a "|" would break the record or the list.
-    if (!validName(name)) {
+    if (saving && !validName(name)) {
         informed(
             "Der Name einer Einstellung muss 1 bis 30 Zeichen lang sein, darf nicht mit "
             "einem Leerzeichen beginnen und darf weder Steuerzeichen noch \"|\" "
             "enthalten !",
             "A setting name must be 1 to 30 characters long, must not begin with a blank "
             "and must not contain control characters or \"|\" !");
-        return;
+        return true;
     }
+    return false;
+}
+
+void SettingsStore::SaveSet(const std::string& nameText) {
+    const std::string name = shell::utf8ToCp1252(nameText);
+    if (refusedName(name, nameText, true)) return;
     const std::string file = path();
     const std::optional<std::string> bytes = shell::readWholeFile(file, true);
     if (!bytes) return fatalOpen();
-    // Every line counts, value lines too: a name equal to any line of the
-    // store is taken as existing.
-    const std::vector<TextLine> lines = linesAfterHeader(*bytes);
-    std::size_t read = 0;
-    bool exists = false;
-    while (read < lines.size() && !exists && read < profile_.fullStoreLines())
-        exists = lines[read++].text == name;
-    if (read == profile_.fullStoreLines())
-        return informed("Max. " + std::to_string(profile_.maxSets) + " Einstellungen !",
-                        "max. " + std::to_string(profile_.maxSets) + " settings !");
-    if (exists) return informed("Einstellung existiert bereits !", "setting already exists !");
-
-    std::string record = name + "\r\n";
-    for (const std::string& line : valueLines(profile_.values, form_)) record += line + "\r\n";
+    switch (findForSave(*bytes, name)) {
+        case SaveScan::Full:
+            return informed("Max. " + std::to_string(profile_.maxSets) + " Einstellungen !",
+                            "max. " + std::to_string(profile_.maxSets) + " settings !");
+        case SaveScan::Exists:
+            return informed("Einstellung existiert bereits !", "setting already exists !");
+        case SaveScan::Free:
+            break;
+    }
     // A store without its header gets one; a last line without its line end
     // gets one, so the record starts a line.
     std::string lead;
@@ -210,9 +206,30 @@ void SettingsStore::SaveSet(const std::string& nameText) {
         lead = kSettingsHeader;
     else if (bytes->back() != '\n')
         lead = "\r\n";
-    if (!shell::appendToFile(file, lead + record)) return fatalCreate();
+    if (!shell::appendToFile(file, lead + recordOf(name))) return fatalCreate();
     ui_.addName(shown(name));
     informed("Einstellung gespeichert !", "setting saved !");
+}
+
+// Every line counts, value lines too: a name equal to any line of the store
+// is taken as existing. Reading as many lines as a full store holds before
+// its last name means there is no room.
+SettingsStore::SaveScan SettingsStore::findForSave(const std::string& bytes,
+                                                   const std::string& name) const {
+    const std::vector<TextLine> lines = linesAfterHeader(bytes);
+    std::size_t read = 0;
+    bool exists = false;
+    while (read < lines.size() && !exists && read < profile_.fullStoreLines())
+        exists = lines[read++].text == name;
+    if (read == profile_.fullStoreLines()) return SaveScan::Full;
+    return exists ? SaveScan::Exists : SaveScan::Free;
+}
+
+// The name line and the value lines of the pages, each with CR LF.
+std::string SettingsStore::recordOf(const std::string& name) const {
+    std::string record = name + "\r\n";
+    for (const std::string& line : valueLines(profile_.values, form_)) record += line + "\r\n";
+    return record;
 }
 
 // ---- delete -----------------------------------------------------------------------

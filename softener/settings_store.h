@@ -65,6 +65,9 @@ class SettingsStore {
     static bool validName(const std::string& name);
 
   private:
+    enum class SaveScan { Free, Exists, Full };
+    SaveScan findForSave(const std::string& bytes, const std::string& name) const;
+    std::string recordOf(const std::string& name) const;
     const std::string& pick(const std::string& german, const std::string& english) const;
     void informed(const std::string& german, const std::string& english);
     void fatalOpen();
