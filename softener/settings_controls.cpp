@@ -141,6 +141,7 @@ void SettingsControls::setUpNamesBox() {
     names_->setEditable(true);
     names_->setInsertPolicy(QComboBox::NoInsert);
     names_->setCompleter(nullptr);
+    names_->installEventFilter(this);
     names_->lineEdit()->installEventFilter(this);
     connect(names_->lineEdit(), &QLineEdit::textEdited, this, &SettingsControls::onNameEdited);
     connect(names_, &QComboBox::activated, this,
@@ -163,10 +164,26 @@ void SettingsControls::onNameEdited(const QString& typed) {
     field->setCursorPosition(static_cast<int>(name.size()));
 }
 
+// A set replaces what the pages hold, edits included: only a pick from the
+// opened list applies one. Enter, the arrow keys and the mouse wheel, which
+// would step through the names and apply each, do nothing in the box;
+// Alt+Down and F4 still open the list.
 bool SettingsControls::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == names_ && event->type() == QEvent::Wheel) return true;
     if (watched == names_->lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & Qt::AltModifier) return false;
+        switch (key->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+                return true;
+            default:
+                break;
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -2,8 +2,9 @@
 // window: the combo box of set names with its save, delete, export and
 // import buttons, wired to a SettingsStore. The names list is sorted the
 // way people read it ("Ärztehaus" with the A), takes no typed text as an
-// item, offers no completion, and Enter in it does nothing: a set is
-// applied only when the operator picks it from the list.
+// item, offers no completion, and Enter, the arrow keys and the mouse wheel
+// do nothing in it: a set is applied only when the operator picks it from
+// the opened list.
 #pragma once
 
 #include <QObject>

@@ -4,9 +4,11 @@
 // before each write, and the fatal end at start.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QWheelEvent>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -116,9 +118,15 @@ TEST_F(Ksv2Settings, NamesAreSortedAndTheFieldTakesNoTypedItem) {
     EXPECT_EQ(field->text(), "Hal");
     EXPECT_EQ(field->cursorPosition(), 3);
 
-    // Enter neither adds the typed text nor applies the set of that name.
+    // Enter neither adds the typed text nor applies the set of that name;
+    // neither arrow keys nor the wheel step through the sets.
     field->setText("Zeche");
     QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Down);
+    QTest::keyClick(field, Qt::Key_Up);
+    QWheelEvent wheel(QPointF(5, 5), names()->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(names(), &wheel);
     EXPECT_EQ(names()->count(), 5);
     EXPECT_EQ(smsText()->text(), "");
     EXPECT_TRUE(window->isVisible());
