@@ -106,6 +106,7 @@ bool MainWindowBase::startUp(const std::string& commandLine) {
                                            *configUi_);
     config_->setEnglish(language_ == English);
     config_->LoadAtStart();
+    loadSettingsStore();
 
     session_.suppressComCheck = false;
     openPortFromComField();

@@ -132,6 +132,8 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     virtual void applyEnglishLabels() = 0;
     virtual void applyGermanTexts() {}
     virtual void setUpPageFields() {}
+    // Start-up, right after the configuration file: the named settings.
+    virtual void loadSettingsStore() {}
     virtual void beforeShowPage(int /*index*/) {}
     virtual void stopPageTimers() {}
     virtual void showAboutBox() = 0;
