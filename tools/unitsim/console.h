@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "tools/unitsim/measuring_console.h"
 #include "tools/unitsim/modem_console.h"
 #include "tools/unitsim/plant_console.h"
 #include "tools/unitsim/simulator.h"
@@ -15,7 +16,11 @@ namespace unitsim {
 class Console {
   public:
     Console(Simulator& simulator, TrafficLog& log)
-        : simulator_(simulator), log_(log), plant_(simulator, log), modem_(simulator, log) {}
+        : simulator_(simulator),
+          log_(log),
+          plant_(simulator, log),
+          modem_(simulator, log),
+          measuring_(simulator, log) {}
 
     // Carries out one line; false when it asks to quit.
     bool execute(const std::string& line);
@@ -30,6 +35,7 @@ class Console {
     TrafficLog& log_;
     PlantConsole plant_;
     ModemConsole modem_;
+    MeasuringConsole measuring_;
 };
 
 }  // namespace unitsim
