@@ -3,7 +3,7 @@
 # of them is missing. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build libgtest-dev qt6-base-dev qt6-base-dev-tools "$@")
+packages=(cmake g++ ninja-build libgtest-dev qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
