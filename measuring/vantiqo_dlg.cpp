@@ -50,11 +50,6 @@ std::tm pcLocalTime() {
     return local;
 }
 
-// The path as one argument: never a shell command line, it holds blanks.
-bool startFileManager(const QString& folder) {
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {folder});
-}
-
 }  // namespace
 
 CVantiqoDlg::CVantiqoDlg(shell::MessageService& messages, QWidget* parent)
@@ -169,6 +164,10 @@ void CVantiqoDlg::showTrend() {
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
+}
+
+bool CVantiqoDlg::startFileManager(const QString& folder) {
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {folder});
 }
 
 // ---- the device link's effects on the window ---------------------------------

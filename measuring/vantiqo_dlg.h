@@ -40,6 +40,9 @@ class CVantiqoDlg : public QDialog, public MeasuringUi {
     // Starts the desktop's file manager on a folder; false when it cannot be
     // started. xdg-open with the folder as its one argument unless replaced.
     std::function<bool(const QString& folder)> folderLauncher;
+    // xdg-open, started with the folder as its one argument (the path holds
+    // blanks: never a shell command line); false when it cannot be started.
+    static bool startFileManager(const QString& folder);
 
     devlink::SerialPort& port() { return port_; }
     bool isConnected() const { return connected_; }

@@ -1,11 +1,14 @@
 // The Vantiqo window: its states, fields, the variant a login names, the
 // measured value of every variant, modem operation and the refused exit.
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QRadioButton>
+#include <QTimer>
 #include <filesystem>
+#include <fstream>
 
 #include "devlink/fields.h"
 #include "devlink/telegram.h"
-#include "measuring/about_dlg.h"
 #include "vantiqo_fixture.h"
 
 using testsupport::measuringConfig;
@@ -160,14 +163,13 @@ TEST_F(VantiqoWindow, FieldChecksAndAnotherComDigitOpensThatPort) {
     EXPECT_EQ(messages.lastText(), QString::fromUtf8("COM7 konnte nicht ge\u00F6ffnet werden !"));
 }
 
-TEST_F(VantiqoWindow, DisplayFieldsPassTheFocusOnAndTheAboutBoxNamesTheVersion) {
-    QFocusEvent focusIn(QEvent::FocusIn);
-    QApplication::sendEvent(edit(1020), &focusIn);
-    EXPECT_TRUE(edit(1011)->hasFocus() || QApplication::focusWidget() == edit(1011));
-    measuring::CAboutDlg about(window.get());
-    EXPECT_EQ(about.windowTitle(), QString::fromUtf8("Info \u00FCber Vantiqo"));
-    EXPECT_NE(about.findChild<QLabel*>("versionLabel"), nullptr);
-    EXPECT_EQ(about.findChild<QLabel*>("versionLabel")->text(), "Vantiqo Version 1.1");
+TEST_F(VantiqoWindow, DisplayFieldsPassTheFocusOn) {
+    for (int id : {1006, 1020}) {
+        edit(1005)->setFocus();
+        QFocusEvent focusIn(QEvent::FocusIn);
+        QApplication::sendEvent(edit(id), &focusIn);
+        EXPECT_TRUE(edit(1011)->hasFocus()) << id;
+    }
 }
 
 TEST_F(VantiqoWindow, ExitEndsTheProgramInNullModemOperation) {
@@ -236,4 +238,52 @@ TEST_F(VantiqoModem, NoCarrierLeavesConnectUsable) {
     EXPECT_FALSE(window->isConnected());
     EXPECT_TRUE(enabled(1012));
     EXPECT_EQ(edit(1006)->text(), "OFFLINE");
+}
+
+TEST_F(VantiqoWindow, TheFileManagerGetsTheFolderAsItsOneArgument) {
+    // A stand-in for xdg-open that notes its arguments.
+    testsupport::TempFolder bin;
+    const std::string noted = bin.path() + "/arguments";
+    {
+        std::ofstream script(bin.path() + "/xdg-open");
+        script << "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > '" << noted << "'\n";
+    }
+    std::filesystem::permissions(bin.path() + "/xdg-open", std::filesystem::perms::owner_all);
+    const std::string path = getenv("PATH");
+    setenv("PATH", bin.path().c_str(), 1);
+    const QString folder = QString::fromStdString(workFolder.path()) + "/Messdaten Vantiqo 123456";
+    const bool started = measuring::CVantiqoDlg::startFileManager(folder);
+    for (int i = 0; i < 100 && !std::filesystem::exists(noted); ++i) QTest::qWait(20);
+    QTest::qWait(50);
+    std::filesystem::remove(bin.path() + "/xdg-open");
+    const bool missing = measuring::CVantiqoDlg::startFileManager(folder);
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_TRUE(started);
+    EXPECT_EQ(testsupport::fileBytes(noted), "1|" + folder.toStdString() + "|");
+    EXPECT_FALSE(missing);
+}
+
+TEST_F(VantiqoWindow, TheContextMenuOpensTheAboutBox) {
+    QString item, title, text;
+    QTimer::singleShot(100, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->actions().size(), 1);
+        item = menu->actions()[0]->text();
+        QTimer::singleShot(200, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            ASSERT_NE(about, nullptr);
+            title = about->windowTitle();
+            text = about->findChild<QLabel*>("versionLabel")->text();
+            about->close();
+        });
+        menu->setActiveAction(menu->actions()[0]);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            window->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(window.get(), &event);
+    EXPECT_EQ(item, QString::fromUtf8("&Info \u00FCber Vantiqo..."));
+    EXPECT_EQ(title, QString::fromUtf8("Info \u00FCber Vantiqo"));
+    EXPECT_EQ(text, "Vantiqo Version 1.1");
 }
