@@ -116,6 +116,8 @@ void CVantiqoDlg::startUp() {
     enableOperations(true);
     port_.setBaudRate(19200);
     openPortFromComField();
+    // The serial number is what the operator types first.
+    if (port_.isOpen()) ui_.serialNumberEdit->setFocus();
 }
 
 // ---- unit operations -------------------------------------------------------

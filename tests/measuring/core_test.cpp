@@ -8,10 +8,8 @@
 
 #include "devlink/fields.h"
 #include "devlink/telegram.h"
-#include "measuring/block_transfer.h"
 #include "measuring/csv_export.h"
 #include "measuring/csv_reader.h"
-#include "measuring/logger_readout.h"
 #include "measuring/logger_record.h"
 #include "measuring/measured_value.h"
 
@@ -129,27 +127,6 @@ TEST(CsvExport, LinesAreThePrintfFormatByteForByteInAnyLocale) {
     for (const LoggerRecord& r : collector.records()) EXPECT_EQ(csvLine(r), printfLine(r));
     const std::string text = csvText(collector.records(), 2);
     EXPECT_EQ(text, printfLine(collector.records()[0]) + printfLine(collector.records()[1]));
-}
-
-TEST(CsvExport, NamesAndTimeStamp) {
-    std::tm t{};
-    t.tm_mday = 3, t.tm_mon = 5, t.tm_year = 109, t.tm_hour = 4, t.tm_min = 7;
-    EXPECT_EQ(timeStamp(t), " 030609 0407");
-    EXPECT_EQ(csvFileName("123456", timeStamp(t), 0), "Messdaten Vantiqo 123456 030609 0407.csv");
-    EXPECT_EQ(csvFileName("123456", timeStamp(t), 2), "Messdaten Vantiqo 123456 030609 0407_2.csv");
-    EXPECT_TRUE(isSixDigits("012345"));
-    for (const char* bad : {"12345", "1234567", "12a456", "../../", ""})
-        EXPECT_FALSE(isSixDigits(bad));
-}
-
-TEST(Readout, EstimateAndBlockLimitFollowTheCount) {
-    EXPECT_EQ(estimatedSeconds(1), 1u);
-    EXPECT_EQ(estimatedSeconds(300), 9u);  // 19 further blocks
-    EXPECT_EQ(estimatedSeconds(0xFFFFFFFFu / 16), 8053064u);
-    EXPECT_EQ(maxBlocks(16), 2u);
-    EXPECT_EQ(maxBlocks(4800), 21u);  // 9600 characters need 20 blocks
-    EXPECT_EQ(maxBlocks(1008), 5u);   // 2016 characters: exactly four blocks
-    EXPECT_EQ(maxBlocks(0xFFFFFFFFu), (0x1FFFFFFFEull + 503) / 504 + 1);
 }
 
 TEST(CsvReader, ReadsItsOwnLinesSkipsAndCountsTheRest) {
