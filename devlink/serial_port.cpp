@@ -7,12 +7,14 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <sstream>
 
 #include "devlink/com_names.h"
 #include "devlink/delay.h"
 #include "devlink/port_problem.h"
+#include "devlink/wait_hook.h"
 
 namespace devlink {
 
@@ -43,15 +45,18 @@ std::string shownPath(const std::string& path) {
     return path + " -> " + std::string(target, static_cast<std::size_t>(n));
 }
 
-// Waits until fd is ready for events or the deadline passes.
+// Waits until fd is ready for events or the deadline passes. With a wait
+// hook installed the wait goes in short pieces with the hook between them.
 bool waitReady(int fd, short events, std::int64_t deadlineMs) {
     for (;;) {
         const std::int64_t left = deadlineMs - monotonicMs();
         if (left <= 0) return false;
+        const std::int64_t piece = waitHook() ? std::min(left, kWaitSliceUs / 1000) : left;
         pollfd p{fd, events, 0};
-        const int n = poll(&p, 1, static_cast<int>(left));
+        const int n = poll(&p, 1, static_cast<int>(piece));
         if (n > 0) return (p.revents & events) != 0;
         if (n < 0 && errno != EINTR) return false;
+        serviceWaitHook();
     }
 }
 

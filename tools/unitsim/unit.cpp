@@ -5,7 +5,10 @@
 
 namespace unitsim {
 
-Unit::Unit(const Config& config) : config_(config), softener_(config, devlink::monotonicUs()) {}
+Unit::Unit(const Config& config)
+    : config_(config),
+      softener_(config, devlink::monotonicUs()),
+      measuring_(config, devlink::monotonicUs()) {}
 
 std::optional<Reply> Unit::answer(std::string_view telegram) {
     const auto request = parseRequest(telegram);
@@ -20,6 +23,8 @@ std::optional<Reply> Unit::answer(std::string_view telegram) {
 Reply Unit::answerValid(const Request& request) {
     if (request.word == "CSN") return loginReply(config_, request.body);
     if (config_.kind == UnitKind::Softener) return answerSoftener(request);
+    if (config_.kind == UnitKind::Measuring)
+        return measuring_.answer(request, config_, devlink::monotonicUs());
     return echoReply(request.word);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "tools/unitsim/measuring_unit.h"
 #include "tools/unitsim/request.h"
 #include "tools/unitsim/simulator.h"
 #include "tools/unitsim/softener.h"
@@ -22,6 +23,8 @@ class Unit {
     const Config& config() const { return config_; }
     Softener& softener() { return softener_; }
     const Softener& softener() const { return softener_; }
+    MeasuringUnit& measuring() { return measuring_; }
+    const MeasuringUnit& measuring() const { return measuring_; }
 
   private:
     Reply answerValid(const Request& request);
@@ -29,6 +32,7 @@ class Unit {
 
     Config config_;
     Softener softener_;
+    MeasuringUnit measuring_;
 };
 
 }  // namespace unitsim
