@@ -1,13 +1,13 @@
 #include "softener/settings_controls.h"
 
 #include <QAbstractButton>
-#include <QCollator>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 #include "shell/controls.h"
+#include "shell/list_combo.h"
 #include "shell/main_window_base.h"
 
 namespace softener {
@@ -32,14 +32,6 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-QCollator collatorFor(shell::LanguageFlag language) {
-    QCollator collator(language == shell::English
-                           ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-                           : QLocale(QLocale::German, QLocale::Germany));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return collator;
-}
-
 }  // namespace
 
 // ---- the window side of the store -------------------------------------------------
@@ -47,15 +39,8 @@ QCollator collatorFor(shell::LanguageFlag language) {
 SettingsWindowUi::SettingsWindowUi(shell::MainWindowBase& window, QComboBox* names)
     : window_(window), names_(names), folder_(window.session().startDirectory) {}
 
-// The list changes, the text in the box's field stays.
 void SettingsWindowUi::addName(const std::string& utf8) {
-    const QString name = text(utf8);
-    const QString shown = names_->currentText();
-    const QCollator collator = collatorFor(window_.language());
-    int at = 0;
-    while (at < names_->count() && collator.compare(names_->itemText(at), name) <= 0) ++at;
-    names_->insertItem(at, name);
-    names_->setEditText(shown);
+    shell::insertSorted(names_, text(utf8), window_.language());
 }
 
 void SettingsWindowUi::removeName(const std::string& utf8) {
@@ -139,8 +124,7 @@ SettingsControls::~SettingsControls() = default;
 
 void SettingsControls::setUpNamesBox() {
     names_->setEditable(true);
-    names_->setInsertPolicy(QComboBox::NoInsert);
-    names_->setCompleter(nullptr);
+    shell::prepareListCombo(names_);
     names_->installEventFilter(this);
     names_->lineEdit()->installEventFilter(this);
     connect(names_->lineEdit(), &QLineEdit::textEdited, this, &SettingsControls::onNameEdited);
