@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "devlink/fields.h"
+#include "file_bytes.h"
 #include "ksv2_fixture.h"
 #include "softener/settings_controls.h"
 #include "softener/softener_settings.h"
@@ -22,13 +23,6 @@
 using testsupport::Ksv2Window;
 
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // A stored set: the factory values with its own additional SMS text.
 std::string storedSet(const std::string& name, const std::string& smsText) {
@@ -95,7 +89,7 @@ class Ksv2Settings : public Ksv2Window {
     std::string exportPages(const std::string& path) {
         messages.fileNames.push_back(QString::fromStdString(path));
         click(1034);
-        return readFile(path);
+        return testsupport::fileBytes(path);
     }
 };
 
@@ -163,7 +157,7 @@ TEST_F(Ksv2Settings, SaveApplyAndDeleteThroughTheButtons) {
     EXPECT_EQ(messages.shown.back().caption, QString::fromUtf8("Aquendor\u00AE KSV2"));
     EXPECT_EQ(messages.shown.back().icon, shell::MessageIcon::Information);
     EXPECT_TRUE(items().contains("Kl\u00E4ranlage"));
-    EXPECT_NE(readFile(store()).find("\r\nKl\xE4ranlage\r\n"), std::string::npos);
+    EXPECT_NE(testsupport::fileBytes(store()).find("\r\nKl\xE4ranlage\r\n"), std::string::npos);
 
     // Applying changes the pages only; the unit hears nothing of it.
     const bool before = func1Box(1106)->isChecked();
@@ -183,7 +177,7 @@ TEST_F(Ksv2Settings, SaveApplyAndDeleteThroughTheButtons) {
     EXPECT_TRUE(messages.shown[0].keepOnTop);
     EXPECT_EQ(messages.lastText(), QString::fromUtf8("Einstellung gel\u00F6scht !"));
     EXPECT_FALSE(items().contains("Kl\u00E4ranlage"));
-    EXPECT_EQ(readFile(store()).find("Kl\xE4ranlage"), std::string::npos);
+    EXPECT_EQ(testsupport::fileBytes(store()).find("Kl\xE4ranlage"), std::string::npos);
 }
 
 TEST_F(Ksv2Settings, AUnitSmsTextWithALineFeedStaysOneLine) {
@@ -191,11 +185,11 @@ TEST_F(Ksv2Settings, AUnitSmsTextWithALineFeedStaysOneLine) {
     devlink::putField(record, 334, devlink::encodeText("Alarm\nHalle 3", 30));
     readUnit(record);
     ASSERT_EQ(smsText()->text(), "Alarm\nHalle 3");
-    const std::string before = readFile(store());
+    const std::string before = testsupport::fileBytes(store());
     names()->setEditText("Halle 3");
     click(1026);
     EXPECT_EQ(messages.lastText(), "Einstellung gespeichert !");
-    const std::string added = readFile(store()).substr(before.size());
+    const std::string added = testsupport::fileBytes(store()).substr(before.size());
     EXPECT_EQ(std::count(added.begin(), added.end(), '\n'), 88);
     EXPECT_NE(added.find("\r\nAlarm Halle 3\r\n"), std::string::npos);
 }
@@ -206,7 +200,7 @@ TEST_F(Ksv2Settings, ExportAddsTheExtensionAndImportRefusesAShortFile) {
     click(1034);
     EXPECT_EQ(messages.lastText(), "Einstellung exportiert !");
     EXPECT_FALSE(std::filesystem::exists(workFolder.path() + "/Anlage"));
-    const std::string file = readFile(workFolder.path() + "/Anlage.stg");
+    const std::string file = testsupport::fileBytes(workFolder.path() + "/Anlage.stg");
     EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 88);
 
     // The same name again: replaced only when the operator agrees.
@@ -239,7 +233,8 @@ TEST_F(Ksv2Settings, EachWriteIsPrecededByABackupThatRestoresThePages) {
     std::vector<std::string> backups = filesIn(folder);
     ASSERT_EQ(backups.size(), 1u);
     EXPECT_NE(backups[0].find("/backup 123456 20"), std::string::npos);
-    EXPECT_EQ(readFile(backups[0]), asRead);  // what the unit had, not the edited pages
+    EXPECT_EQ(testsupport::fileBytes(backups[0]),
+              asRead);  // what the unit had, not the edited pages
 
     // A write whose answer is garbled may have changed the unit or not: the
     // next backup is still what was last read, not the pages sent.
@@ -254,8 +249,8 @@ TEST_F(Ksv2Settings, EachWriteIsPrecededByABackupThatRestoresThePages) {
     ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     backups = filesIn(folder);
     ASSERT_EQ(backups.size(), 3u);
-    EXPECT_EQ(readFile(backups[1]), afterWrite);
-    EXPECT_EQ(readFile(backups[2]), afterWrite);
+    EXPECT_EQ(testsupport::fileBytes(backups[1]), afterWrite);
+    EXPECT_EQ(testsupport::fileBytes(backups[2]), afterWrite);
 
     messages.fileNames.push_back(QString::fromStdString(backups[0]));
     click(1035);

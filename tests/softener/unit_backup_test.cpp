@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 
+#include "file_bytes.h"
 #include "softener/unit_backup.h"
 #include "temp_folder.h"
 
@@ -23,13 +24,6 @@ std::set<std::string> filesIn(const std::string& folder) {
     return names;
 }
 
-std::string read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 const BackupStamp kStamp{2026, 12, 7, 14, 30};
 
 }  // namespace
@@ -43,8 +37,8 @@ TEST(UnitBackup, NamedBySerialAndMinuteWithACountWhenTaken) {
     const std::string folder = start.path() + "/backup 123456";
     EXPECT_EQ(first.path, folder + "/backup 123456 2026-12-07 1430.stg");
     EXPECT_EQ(second.path, folder + "/backup 123456 2026-12-07 1430_1.stg");
-    EXPECT_EQ(read(first.path), "eins");
-    EXPECT_EQ(read(second.path), "zwei");
+    EXPECT_EQ(testsupport::fileBytes(first.path), "eins");
+    EXPECT_EQ(testsupport::fileBytes(second.path), "zwei");
     EXPECT_EQ(backupFileName("000042", {2027, 1, 2, 3, 4}, 0), "backup 000042 2027-01-02 0304.stg");
 }
 

@@ -32,7 +32,7 @@
 #include "devlink/wait_hook.h"
 #include "measuring/logger_readout.h"
 #include "measuring/logger_record.h"
-#include "tools/unitsim/simulator.h"
+#include "tools/bench/child_simulator.h"
 
 namespace {
 
@@ -88,37 +88,15 @@ class CountingHook : public devlink::WaitHook {
     void duringWait() override { ++calls; }
 };
 
-// Runs the simulator in a child until the parent closes the pipe.
-pid_t startSimulator(const std::string& ports, const char* comName, std::size_t records, int baud,
-                     int& keepAlive) {
-    int ready[2], alive[2];
-    if (pipe(ready) != 0 || pipe(alive) != 0) return -1;
-    const pid_t child = fork();
-    if (child == 0) {
-        close(ready[0]);
-        close(alive[1]);
-        unitsim::Config config;
-        config.kind = unitsim::UnitKind::Measuring;
-        config.variant = 2;
-        config.loggerRecords = records;
-        config.baud = baud;
-        unitsim::Simulator sim(config);
-        if (!sim.open() || !sim.bindComName(ports, comName)) _exit(1);
-        sim.start();
-        char byte = 1;
-        if (write(ready[1], &byte, 1) != 1) _exit(1);
-        while (read(alive[0], &byte, 1) > 0) {
-        }
-        sim.stop();
-        _exit(0);
-    }
-    close(ready[1]);
-    close(alive[0]);
-    char byte = 0;
-    const bool started = read(ready[0], &byte, 1) == 1;
-    close(ready[0]);
-    keepAlive = alive[1];
-    return started ? child : -1;
+// A measuring unit with a logger of this many records, in a child process.
+bool startSimulator(bench::ChildSimulator& simulator, const std::string& ports, const char* comName,
+                    std::size_t records, int baud) {
+    unitsim::Config config;
+    config.kind = unitsim::UnitKind::Measuring;
+    config.variant = 2;
+    config.loggerRecords = records;
+    config.baud = baud;
+    return simulator.start(config, ports, comName);
 }
 
 // The line floor of the block transfer of a logger of this many records.
@@ -164,9 +142,8 @@ Readout readOut(const std::string& comName, int baud) {
 }
 
 bool timeReadouts(const std::string& ports, std::size_t records) {
-    int keepAlive = -1;
-    const pid_t child = startSimulator(ports, "COM7", records, kBaud, keepAlive);
-    if (child < 0) return false;
+    bench::ChildSimulator simulator;
+    if (!startSimulator(simulator, ports, "COM7", records, kBaud)) return false;
     const double floor = floorSeconds(records);
     std::printf("readout of %zu records at %d bit/s, line floor of the blocks %.2f s\n", records,
                 kBaud, floor);
@@ -184,23 +161,20 @@ bool timeReadouts(const std::string& ports, std::size_t records) {
         if (hooked) std::printf(", hook ran %ld times", hook.calls);
         std::printf("\n");
     }
-    close(keepAlive);
-    waitpid(child, nullptr, 0);
+    simulator.stop();
     return ok;
 }
 
 bool measureMemory(const std::string& ports) {
-    int keepAlive = -1;
-    const pid_t child = startSimulator(ports, "COM8", 65535, 0, keepAlive);
-    if (child < 0) return false;
+    bench::ChildSimulator simulator;
+    if (!startSimulator(simulator, ports, "COM8", 65535, 0)) return false;
     // Measured first, on the fresh program: memory an earlier readout freed
     // and kept would hide part of the peak.
     const long idleKb = statusKb("VmRSS:");
     { std::ofstream("/proc/self/clear_refs") << "5"; }  // the peak starts again from here
     const Readout readout = readOut("COM8", 19200);
     const long peakKb = statusKb("VmHWM:");
-    close(keepAlive);
-    waitpid(child, nullptr, 0);
+    simulator.stop();
     if (!readout.ok) return false;
     struct stat info {};
     stat(readout.file.c_str(), &info);
