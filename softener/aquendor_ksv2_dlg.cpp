@@ -72,7 +72,7 @@ CAquendorKSV2Dlg::CAquendorKSV2Dlg(shell::MessageService& messages, QWidget* par
     initResources();
     ui_.setupUi(this);
     setWindowIcon(QIcon(":/icons/aquendorksv2.xpm"));
-    connect(ui_.writeButton, &QPushButton::clicked, this, &CAquendorKSV2Dlg::writeParameters);
+    connectOperation(1025, [this] { writeParameters(); });
     new softener::Ksv2UnitFunctions(*this);  // the window's child
     setFixedSize(size());
 }

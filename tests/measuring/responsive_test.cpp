@@ -7,35 +7,14 @@
 #include "devlink/delay.h"
 #include "measuring/readout_progress.h"
 #include "vantiqo_fixture.h"
+#include "watchdog.h"
 
 using shell::MessageAnswer;
 using testsupport::measuringConfig;
 using testsupport::VantiqoWindow;
+using testsupport::Watchdog;
 
 namespace {
-
-// A timer outside the window that notes when it fires and can act then.
-class Watchdog {
-  public:
-    explicit Watchdog(int intervalMs) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            ticks.push_back(devlink::monotonicMs());
-            if (onTick) onTick();
-        });
-        timer_.start(intervalMs);
-    }
-    std::int64_t longestGapMs() const {
-        std::int64_t longest = 0;
-        for (std::size_t i = 1; i < ticks.size(); ++i)
-            longest = std::max(longest, ticks[i] - ticks[i - 1]);
-        return longest;
-    }
-    std::vector<std::int64_t> ticks;
-    std::function<void()> onTick;
-
-  private:
-    QTimer timer_;
-};
 
 std::size_t blockRequests(const unitsim::Simulator& sim) {
     std::size_t blocks = 0;
