@@ -14,6 +14,7 @@
 #include "devlink/com_names.h"
 #include "devlink/delay.h"
 #include "devlink/port_problem.h"
+#include "devlink/traffic_trace.h"
 #include "devlink/wait_hook.h"
 
 namespace devlink {
@@ -129,8 +130,12 @@ bool SerialPort::openQuietly() {
     closePort();
     problem_ = PortProblem{};
     problem_.comName = name_;
-    if (!openDevice()) return false;
-    if (!configureLine()) return false;
+    TrafficTrace* trace = TrafficTrace::active();
+    if (!openDevice() || !configureLine()) {
+        if (trace) trace->event(name_, "open failed: " + explain(problem_, true));
+        return false;
+    }
+    if (trace) trace->event(name_, "opened " + problem_.path + ", " + modeText_);
     open_ = true;
     return true;
 }
@@ -261,6 +266,10 @@ bool SerialPort::reopenLost() {
 }
 
 void SerialPort::markLost(int error) {
+    if (TrafficTrace* trace = TrafficTrace::active())
+        trace->event(name_, "device gone: " + explain(PortProblem{PortProblem::Kind::Lost, name_,
+                                                                  problem_.path, error, 0},
+                                                      true));
     lost_ = true;
     noteProblem(PortProblem::Kind::Lost, error);
 }
@@ -274,7 +283,11 @@ bool SerialPort::writeByte(std::uint8_t byte) {
     const std::int64_t deadline = monotonicMs() + timeouts_.singleByteWrite();
     for (;;) {
         const ssize_t n = ::write(fd_, &byte, 1);
-        if (n == 1) return true;
+        if (n == 1) {
+            if (TrafficTrace* trace = TrafficTrace::active())
+                trace->byte(name_, TraceDirection::Sent, byte);
+            return true;
+        }
         if (n < 0 && errno != EAGAIN && errno != EINTR) {
             if (errno == EIO || errno == ENXIO) markLost(errno);
             return false;
@@ -287,7 +300,10 @@ std::optional<std::uint8_t> SerialPort::readByte() {
     if (fd_ < 0) return std::nullopt;
     if (received_.empty() && !fillReceiveBuffer(monotonicMs() + timeouts_.singleByteRead()))
         return std::nullopt;
-    return received_.bytes[received_.begin++];
+    const std::uint8_t byte = received_.bytes[received_.begin++];
+    if (TrafficTrace* trace = TrafficTrace::active())
+        trace->byte(name_, TraceDirection::Received, byte);
+    return byte;
 }
 
 // Waits for the first byte, then lets a few more character times pass

@@ -5,19 +5,19 @@
 
 namespace measuring {
 
-std::string CVantiqoApp::commandLineAnswer(const std::vector<std::string>& arguments) {
-    for (const std::string& argument : arguments) {
-        if (argument == "--version") return "Vantiqo Version 1.1\n";
-        if (argument == "--help" || argument == "-h")
-            return "Aufruf: Vantiqo\n"
-                   "Liest Messwert und Datenlogger eines Vantiqo-Mess- und Regelger\u00E4tes\n"
-                   "\u00FCber ein Nullmodemkabel oder ein Modem (COM1 bis COM9).\n"
-                   "Die Messdaten werden im aktuellen Ordner unter\n"
-                   "\"Messdaten Vantiqo <Seriennummer>\" gespeichert.\n"
-                   "  --help      diese Hilfe\n"
-                   "  --version   die Programmversion\n";
-    }
-    return {};
+shell::ProgramDescription CVantiqoApp::description() {
+    return {"Vantiqo", "Vantiqo Version 1.1",
+            "Aufruf: Vantiqo [--trace DATEI] [--desktop]\n"
+            "Liest Messwert und Datenlogger eines Vantiqo-Mess- und Regelger\u00E4tes\n"
+            "\u00FCber ein Nullmodemkabel oder ein Modem (COM1 bis COM9).\n"
+            "Die Messdaten werden im aktuellen Ordner unter\n"
+            "\"Messdaten Vantiqo <Seriennummer>\" gespeichert.\n"
+            "  --trace DATEI  schreibt jedes Byte auf der Leitung mit Zeit in DATEI\n"
+            "                 (ebenso $AQUENDOR_TRACE)\n"
+            "  --desktop      arbeitet in $AQUENDOR_HOME oder Dokumente/Aquendor\n"
+            "  --help         diese Hilfe\n"
+            "  --version      die Programmversion\n",
+            ""};
 }
 
 int CVantiqoApp::run() {

@@ -2,15 +2,14 @@
 // runs its main window as a modal dialog and ends with it.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "shell/program_start.h"
 
 namespace measuring {
 
 class CVantiqoApp {
   public:
-    // The text to print for --help or --version, or empty to run the window.
-    static std::string commandLineAnswer(const std::vector<std::string>& arguments);
+    // Name, version and the --help text (German only, as the program).
+    static shell::ProgramDescription description();
     int run();
 };
 

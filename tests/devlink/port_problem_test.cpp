@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "devlink/delay.h"
 #include "devlink/login.h"
 #include "devlink/port_lock.h"
 #include "sim_fixture.h"
@@ -107,6 +108,9 @@ TEST_F(PortProblems, AnOrdinaryUserLearnsAboutPermissionsAndExclusiveUse) {
     chmod(device().c_str(), 0666);
     const int holder = ::open(device().c_str(), O_RDWR | O_NOCTTY);
     ASSERT_GE(holder, 0);
+    // The simulator lifts the exclusive mode whenever a program closes the
+    // port (so the program can reopen it); let it see the closes first.
+    devlink::Delay(300);
     ASSERT_EQ(ioctl(holder, TIOCEXCL), 0);
     const std::string busy = "COM5: cannot open port !\n" + shown() + ": held by another program.";
     EXPECT_EQ(testsupport::runUnprivileged([&] {
