@@ -49,11 +49,12 @@ set(CPACK_PACKAGE_NAME aquendor-suite)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Aquendor suite developers <service@aquendor.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "remote control of Aquendor and Vantiqo water-treatment controllers")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Operator programs for the Aquendor KSV2 softener, the Aquendor PLN2 reverse-osmosis\n"
-    "controller and the Vantiqo measuring and dosing controller, over a serial cable or a\n"
-    "Hayes modem: status, parameters, commands, histories and data-logger readouts.\n"
-    "Includes aquendor-ports to map COM names to serial devices and a unit simulator.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Operator programs for the Aquendor KSV2 softener, the Aquendor PLN2\n"
+  "reverse-osmosis controller and the Vantiqo measuring and dosing controller,\n"
+  "over a serial cable or a Hayes modem: status, parameters, commands,\n"
+  "histories and data-logger readouts. With aquendor-ports to map COM names\n"
+  "to serial devices, and a unit simulator.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -12,7 +12,7 @@ dpkg-deb --info "$package" | sed -n '/Package:/,$p'
 echo "Contents:"
 dpkg-deb --contents "$package" | awk '{print "  " $6}'
 echo "lintian:"
-lintian --no-tag-display-limit "$package" || true
+lintian --tag-display-limit 0 "$package" || true
 if lintian "$package" 2>/dev/null | grep -q '^E:'; then
   echo "lintian found errors" >&2
   exit 1
