@@ -51,7 +51,9 @@ struct Simulator::Impl {
     void wake() const;
     void drainWakeUps() const;
     void handle(const IncomingTelegram& telegram);
-    std::optional<std::string> answerFor(const IncomingTelegram& telegram);
+    std::optional<ShapedAnswer> answerFor(const IncomingTelegram& telegram);
+    void vanish();
+    void loseCarrier();
     void notify(Direction direction, const std::string& bytes) const;
     int baud() const;
     void changeConditions(const std::function<void(InjectedConditions&)>& change);
@@ -170,11 +172,38 @@ void Simulator::Impl::handle(const IncomingTelegram& telegram) {
     const auto answer = answerFor(telegram);
     notify(Direction::Received, telegram.bytes);
     if (!answer) return;
-    notify(Direction::Sent, *answer);
-    LineWriter(pty.masterFd()).send(*answer, lineBaud, stopping);
+    if (answer->carrierLoss) return loseCarrier();
+    notify(Direction::Sent, answer->bytes);
+    const LineWriter writer(pty.masterFd());
+    std::size_t sent = 0;
+    // A slow unit: its first bytes come just inside the reader's timeout.
+    for (; sent < answer->bytes.size() && sent < static_cast<std::size_t>(answer->slowBytes) &&
+           !stopping;
+         ++sent) {
+        const std::int64_t until = devlink::monotonicUs() + kSlowByteGapMs * 1000LL;
+        while (!stopping && devlink::monotonicUs() < until) devlink::Delay(50);
+        writer.send(answer->bytes.substr(sent, 1), 0, stopping);
+    }
+    writer.send(answer->bytes.substr(sent), lineBaud, stopping);
+    if (answer->vanish) vanish();
 }
 
-std::optional<std::string> Simulator::Impl::answerFor(const IncomingTelegram& telegram) {
+// The device goes away in the middle of an answer, as a USB adapter that is
+// pulled out: the program's port sees EIO and hang-up.
+void Simulator::Impl::vanish() {
+    devlink::Delay(20);  // the half answer reaches the other side first
+    pty.close();
+}
+
+void Simulator::Impl::loseCarrier() {
+    {
+        std::lock_guard lock(mutex);
+        if (modem) modem->dropCarrier();
+    }
+    wake();  // the modem's "NO CARRIER" goes out from the loop
+}
+
+std::optional<ShapedAnswer> Simulator::Impl::answerFor(const IncomingTelegram& telegram) {
     std::lock_guard lock(mutex);
     received.push_back(toReceived(telegram));
     const auto reply = unit.answer(telegram.bytes);
@@ -248,6 +277,11 @@ void Simulator::stop() {
 void Simulator::setFault(Fault fault, int count) {
     std::lock_guard lock(impl_->mutex);
     impl_->faults.set(fault, count);
+}
+
+void Simulator::setFaultOn(const std::string& commandWord, Fault fault, int skip) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->faults.setOn(commandWord, fault, skip);
 }
 
 void Simulator::clearFault() {

@@ -24,6 +24,10 @@ enum class Fault {
     ChecksumEcho,       // the answer is the echo of the request's command word
     Silence,            // no answer at all
     Overlong,           // more than 700 characters without end byte
+    EndlessStream,      // characters without end for seconds, no end byte
+    SlowBytes,          // the answer, its first bytes 5.5 s apart
+    Vanish,             // half the answer, then the device is gone (EIO, hang-up)
+    CarrierLoss,        // behind a modem: the line drops instead of an answer
 };
 
 // What the modem in front of the unit answers a dial command with.
@@ -116,6 +120,9 @@ class Simulator {
     void stop();
 
     void setFault(Fault fault, int count = 1);  // count < 0: until cleared
+    // The fault applies once, to the answer to a request with this command
+    // word ("DSI"), after `skip` such answers went out as usual.
+    void setFaultOn(const std::string& commandWord, Fault fault, int skip = 0);
     void clearFault();
     // The next answer is exactly these bytes instead of the unit's own.
     void queueRawAnswer(std::string bytes);
