@@ -331,6 +331,11 @@ void MainWindowBase::ShowPage(int index) {
     pages_.showPage(index);
 }
 
+void MainWindowBase::focusNextStep() {
+    const int next = session_.linkMode == LinkMode::Modem ? controls_.connect : controls_.read;
+    if (QWidget* target = control(this, next)) target->setFocus();
+}
+
 // ---- field checks ----------------------------------------------------------
 
 void MainWindowBase::complainAt(QLineEdit* field, int position, const QString& text,
@@ -428,10 +433,7 @@ void MainWindowBase::onDeleteLocation() {
 bool MainWindowBase::eventFilter(QObject* watched, QEvent* event) {
     if (tearingDown_) return QDialog::eventFilter(watched, event);
     if (watched == edit(controls_.comDigit) && event->type() == QEvent::FocusOut) onComDigitLeft();
-    if (watched == edit(controls_.status) && event->type() == QEvent::FocusIn) {
-        const int next = session_.linkMode == LinkMode::Modem ? controls_.connect : controls_.read;
-        if (QWidget* target = control(this, next)) target->setFocus();
-    }
+    if (watched == edit(controls_.status) && event->type() == QEvent::FocusIn) focusNextStep();
     return QDialog::eventFilter(watched, event);
 }
 

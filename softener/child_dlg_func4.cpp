@@ -3,6 +3,7 @@
 #include "shell/controls.h"
 #include "shell/main_window_base.h"
 #include "softener/alarm_sms_inputs.h"
+#include "softener/sms_notice.h"
 
 CChildDlg_Func4::CChildDlg_Func4(shell::MainWindowBase& owner) : ChildPage(owner) {
     ui_.setupUi(this);
@@ -38,13 +39,7 @@ QString CChildDlg_Func4::smsInfoText(bool longForm, shell::LanguageFlag language
 }
 
 void CChildDlg_Func4::showSmsCapability(bool longForm) {
-    QString text = smsInfoText(longForm, owner().language());
-    text.replace("\r\n", "\n");
-    ui_.infoText->setPlainText(text);
-    QPalette palette = ui_.infoText->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, longForm ? QColor(0, 110, 0) : QColor(255, 0, 0));
-    ui_.infoText->setPalette(palette);
+    softener::showSmsNotice(ui_.infoText, smsInfoText(longForm, owner().language()), longForm);
     if (longForm) return;
     // A unit without alarm SMS has none of these values.
     ui_.smsNumberCombo->setEditText(QString());

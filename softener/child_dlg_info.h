@@ -2,11 +2,10 @@
 // with its blinking alarm lamps.
 #pragma once
 
-#include <QPixmap>
-#include <QTimer>
 #include <string>
 
 #include "shell/child_page.h"
+#include "softener/lamp_panel.h"
 #include "softener/status_record.h"
 #include "ui_childdlg_info.h"
 
@@ -22,14 +21,10 @@ class CChildDlg_Info : public shell::ChildPage {
     // Hardness unit 0, 1, 2: the capacity and hardness unit labels.
     void showHardnessUnit(int unit);
 
-    void stopBlinking() { blinkTimer_.stop(); }
-    void blinkTick();
-    QTimer& blinkTimer() { return blinkTimer_; }
-    const softener::LampBits& lamps() const { return lamps_; }
-
-    // Lamp geometry and colours: 0 white (off), 1 green, 2 yellow, 3 red.
-    static QPoint lampPosition(int lamp);
-    static int lampColour(int lamp);
+    void stopBlinking() { lamps_->stopBlinking(); }
+    void blinkTick() { lamps_->blinkTick(); }
+    QTimer& blinkTimer() { return lamps_->blinkTimer(); }
+    const softener::LampBits& lamps() const { return lamps_->lamps(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,12 +32,7 @@ class CChildDlg_Info : public shell::ChildPage {
   private:
     void showPlantStatus(const std::string& area, int plantType);
     void resetStage();
-    void passFocusOn();
 
     Ui::ChildDlgInfo ui_;
-    softener::LampBits lamps_{};
-    int blinkBits_ = 0;
-    bool blinkOn_ = false;
-    QTimer blinkTimer_;
-    QPixmap lampPictures_[4];
+    softener::LampPanel* lamps_;
 };
