@@ -25,17 +25,7 @@ void CChildDlg_Func4::setUpFields() {
 }
 
 QString CChildDlg_Func4::smsInfoText(bool longForm, shell::LanguageFlag language) {
-    const bool english = language == shell::English;
-    if (longForm)
-        return english ? QStringLiteral("This unit supports\r\nalarm - sms - functionality\r\n")
-                       : QStringLiteral(
-                             "Dieses Ger\u00E4t besitzt\r\nAlarm - SMS - Funktionalit\u00E4t\r\n");
-    return english ? QStringLiteral(
-                         "The alarm - sms - function is\r\nsupported starting from software\r\n"
-                         "version 62M036 and 92M038.\r\n")
-                   : QStringLiteral(
-                         "Die Alarm - SMS - Funktion wird ab\r\ndem Softwarestand 62M036 bzw.\r\n"
-                         "92M038 unterst\u00FCtzt.\r\n");
+    return softener::smsNoticeText(longForm, language == shell::English, "62M036", "92M038");
 }
 
 void CChildDlg_Func4::showSmsCapability(bool longForm) {

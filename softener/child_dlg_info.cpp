@@ -1,10 +1,8 @@
 #include "softener/child_dlg_info.h"
 
-#include <QPainter>
 #include <cstdio>
 
 #include "devlink/fields.h"
-#include "shell/controls.h"
 #include "shell/main_window_base.h"
 #include "softener/mask_setup.h"
 #include "softener/parameter_record.h"
@@ -20,18 +18,14 @@ softener::LampRows softenerLampRows() {
 }  // namespace
 
 CChildDlg_Info::CChildDlg_Info(shell::MainWindowBase& owner)
-    : ChildPage(owner), lamps_(new softener::LampPanel(*this, softenerLampRows())) {
+    : StatusPage(owner, softenerLampRows()) {
     ui_.setupUi(this);
     using softener::pictureWithWhiteTransparent;
     ui_.dropPictogram->setPixmap(pictureWithWhiteTransparent(":/images/pictogram_drop.xpm"));
     ui_.chemicalsPictogram->setPixmap(
         pictureWithWhiteTransparent(":/images/pictogram_chemicals.xpm"));
     ui_.hornPictogram->setPixmap(pictureWithWhiteTransparent(":/images/pictogram_horn.xpm"));
-    // The status fields are for reading only: the focus moves on to the
-    // button that starts the next step.
-    for (int id : {1076, 1077, 1078, 1079, 1080, 1081, 1082, 1085, 1086})
-        if (QWidget* field = shell::control(this, id))
-            onFocus(field, QEvent::FocusIn, [this] { this->owner().focusNextStep(); });
+    makeReadOnly({1076, 1077, 1078, 1079, 1080, 1081, 1082, 1085, 1086});
 }
 
 void CChildDlg_Info::setUpFields() {
@@ -58,7 +52,7 @@ void CChildDlg_Info::showStatus(const std::string& area, int plantType, double h
     ui_.lastAccessEdit->setText(QString::fromLatin1(softener::lastAccessText(area)));
     showPlantStatus(area, plantType);
 
-    lamps_->show(softener::lampBits(area), devlink::decodeByte(area, st::kBlink));
+    lampPanel().show(softener::lampBits(area), devlink::decodeByte(area, st::kBlink));
 }
 
 void CChildDlg_Info::showPlantStatus(const std::string& area, int plantType) {
@@ -96,10 +90,4 @@ void CChildDlg_Info::showHardnessUnit(int unit) {
     if (unit < 0 || unit > 2) return;
     ui_.capacityUnitLabel->setText(QString::fromUtf8(kCapacity[unit]));
     ui_.hardnessUnitLabel->setText(QString::fromUtf8(kHardness[unit]));
-}
-
-void CChildDlg_Info::paintEvent(QPaintEvent* event) {
-    ChildPage::paintEvent(event);
-    QPainter painter(this);
-    lamps_->paint(painter);
 }

@@ -4,12 +4,11 @@
 
 #include <string>
 
-#include "shell/child_page.h"
-#include "softener/lamp_panel.h"
+#include "softener/status_page.h"
 #include "softener/status_record.h"
 #include "ui_childdlg_info.h"
 
-class CChildDlg_Info : public shell::ChildPage {
+class CChildDlg_Info : public softener::StatusPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Info(shell::MainWindowBase& owner);
@@ -21,18 +20,9 @@ class CChildDlg_Info : public shell::ChildPage {
     // Hardness unit 0, 1, 2: the capacity and hardness unit labels.
     void showHardnessUnit(int unit);
 
-    void stopBlinking() { lamps_->stopBlinking(); }
-    void blinkTick() { lamps_->blinkTick(); }
-    QTimer& blinkTimer() { return lamps_->blinkTimer(); }
-    const softener::LampBits& lamps() const { return lamps_->lamps(); }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
   private:
     void showPlantStatus(const std::string& area, int plantType);
     void resetStage();
 
     Ui::ChildDlgInfo ui_;
-    softener::LampPanel* lamps_;
 };

@@ -8,6 +8,10 @@ class QPlainTextEdit;
 
 namespace softener {
 
+// The notice in the interface language, with its CR LF line ends: the unit
+// supports alarm SMS, or the two software versions that start to.
+QString smsNoticeText(bool supported, bool english, const char* version1, const char* version2);
+
 // text carries CR LF line ends, as the unit's programs have always written it.
 void showSmsNotice(QPlainTextEdit* field, const QString& text, bool supported);
 
