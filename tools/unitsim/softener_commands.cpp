@@ -126,9 +126,7 @@ Reply Softener::operate(const Request& request, bool (SoftenerPlant::*operation)
 }
 
 Reply Softener::setClock(const Request& request) {
-    const std::string& body = request.body;
-    if (body.size() != 11 || body.back() != '|' || !unitClock_.set(body.substr(0, 10)))
-        return echoReply(request.word);
+    if (!unitClock_.setFromRequest(request.body)) return echoReply(request.word);
     return confirmation(request.word);
 }
 

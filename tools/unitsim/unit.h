@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "tools/unitsim/osmosis_unit.h"
 #include "tools/unitsim/request.h"
 #include "tools/unitsim/simulator.h"
 #include "tools/unitsim/softener.h"
@@ -22,6 +23,10 @@ class Unit {
     const Config& config() const { return config_; }
     Softener& softener() { return softener_; }
     const Softener& softener() const { return softener_; }
+    OsmosisUnit& osmosis() { return osmosis_; }
+    // The controller the configured kind plays: the reverse-osmosis unit,
+    // else the softener.
+    ControllerUnit& controller();
 
   private:
     Reply answerValid(const Request& request);
@@ -29,6 +34,7 @@ class Unit {
 
     Config config_;
     Softener softener_;
+    OsmosisUnit osmosis_;
 };
 
 }  // namespace unitsim

@@ -42,4 +42,8 @@ bool UnitClock::set(std::string_view digits) {
     return true;
 }
 
+bool UnitClock::setFromRequest(std::string_view body) {
+    return body.size() == 11 && body.back() == '|' && set(body.substr(0, 10));
+}
+
 }  // namespace unitsim

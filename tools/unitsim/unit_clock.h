@@ -16,6 +16,8 @@ class UnitClock {
     // the unit's seconds start at 0. False, with the clock as it was, for
     // digits that name no moment.
     bool set(std::string_view digits);
+    // The same from the body of a clock telegram: the ten digits and "|".
+    bool setFromRequest(std::string_view body);
 
   private:
     std::time_t offset_ = 0;  // seconds ahead of the system clock
