@@ -1,0 +1,155 @@
+#include "osmosis/aquendor_pln2_dlg.h"
+
+#include <QComboBox>
+
+#include "devlink/fields.h"
+#include "devlink/login.h"
+#include "osmosis/about_dlg.h"
+#include "osmosis/child_dlg_func1.h"
+#include "osmosis/child_dlg_func2.h"
+#include "osmosis/child_dlg_func3.h"
+#include "osmosis/child_dlg_info.h"
+#include "osmosis/osmosis_labels.h"
+#include "osmosis/pages_form.h"
+#include "osmosis/parameter_layout.h"
+#include "osmosis/pln2_unit_functions.h"
+#include "osmosis/status_record.h"
+#include "shell/controls.h"
+#include "shell/list_combo.h"
+#include "softener/record_codec.h"
+#include "softener/record_exchange.h"
+
+namespace {
+
+shell::MainWindowControls osmosisControls() {
+    shell::MainWindowControls c{};
+    c.comDigit = 1006;
+    c.status = 1007;
+    c.dialNumber = 1011;
+    c.connect = 1009;
+    c.disconnect = 1010;
+    c.serialNumber = 1013;
+    c.location = 1015;
+    c.saveLocation = 1016;
+    c.deleteLocation = 1017;
+    c.modemRadio = 1020;
+    c.nullModemRadio = 1021;
+    c.baud9600 = 1219;
+    c.baud19200 = 1220;
+    c.exit = 1019;
+    c.placeholder = 1005;
+    c.intervalCheck = 1221;
+    c.read = 1022;
+    c.write = 1023;
+    c.commandButtons = {1024, 1025, 1027, 1028, 1213};
+    c.historyButtons = {1032};
+    c.pageSelectors = {1037, 1038, 1039, 1217};
+    // A reading-and-writing login leaves the read button as it is.
+    c.fullAccessButtons = {1221, 1023, 1024, 1025, 1027, 1028, 1213, 1032};
+    c.writeDisabledBySerialChange = false;
+    c.dialNumberChecked = false;
+    return c;
+}
+
+shell::ProgramTexts osmosisTexts() {
+    return {QString::fromUtf8("Aquendor\u00AE PLN2"), QStringLiteral("AquendorPLN2"),
+            QString::fromUtf8("&Info \u00FCber Aquendor\u00AE PLN2..."),
+            QStringLiteral("Aquendor PLN2"), shell::osmosisConfigProfile()};
+}
+
+constexpr int kSmsNumberCombo = 1208;  // on page 3; the main window's 1208 names settings
+
+}  // namespace
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void initResources() {
+    Q_INIT_RESOURCE(osmosis);
+}
+
+CAquendorPLN2Dlg::CAquendorPLN2Dlg(shell::MessageService& messages, QWidget* parent)
+    : MainWindowBase(osmosisControls(), osmosisTexts(), messages, parent),
+      record_(osmosis::osmosisLayout().form) {
+    initResources();
+    ui_.setupUi(this);
+    setWindowIcon(QIcon(":/icons/aquendorpln2.xpm"));
+    // The named settings' list: what is typed is a new name, never a choice.
+    shell::prepareListCombo(ui_.settingsCombo);
+    connect(ui_.writeButton, &QPushButton::clicked, this, &CAquendorPLN2Dlg::writeParameters);
+    functions_ = new osmosis::Pln2UnitFunctions(*this);  // the window's child
+    setFixedSize(size());
+}
+
+// The pages go first, while this window is whole: their focus checks look
+// at this window.
+CAquendorPLN2Dlg::~CAquendorPLN2Dlg() {
+    beginTearDown();
+    delete func3_;
+    delete func2_;
+    delete func1_;
+    delete info_;
+}
+
+QComboBox* CAquendorPLN2Dlg::smsNumberCombo() const {
+    return func3_ ? shell::controlAs<QComboBox>(func3_, kSmsNumberCombo) : nullptr;
+}
+
+void CAquendorPLN2Dlg::createPages() {
+    info_ = new osmosis::CChildDlg_Info(*this);
+    func1_ = new osmosis::CChildDlg_Func1(*this);
+    func2_ = new osmosis::CChildDlg_Func2(*this);
+    func3_ = new osmosis::CChildDlg_Func3(*this);
+    pageHost().setPages(ui_.pagePlaceholder, {info_, func1_, func2_, func3_});
+}
+
+void CAquendorPLN2Dlg::applyEnglishLabels() {
+    using namespace osmosis;
+    shell::applyLabels(this, kMainWindowLabels, shell::English);
+    shell::applyLabels(info_, kInfoPageLabels, shell::English);
+    shell::applyLabels(func1_, kFunc1PageLabels, shell::English);
+    shell::applyLabels(func2_, kFunc2PageLabels, shell::English);
+    shell::applyLabels(func3_, kFunc3PageLabels, shell::English);
+}
+
+void CAquendorPLN2Dlg::setUpPageFields() {
+    info_->setUpFields();
+    func1_->setUpFields();
+    func2_->setUpFields();
+    func3_->setUpFields();
+}
+
+void CAquendorPLN2Dlg::stopPageTimers() {
+    info_->stopBlinking();
+}
+
+void CAquendorPLN2Dlg::showAboutBox() {
+    osmosis::CAboutDlg about(this);
+    about.exec();
+}
+
+bool CAquendorPLN2Dlg::readAll() {
+    if (!softener::fetchStatusAndRecord(*this, [this] { info_->stopBlinking(); },
+                                        {osmosis::kStatusLength, statusArea_, record_, 4}))
+        return false;
+    decodeAll();
+    ShowLinkState();
+    return true;
+}
+
+// The calibration factor is the one page field the status read fills.
+void CAquendorPLN2Dlg::decodeAll() {
+    osmosis::PagesForm form(*this);
+    info_->showStatus(statusArea_);
+    form.setMaskText(
+        2, 1150,
+        softener::maskCharacters(
+            "%7.5f", devlink::decodeFloat(statusArea_, osmosis::status::kCalibrationFactor)));
+    softener::decodeRecord(osmosis::osmosisLayout(), record_, form);
+}
+
+void CAquendorPLN2Dlg::writeParameters() {
+    osmosis::PagesForm form(*this);
+    if (softener::refuseUnreadyWrite(*this, record_, osmosis::osmosisLayout(), form)) return;
+    if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
+    softener::encodeRecord(osmosis::osmosisLayout(), form, record_);
+    if (softener::sendRecord(*this, record_)) ShowLinkState();
+}
