@@ -5,26 +5,23 @@
 // that support alarm SMS (the long parameter form).
 #pragma once
 
-#include "shell/child_page.h"
-#include "shell/labels.h"
+#include "softener/alarm_sms_page.h"
 #include "ui_pln2_func3.h"
 
 namespace osmosis {
 
-class CChildDlg_Func3 : public shell::ChildPage {
+class CChildDlg_Func3 : public softener::AlarmSmsPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Func3(shell::MainWindowBase& owner);
-    // At start the notice names the software versions, while the controls
-    // stay usable until the first read decides.
-    void setUpFields();
+    // At start the info field names the software versions, while the
+    // controls stay usable until the first read decides.
+    void setUpFields() { showAvailability(false); }
 
     // After every parameter read. A unit without alarm SMS gets the
     // controls disabled, the texts emptied, "-" as access number and all
     // 14 boxes cleared.
     void setSmsAvailable(bool supported);
-    // The notice with its CR LF line ends.
-    static QString noticeText(bool supported, shell::LanguageFlag language);
 
   private:
     Ui::Pln2ChildDlgFunc3 ui_;
