@@ -102,12 +102,10 @@ void CAquendorPLN2Dlg::createPages() {
 }
 
 void CAquendorPLN2Dlg::applyEnglishLabels() {
-    using namespace osmosis;
-    shell::applyLabels(this, kMainWindowLabels, shell::English);
-    shell::applyLabels(info_, kInfoPageLabels, shell::English);
-    shell::applyLabels(func1_, kFunc1PageLabels, shell::English);
-    shell::applyLabels(func2_, kFunc2PageLabels, shell::English);
-    shell::applyLabels(func3_, kFunc3PageLabels, shell::English);
+    shell::applyLabels(this, osmosis::kMainWindowLabels, shell::English);
+    for (std::size_t page = 0; page < osmosis::kPageLabels.size(); ++page)
+        shell::applyLabels(pageHost().page(static_cast<int>(page)), osmosis::kPageLabels[page],
+                           shell::English);
 }
 
 void CAquendorPLN2Dlg::setUpPageFields() {

@@ -10,9 +10,7 @@
 namespace osmosis {
 
 extern const std::vector<shell::LabelEntry> kMainWindowLabels;
-extern const std::vector<shell::LabelEntry> kInfoPageLabels;
-extern const std::vector<shell::LabelEntry> kFunc1PageLabels;
-extern const std::vector<shell::LabelEntry> kFunc2PageLabels;
-extern const std::vector<shell::LabelEntry> kFunc3PageLabels;
+// The status page's table first, then parameter pages 1 to 3.
+extern const std::vector<std::vector<shell::LabelEntry>> kPageLabels;
 
 }  // namespace osmosis
