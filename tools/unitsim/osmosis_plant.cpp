@@ -156,29 +156,16 @@ bool OsmosisPlant::pumping() const {
            now == OsmosisState::QualityFlush;
 }
 
-bool OsmosisPlant::pump1Runs() const {
+// Only pump 1 (2), only pump 2 (4), taking turns (0), else both in series.
+bool OsmosisPlant::pumpRuns(int pump) const {
     if (!pumping()) return false;
     switch (settings_.pumpMode) {
         case 2:
-            return true;
+            return pump == 1;
         case 4:
-            return false;
+            return pump == 2;
         case 0:
-            return !secondPump_;
-        default:
-            return true;  // in series
-    }
-}
-
-bool OsmosisPlant::pump2Runs() const {
-    if (!pumping()) return false;
-    switch (settings_.pumpMode) {
-        case 2:
-            return false;
-        case 4:
-            return true;
-        case 0:
-            return secondPump_;
+            return (pump == 2) == secondPump_;
         default:
             return true;
     }

@@ -57,8 +57,7 @@ class OsmosisPlant {
     bool tankAboveLow() const { return tank_ > kLowMark; }
 
     bool pumping() const;
-    bool pump1Runs() const;
-    bool pump2Runs() const;
+    bool pumpRuns(int pump) const;  // pump 1 or 2
     bool inletValveOpen() const { return pumping(); }
     bool permeateValveOpen() const { return state_ == OsmosisState::Production; }
     bool flushValveOpen() const;

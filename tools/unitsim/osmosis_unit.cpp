@@ -28,7 +28,7 @@ double validScale(double scale) {
 
 // PU1, PU2, inlet valve, permeate valve, flush valve, bypass, relay "PR", alarm.
 std::uint32_t outputBits(const OsmosisPlant& plant, bool relay, bool alarm) {
-    return bit(plant.pump1Runs(), 7) | bit(plant.pump2Runs(), 6) | bit(plant.inletValveOpen(), 5) |
+    return bit(plant.pumpRuns(1), 7) | bit(plant.pumpRuns(2), 6) | bit(plant.inletValveOpen(), 5) |
            bit(plant.permeateValveOpen(), 4) | bit(plant.flushValveOpen(), 3) | bit(relay, 1) |
            bit(alarm, 0);
 }
@@ -59,14 +59,6 @@ bool relayOn(const OsmosisPlant& plant, int relayBits) {
 
 Reply confirmation(const std::string& word) {
     return Reply{word + "|CF|"};
-}
-
-// A moment `days` days before now, at the given time of day.
-std::tm daysBefore(const UnitClock& clock, int days, int hour, int minute) {
-    std::tm moment = clock.now(days * 86400.0);
-    moment.tm_hour = hour;
-    moment.tm_min = minute;
-    return moment;
 }
 
 }  // namespace

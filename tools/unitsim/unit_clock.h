@@ -23,4 +23,8 @@ class UnitClock {
     std::time_t offset_ = 0;  // seconds ahead of the system clock
 };
 
+// A moment `days` days before the clock's now, at the given time of day:
+// where a unit's seeded log entries stand.
+std::tm daysBefore(const UnitClock& clock, int days, int hour, int minute);
+
 }  // namespace unitsim
