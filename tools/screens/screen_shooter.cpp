@@ -3,11 +3,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QWidget>
 #include <clocale>
 #include <cstdio>
 
 #include "shell/controls.h"
+#include "shell/main_window_base.h"
+#include "softener/status_page.h"
 
 namespace screens {
 
@@ -20,6 +23,14 @@ bool ScreenShooter::startUnit(unitsim::Config config) {
     return true;
 }
 
+bool ScreenShooter::openWindow(shell::MainWindowBase& window, const std::string& program) {
+    if (!window.startUp(program + " " + language_)) return false;
+    window.show();
+    click(window, window.controls().nullModemRadio);
+    shell::controlAs<QLineEdit>(&window, window.controls().serialNumber)->setText("123456");
+    return true;
+}
+
 void ScreenShooter::click(const QWidget& window, int id) {
     shell::controlAs<QAbstractButton>(&window, id)->click();
 }
@@ -29,6 +40,34 @@ bool ScreenShooter::save(QWidget& window, const QString& what) {
     const QString name = QString("%1/%2-%3-%4.png").arg(folder_, program_, language_, what);
     std::printf("%s\n", qPrintable(name));
     return window.grab().save(name);
+}
+
+void ScreenShooter::setLamps(const LampBytes& at, const std::array<int, 4>& values) {
+    const std::size_t offsets[] = {at.functions, at.inputs, at.outputs, at.blink};
+    for (std::size_t i = 0; i < 4; ++i)
+        sim_->overrideStatusByte(offsets[i], static_cast<std::uint8_t>(values[i]));
+}
+
+bool ScreenShooter::shootStatusAndPages(shell::MainWindowBase& window, softener::StatusPage& status,
+                                        const LampBytes& at, const std::array<int, 4>& blinking) {
+    const int read = window.controls().read;
+    setLamps(at, {0x00, 0x00, 0x00, 0x00});
+    click(window, read);
+    if (!save(window, "status-lamps-off")) return false;
+    setLamps(at, {0xFF, 0xFF, 0xFF, 0x00});
+    click(window, read);
+    if (!save(window, "status-lamps-on")) return false;
+    setLamps(at, blinking);
+    click(window, read);
+    status.blinkTick();
+    if (!save(window, "status-blink-on")) return false;
+    status.blinkTick();
+    if (!save(window, "status-blink-off")) return false;
+    for (int page = 1; page < window.pageHost().pageCount(); ++page) {
+        click(window, window.controls().pageSelectors.at(static_cast<std::size_t>(page)));
+        if (!save(window, QString("page%1").arg(page))) return false;
+    }
+    return true;
 }
 
 int screensMain(int argc, char** argv,

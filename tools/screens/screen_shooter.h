@@ -4,14 +4,29 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "tools/unitsim/simulator.h"
 
 class QWidget;
 
+namespace shell {
+class MainWindowBase;
+}
+namespace softener {
+class StatusPage;
+}
+
 namespace screens {
+
+// Where the status area holds the bytes behind the lamp rows.
+struct LampBytes {
+    std::size_t functions, inputs, outputs, blink;
+};
 
 class ScreenShooter {
   public:
@@ -23,10 +38,21 @@ class ScreenShooter {
     unitsim::Simulator& unit() { return *sim_; }
     const char* language() const { return language_; }
 
+    // Starts the window as the program does ("<program> <language>") and
+    // readies it to read the unit over the cable.
+    bool openWindow(shell::MainWindowBase& window, const std::string& program);
     void click(const QWidget& window, int id);
     bool save(QWidget& window, const QString& what);
 
+    // Reads the unit with all lamps off, all on and with blinking ones (the
+    // four bytes of `blinking`, both blink phases), then shows every
+    // parameter page.
+    bool shootStatusAndPages(shell::MainWindowBase& window, softener::StatusPage& status,
+                             const LampBytes& at, const std::array<int, 4>& blinking);
+
   private:
+    void setLamps(const LampBytes& at, const std::array<int, 4>& values);
+
     QString folder_;
     QString program_;
     const char* language_;
