@@ -11,25 +11,14 @@
 #include "pln2_fixture.h"
 #include "shell/file_write.h"
 #include "softener/history_support.h"
+#include "telegrams.h"
 
+using testsupport::framed;
+using testsupport::join;
+using testsupport::kLogin;
+using testsupport::kReadAll;
 using testsupport::logData;
 using testsupport::Pln2Window;
-
-namespace {
-
-std::string framed(const std::string& request) {
-    return devlink::frameRequest(request);
-}
-
-const std::string kLogin = framed("CSN|123456|");
-const std::vector<std::string> kReadAll = {kLogin, framed("DSI|"), framed("DPI|")};
-
-std::vector<std::string> join(std::vector<std::string> a, const std::vector<std::string>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-}  // namespace
 
 class Pln2Commands : public Pln2Window {
   protected:
@@ -43,11 +32,7 @@ class Pln2Commands : public Pln2Window {
         messages.clear();
     }
     osmosis::Pln2UnitFunctions& functions() { return window->unitFunctions(); }
-    std::vector<std::string> telegrams() const {
-        std::vector<std::string> bytes;
-        for (const auto& telegram : sim->received()) bytes.push_back(telegram.bytes);
-        return bytes;
-    }
+    std::vector<std::string> telegrams() const { return testsupport::telegramsOf(*sim); }
     std::string errorList() const {
         const auto bytes = shell::readWholeFile(
             workFolder.path() + "/errorlist 123456/errorlist 123456 311209 2359.txt");

@@ -15,6 +15,7 @@
 #include "osmosis/parameter_layout.h"
 #include "pln2_fixture.h"
 #include "softener/sp_mask_edit.h"
+#include "telegrams.h"
 
 using testsupport::osmosisUnit;
 using testsupport::Pln2Window;
@@ -43,10 +44,7 @@ std::vector<std::string> words(const unitsim::Simulator& sim) {
 }
 
 std::string lastDps(const unitsim::Simulator& sim) {
-    const auto received = sim.received();
-    for (auto it = received.rbegin(); it != received.rend(); ++it)
-        if (it->bytes.rfind("DPS|", 0) == 0) return it->bytes;
-    return {};
+    return testsupport::lastRequest(sim, "DPS|");
 }
 
 }  // namespace

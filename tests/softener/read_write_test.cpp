@@ -11,6 +11,7 @@
 #include "ksv2_fixture.h"
 #include "softener/parameter_layout.h"
 #include "softener/sp_mask_edit.h"
+#include "telegrams.h"
 
 using testsupport::Ksv2Window;
 
@@ -30,10 +31,7 @@ std::string recordWithCarriedPositions(std::string record) {
 }
 
 std::string lastDps(const unitsim::Simulator& sim) {
-    const auto received = sim.received();
-    for (auto it = received.rbegin(); it != received.rend(); ++it)
-        if (it->bytes.rfind("DPS|", 0) == 0) return it->bytes;
-    return {};
+    return testsupport::lastRequest(sim, "DPS|");
 }
 
 }  // namespace
