@@ -21,34 +21,33 @@
 
 namespace {
 
+// A reading-and-writing login leaves the read button as it is; a new
+// serial number keeps the write button, and the dial number is not checked.
 shell::MainWindowControls osmosisControls() {
-    shell::MainWindowControls c{};
-    c.comDigit = 1006;
-    c.status = 1007;
-    c.dialNumber = 1011;
-    c.connect = 1009;
-    c.disconnect = 1010;
-    c.serialNumber = 1013;
-    c.location = 1015;
-    c.saveLocation = 1016;
-    c.deleteLocation = 1017;
-    c.modemRadio = 1020;
-    c.nullModemRadio = 1021;
-    c.baud9600 = 1219;
-    c.baud19200 = 1220;
-    c.exit = 1019;
-    c.placeholder = 1005;
-    c.intervalCheck = 1221;
-    c.read = 1022;
-    c.write = 1023;
-    c.commandButtons = {1024, 1025, 1027, 1028, 1213};
-    c.historyButtons = {1032};
-    c.pageSelectors = {1037, 1038, 1039, 1217};
-    // A reading-and-writing login leaves the read button as it is.
-    c.fullAccessButtons = {1221, 1023, 1024, 1025, 1027, 1028, 1213, 1032};
-    c.writeDisabledBySerialChange = false;
-    c.dialNumberChecked = false;
-    return c;
+    return {.comDigit = 1006,
+            .status = 1007,
+            .dialNumber = 1011,
+            .connect = 1009,
+            .disconnect = 1010,
+            .serialNumber = 1013,
+            .location = 1015,
+            .saveLocation = 1016,
+            .deleteLocation = 1017,
+            .modemRadio = 1020,
+            .nullModemRadio = 1021,
+            .baud9600 = 1219,
+            .baud19200 = 1220,
+            .exit = 1019,
+            .placeholder = 1005,
+            .intervalCheck = 1221,
+            .read = 1022,
+            .write = 1023,
+            .commandButtons = {1024, 1025, 1027, 1028, 1213},
+            .historyButtons = {1032},
+            .pageSelectors = {1037, 1038, 1039, 1217},
+            .fullAccessButtons = {1221, 1023, 1024, 1025, 1027, 1028, 1213, 1032},
+            .writeDisabledBySerialChange = false,
+            .dialNumberChecked = false};
 }
 
 shell::ProgramTexts osmosisTexts() {

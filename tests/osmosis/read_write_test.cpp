@@ -111,11 +111,14 @@ TEST_F(Pln2ReadWrite, EachPageChangeLandsAtItsOffset) {
 TEST_F(Pln2ReadWrite, AFieldShowingZeroCommaTenIsSentAs3DCCCCCC) {
     std::string before = sim->parameterRecord();
     devlink::putField(before, 8, "3DCCCCCC");
+    devlink::putField(before, 100, "05");  // a delay of 5 s: "5", then the blank placeholder
     readRecord(before);
     EXPECT_EQ(mask(2, 1133)->text(), "0,10");
+    EXPECT_EQ(mask(2, 1147)->text(), "5 ");
     mask(2, 1166)->setMaskedText("010");  // the compensation factor typed as 0,10
     write();
     EXPECT_EQ(sim->parameterRecord().substr(0, 16), "3DCCCCCC3DCCCCCC");
+    EXPECT_EQ(sim->parameterRecord().substr(100, 2), "05");
 }
 
 TEST_F(Pln2ReadWrite, ShortFormSendsOneHundredFiftySixCharactersAndNeverTheLanguage) {

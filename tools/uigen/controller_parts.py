@@ -81,6 +81,21 @@ def about_box(cls, title, version, icon_name="iconFrame"):
     return t
 
 
+def caption_rows(t, rows, width):
+    """The captions of a status page's value fields, one row each 28 px."""
+    for i, (cid, name, text) in enumerate(rows):
+        t.label(cid, name, text, 10, 12 + 28 * i, width)
+
+
+def language_group(c, group, top, height, languages):
+    """The unit's language: (number, name, caption) of each button, two a row."""
+    c.group(group, "unitLanguageGroup", "Sprache", 0, top, RIGHT_W if c.left == RIGHT else COL_W,
+            height)
+    for i, (cid, name, text) in enumerate(languages):
+        c.radio(cid, name + "Radio", text, 10 + 108 * (i % 2), top + 20 + 24 * (i // 2), 106,
+                "unitLanguageButtons")
+
+
 def lamp_captions(t, texts, lamp_top, first_left):
     """Captions centred over a row of eight lamps 50 px apart."""
     for i, text in enumerate(texts):

@@ -1,7 +1,8 @@
 """Layouts of the reverse-osmosis program's main window, pages and about box."""
 
 from controller_parts import (COL_W, LEFT, PAGE_H, PAGE_W, RIGHT, RIGHT_W, about_box,
-                              alarm_sms_page, contact_radios, controller_window, lamp_captions)
+                              alarm_sms_page, caption_rows, contact_radios, controller_window,
+                              lamp_captions, language_group)
 from uigen_lib import Column, Template
 
 MASK_HEADER = {"SPMaskEdit": "softener/sp_mask_edit.h"}
@@ -57,8 +58,7 @@ def info_page():
             (1054, "pressureLabel", "Druck:"),
             (1055, "permeateLabel", "Permeat (WM 1)"),
             (1056, "concentrateLabel", "Konzentrat (WM 2)")]
-    for i, (cid, name, text) in enumerate(rows):
-        t.label(cid, name, text, 10, 12 + 28 * i, 160)
+    caption_rows(t, rows, 160)
     FX = 172
     t.edit(1041, "plantStatusEdit", FX, 10, PAGE_W - FX - 10, readonly=True)
     fields = [(1042, "conductivityEdit", 80, "\u00B5S/cm"), (1043, "temperatureEdit", 30, "\u00B0C"),
@@ -186,13 +186,11 @@ def func2_page():
     c.label(1159, "interfaceLabel", "CD", 10, 286, 30)
     c.radio(1160, "interface020Radio", "0 - 20mA", 44, 286, 90, "interfaceButtons")
     c.radio(1161, "interface420Radio", "4 - 20mA", 138, 286, 90, "interfaceButtons")
-    c.group(1254, "unitLanguageGroup", "Sprache", 0, 316, W, 98)
-    languages = [(1255, "german", "deutsch"), (1256, "english", "englisch"),
-                 (1257, "french", "franz\u00F6sisch"), (1258, "italian", "italienisch"),
-                 (1259, "dutch", "holl\u00E4ndisch"), (1260, "polish", "polnisch")]
-    for i, (cid, name, text) in enumerate(languages):
-        c.radio(cid, name + "Radio", text, 10 + 110 * (i % 2), 336 + 24 * (i // 2), 108,
-                "unitLanguageButtons")
+    # Dutch before Polish, unlike the softener.
+    language_group(c, 1254, 316, 98,
+                   [(1255, "german", "deutsch"), (1256, "english", "englisch"),
+                    (1257, "french", "franz\u00F6sisch"), (1258, "italian", "italienisch"),
+                    (1259, "dutch", "holl\u00E4ndisch"), (1260, "polish", "polnisch")])
 
     r = Column(t, RIGHT)
     W = RIGHT_W

@@ -1,7 +1,8 @@
 """Layouts of the softener program's main window, pages and about box."""
 
 from controller_parts import (COL_W, LEFT, PAGE_H, PAGE_W, RIGHT, about_box, alarm_sms_page,
-                              contact_block, controller_window, lamp_captions)
+                              caption_rows, contact_block, controller_window, language_group,
+                              lamp_captions)
 from uigen_lib import Column, Template
 
 MASK_HEADER = {"SPMaskEdit": "softener/sp_mask_edit.h"}
@@ -45,8 +46,7 @@ def info_page():
             (1072, "remainingTimeLabel", "Restzeit Reg.-Stufe"),
             (1073, "waterMeter1Label", "Wasserz\u00E4hler 1"),
             (1074, "waterMeter2Label", "Wasserz\u00E4hler 2")]
-    for i, (cid, name, text) in enumerate(rows):
-        t.label(cid, name, text, 10, 12 + 28 * i, 170)
+    caption_rows(t, rows, 170)
     FX = 182
     t.edit(1076, "plantStatusEdit", FX, 10, PAGE_W - FX - 10, readonly=True)
     t.mask(1077, "residualCapacityEdit", FX, 38, 80)
@@ -241,13 +241,10 @@ def func3_page():
     r.label(1261, "minHardnessLabel", "min. H\u00E4rte", 10, 294, 104)
     r.mask(1262, "minHardnessEdit", 118, 292, 50)
     r.static("\u00B0dH", 174, 294, 40)
-    r.group(1276, "unitLanguageGroup", "Sprache", 0, 326, W, 102)
-    languages = [(1277, "german", "deutsch"), (1278, "english", "englisch"),
-                 (1279, "french", "franz\u00F6sisch"), (1280, "italian", "italienisch"),
-                 (1281, "polish", "polnisch"), (1282, "dutch", "holl\u00E4ndisch")]
-    for i, (cid, name, text) in enumerate(languages):
-        r.radio(cid, name + "Radio", text, 10 + 108 * (i % 2), 346 + 24 * (i // 2), 106,
-                "unitLanguageButtons")
+    language_group(r, 1276, 326, 102,
+                   [(1277, "german", "deutsch"), (1278, "english", "englisch"),
+                    (1279, "french", "franz\u00F6sisch"), (1280, "italian", "italienisch"),
+                    (1281, "polish", "polnisch"), (1282, "dutch", "holl\u00E4ndisch")])
     return t
 
 
