@@ -99,61 +99,61 @@ def func1_page():
     t = Template("Pln2ChildDlgFunc1", PAGE_W, PAGE_H)
     c = Column(t, LEFT)
     W = COL_W
-    c.group(1056, "flushGroup", "Sp\u00FClen", 0, 2, W, 212)
-    c.label(1061, "flushingModeLabel", "Sp\u00FClart", 10, 20, 60)
-    c.check(1057, "withPump1Check", "Mit PU 1", 72, 20, 78)
-    c.check(1058, "withPump2Check", "Mit PU 2", 152, 20, 80)
-    c.check(1059, "withOutletValveCheck", "Mit Ausgangsventil", 72, 40, 160)
-    c.check(1060, "withInletValveCheck", "Mit Eingangsventil", 72, 60, 160)
-    value_row(c, 80, (1062, "flushDurationLabel", "Dauer"), (1063, "flushDurationEdit"),
+    c.group(1056, "flushGroup", "Sp\u00FClen", 0, 2, W, 232)
+    c.label(1061, "flushingModeLabel", "Sp\u00FClart", 10, 20, 200)
+    c.check(1057, "withPump1Check", "Mit PU 1", 20, 40, 100)
+    c.check(1058, "withPump2Check", "Mit PU 2", 124, 40, 106)
+    c.check(1059, "withOutletValveCheck", "Mit Ausgangsventil", 20, 60, 210)
+    c.check(1060, "withInletValveCheck", "Mit Eingangsventil", 20, 80, 210)
+    value_row(c, 102, (1062, "flushDurationLabel", "Dauer"), (1063, "flushDurationEdit"),
               (1069, "flushMinutesLabel", "Min."), width=30)
-    c.label(1064, "intervalFlushLabel", "Intervall Sp\u00FClen", 10, 106, 200)
-    value_row(c, 122, (1065, "intervalDurationLabel", "Dauer"), (1066, "intervalDurationEdit"),
+    c.label(1064, "intervalFlushLabel", "Intervall Sp\u00FClen", 10, 126, 200)
+    value_row(c, 144, (1065, "intervalDurationLabel", "Dauer"), (1066, "intervalDurationEdit"),
               (1070, "intervalMinutesLabel", "Min."), x=20, width=30)
-    value_row(c, 144, (1067, "intervalLabel", "Intervall"), (1068, "intervalEdit"),
+    value_row(c, 166, (1067, "intervalLabel", "Intervall"), (1068, "intervalEdit"),
               (1072, "intervalHoursLabel", "Std."), x=20, width=40)
-    on_row(c, 168, (1073, "qualityFlushLabel", "Qualit\u00E4ts-Sp\u00FClen"),
+    on_row(c, 190, (1073, "qualityFlushLabel", "Qualit\u00E4ts-Sp\u00FClen"),
            (1074, "qualityFlushCheck"))
-    value_row(c, 188, (1075, "qualityDurationLabel", "Dauer"), (1076, "qualityDurationEdit"),
+    value_row(c, 208, (1075, "qualityDurationLabel", "Dauer"), (1076, "qualityDurationEdit"),
               (1077, "qualityMinutesLabel", "Min."), x=20, width=30)
-    c.group(1078, "pumpGroup", "Pumpe", 0, 218, W, 104)
+    c.group(1078, "pumpGroup", "Pumpe", 0, 236, W, 100)
     pumps = [(1079, "onlyPump1Radio", "nur Pumpe 1"), (1080, "onlyPump2Radio", "nur Pumpe 2"),
              (1081, "alternateRadio", "Wechsel"), (1082, "serialRadio", "Reihe")]
     for i, (cid, name, text) in enumerate(pumps):
-        c.radio(cid, name, text, 10 + 112 * (i % 2), 234 + 20 * (i // 2), 110, "pumpButtons")
-    value_row(c, 276, (1083, "delayPump1Label", "Verz\u00F6gerung Pumpe 1"),
+        c.radio(cid, name, text, 10 + 112 * (i % 2), 252 + 20 * (i // 2), 110, "pumpButtons")
+    value_row(c, 292, (1083, "delayPump1Label", "Verz\u00F6gerung Pumpe 1"),
               (1084, "delayPump1Edit"), (1109, "delayPump1SecondsLabel", "Sek."), width=30)
-    value_row(c, 298, (1085, "delayPump2Label", "Verz\u00F6gerung Pumpe 2"),
+    value_row(c, 314, (1085, "delayPump2Label", "Verz\u00F6gerung Pumpe 2"),
               (1086, "delayPump2Edit"), (1110, "delayPump2SecondsLabel", "Sek."), width=30)
-    c.group(1087, "pressureInputGroup", "Druckeingang", 0, 326, W, 44)
-    value_row(c, 344, (1088, "maxPressureLabel", "Maximaler Druck"), (1089, "maxPressureEdit"),
+    c.group(1087, "pressureInputGroup", "Druckeingang", 0, 338, W, 42)
+    value_row(c, 354, (1088, "maxPressureLabel", "Maximaler Druck"), (1089, "maxPressureEdit"),
               (1052, "barLabel", "bar"), width=30)
-    c.group(1127, "relayGroup", "PR", 0, 374, W, 64)
+    c.group(1127, "relayGroup", "PR", 0, 382, W, 56)
     relay = [(1128, "relayConductivityCheck", "CD1 max."), (1129, "relayTankEmptyCheck", "Tank leer"),
              (1130, "relayProductionCheck", "Betrieb"), (1131, "relayStandbyCheck", "Stop/Standby")]
     for i, (cid, name, text) in enumerate(relay):
-        c.check(cid, name, text, 10 + 112 * (i % 2), 392 + 20 * (i // 2), 110)
+        c.check(cid, name, text, 10 + 112 * (i % 2), 398 + 18 * (i // 2), 110)
 
     r = Column(t, RIGHT)
     contact_group(r, 2, (1090, "lowPressureGroup", "Wassermangel"), (1091, 1092), "lowPressure",
-                  90)
-    delay_row(r, 42, (1093, 1094, 1112), "lowPressure")
-    value_row(r, 66, (1095, "restartLabel", "Einschaltwiederholung"), (1096, "restartEdit"),
+                  88)
+    delay_row(r, 40, (1093, 1094, 1112), "lowPressure")
+    value_row(r, 62, (1095, "restartLabel", "Einschaltwiederholung"), (1096, "restartEdit"),
               (1113, "restartTimesLabel", "X"), field_x=150, width=24)
-    contact_group(r, 94, (1097, "motorGroup", "Motorschutz"), (1098, 1099), "motor", 44)
-    contact_group(r, 142, (1100, "excessPressureGroup", "\u00DCberdruck"), (1101, 1102),
-                  "excessPressure", 66)
-    delay_row(r, 182, (1103, 1104, 1114), "excessPressure")
-    contact_group(r, 212, (1105, "concentrateGroup", "Konzentratmangel"), (1106, 1107),
-                  "concentrate", 88)
-    delay_row(r, 252, (1108, 1111, None), "concentrate")
-    on_row(r, 276, (1115, "concentrateSwitchOffLabel", "Abschaltung"),
+    contact_group(r, 92, (1097, "motorGroup", "Motorschutz"), (1098, 1099), "motor", 42)
+    contact_group(r, 136, (1100, "excessPressureGroup", "\u00DCberdruck"), (1101, 1102),
+                  "excessPressure", 64)
+    delay_row(r, 174, (1103, 1104, 1114), "excessPressure")
+    contact_group(r, 202, (1105, "concentrateGroup", "Konzentratmangel"), (1106, 1107),
+                  "concentrate", 86)
+    delay_row(r, 240, (1108, 1111, None), "concentrate")
+    on_row(r, 262, (1115, "concentrateSwitchOffLabel", "Abschaltung"),
            (1202, "concentrateSwitchOffCheck"), check_x=120)
-    contact_group(r, 304, (1117, "stopGroup", "STOP"), (1118, 1119), "stopInput", 66)
-    delay_row(r, 344, (1120, 1121, None), "stopInput")
-    contact_group(r, 374, (1122, "progGroup", "PROG"), (1123, 1124), "progInput", 64)
-    r.radio(1203, "emergencyProgramRadio", "Notversorgung BP", 10, 414, 134, "progFunctionButtons")
-    r.radio(1204, "tankOverflowRadio", "\u00DCberlauf", 148, 414, 80, "progFunctionButtons")
+    contact_group(r, 290, (1117, "stopGroup", "STOP"), (1118, 1119), "stopInput", 64)
+    delay_row(r, 328, (1120, 1121, None), "stopInput")
+    contact_group(r, 356, (1122, "progGroup", "PROG"), (1123, 1124), "progInput", 82)
+    r.radio(1203, "emergencyProgramRadio", "Notversorgung BP", 10, 394, 200, "progFunctionButtons")
+    r.radio(1204, "tankOverflowRadio", "\u00DCberlauf", 10, 414, 200, "progFunctionButtons")
     return t
 
 
