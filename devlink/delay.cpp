@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <ctime>
 
+#include "devlink/wait_hook.h"
+
 namespace devlink {
 
 namespace {
@@ -23,6 +25,14 @@ void tightenTimerSlackOnce() {
     }
 }
 
+void sleepOnce(std::int64_t deadlineUs) {
+    timespec deadline{};
+    deadline.tv_sec = static_cast<time_t>(deadlineUs / 1000000);
+    deadline.tv_nsec = static_cast<long>((deadlineUs % 1000000) * 1000);
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
+    }
+}
+
 }  // namespace
 
 std::int64_t monotonicUs() {
@@ -37,10 +47,12 @@ std::int64_t monotonicMs() {
 
 void sleepUntilUs(std::int64_t deadlineUs) {
     tightenTimerSlackOnce();
-    timespec deadline{};
-    deadline.tv_sec = static_cast<time_t>(deadlineUs / 1000000);
-    deadline.tv_nsec = static_cast<long>((deadlineUs % 1000000) * 1000);
-    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
+    if (!waitHook()) return sleepOnce(deadlineUs);
+    // With a hook the sleep goes in pieces, the hook running between them.
+    for (;;) {
+        sleepOnce(waitPieceEndUs(deadlineUs));
+        serviceWaitHook();
+        if (monotonicUs() >= deadlineUs) return;
     }
 }
 

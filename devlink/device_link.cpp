@@ -4,6 +4,12 @@
 
 namespace devlink {
 
+std::string purgeFailedText(const Port& port, bool english) {
+    const std::string cause = port.problemText(english);
+    return "clear com-buffer failed:\n" + port.name() +
+           " nicht vorhanden oder bereits verwendet !" + (cause.empty() ? "" : "\n" + cause);
+}
+
 DeviceLink::DeviceLink(Port& port, LinkWindow& window, LinkProfile profile)
     : port_(port), window_(window), profile_(std::move(profile)) {}
 

@@ -14,6 +14,11 @@ namespace devlink {
 
 enum class ReadResult { Failed = 0, Complete = 2, Overflow = 3 };
 
+// "clear com-buffer failed:" + line break + port name + " nicht vorhanden oder
+// bereits verwendet !" (in both languages), and below it the cause the port
+// knows, in the interface language.
+std::string purgeFailedText(const Port& port, bool english);
+
 // What differs between the controller programs and the measuring program.
 struct LinkProfile {
     // The word for the unit in the checksum messages.

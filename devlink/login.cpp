@@ -42,8 +42,7 @@ bool sendLogin(DeviceLink& link, AnswerBuffer& answer, bool showBusy) {
     }
     if (!link.port().purgeReceive()) {
         link.refreshLinkState();
-        window.showMessage("clear com-buffer failed:\n" + link.port().name() +
-                               " nicht vorhanden oder bereits verwendet !",
+        window.showMessage(purgeFailedText(link.port(), window.english()),
                            MessageCaption::ProgramName);
         return false;
     }

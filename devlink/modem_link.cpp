@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "devlink/delay.h"
+#include "devlink/device_link.h"
 
 namespace devlink {
 
@@ -130,9 +131,7 @@ void ModemLink::dialUp() {
     enable(ModemControl::ConnectButton, false);
     if (!port_.purgeReceive()) {
         enable(ModemControl::ConnectButton, true);
-        window_.showMessage("clear com-buffer failed:\n" + port_.name() +
-                                " nicht vorhanden oder bereits verwendet !",
-                            MessageCaption::ProgramName);
+        window_.showMessage(purgeFailedText(port_, window_.english()), MessageCaption::ProgramName);
         return;
     }
     if (!writePaced("ATD" + number + "\r", 4)) return;

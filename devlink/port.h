@@ -27,6 +27,10 @@ class Port {
     virtual bool setNormalTimeouts() = 0;
 
     virtual void closePort() = 0;
+
+    // Why the port cannot be used (the device path, the system's reason and
+    // the remedy), for the line below a port message; empty when unknown.
+    virtual std::string problemText(bool /*english*/) const { return {}; }
 };
 
 }  // namespace devlink

@@ -7,11 +7,15 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <sstream>
 
 #include "devlink/com_names.h"
 #include "devlink/delay.h"
+#include "devlink/port_problem.h"
+#include "devlink/traffic_trace.h"
+#include "devlink/wait_hook.h"
 
 namespace devlink {
 
@@ -33,15 +37,27 @@ bool speedFor(int baud, speed_t& speed) {
     }
 }
 
-// Waits until fd is ready for events or the deadline passes.
+// A ports-folder entry with the device it links to, as a message shows it:
+// "/home/t/.config/aquendor/ports/COM3 -> /dev/ttyUSB0".
+std::string shownPath(const std::string& path) {
+    char target[4096];
+    const ssize_t n = readlink(path.c_str(), target, sizeof target - 1);
+    if (n <= 0) return path;
+    return path + " -> " + std::string(target, static_cast<std::size_t>(n));
+}
+
+// Waits until fd is ready for events or the deadline passes. With a wait
+// hook installed the wait goes in short pieces with the hook between them.
 bool waitReady(int fd, short events, std::int64_t deadlineMs) {
     for (;;) {
         const std::int64_t left = deadlineMs - monotonicMs();
         if (left <= 0) return false;
+        const std::int64_t piece = waitHook() ? std::min(left, kWaitSliceUs / 1000) : left;
         pollfd p{fd, events, 0};
-        const int n = poll(&p, 1, static_cast<int>(left));
+        const int n = poll(&p, 1, static_cast<int>(piece));
         if (n > 0) return (p.revents & events) != 0;
         if (n < 0 && errno != EINTR) return false;
+        serviceWaitHook();
     }
 }
 
@@ -97,29 +113,73 @@ SerialPort::~SerialPort() {
 
 bool SerialPort::openPort() {
     if (checkOpenFlag_ && open_) return false;
-    // Measuring program: a second open drops the old handle, exclusive mode
-    // lifted first, or the device would refuse the new open.
-    closePort();
-    if (!openDevice()) {
+    if (!openQuietly()) {
+        if (problem_.kind == PortProblem::Kind::NotSerial) return false;  // said already
         window_.showMessage(pick(window_, name_ + " konnte nicht ge\u00F6ffnet werden !",
-                                 name_ + ": cannot open port !"),
+                                 name_ + ": cannot open port !") +
+                                withCause(),
                             MessageCaption::ProgramCaption);
         return false;
     }
-    if (!configureLine()) return false;
+    return true;
+}
+
+bool SerialPort::openQuietly() {
+    // Measuring program: a second open drops the old handle, exclusive mode
+    // lifted first, or the device would refuse the new open.
+    closePort();
+    problem_ = PortProblem{};
+    problem_.comName = name_;
+    TrafficTrace* trace = TrafficTrace::active();
+    if (!openDevice() || !configureLine()) {
+        if (trace) trace->event(name_, "open failed: " + explain(problem_, true));
+        return false;
+    }
+    if (trace) trace->event(name_, "opened " + problem_.path + ", " + modeText_);
     open_ = true;
     return true;
 }
 
+std::string SerialPort::withCause() const {
+    const std::string cause = explain(problem_, window_.english());
+    return cause.empty() ? cause : "\n" + cause;
+}
+
+std::string SerialPort::problemText(bool english) const {
+    return explain(problem_, english);
+}
+
+void SerialPort::noteProblem(PortProblem::Kind kind, int error) {
+    problem_.kind = kind;
+    problem_.error = error;
+}
+
 bool SerialPort::openDevice() {
+    using Kind = PortProblem::Kind;
     const std::string path = resolveComName(name_);
-    if (path.empty()) return false;
+    problem_.path = shownPath(path);
+    if (path.empty()) {
+        noteProblem(Kind::NoComName, EINVAL);
+        return false;
+    }
     fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) return false;
-    // Another program holding the port keeps it: the lock is what tells.
-    if (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    if (fd_ < 0) {
+        const int error = errno;
+        noteProblem(error == ENOENT || error == ENXIO || error == ENODEV ? Kind::Missing
+                    : error == EACCES || error == EPERM                  ? Kind::Permission
+                    : error == EBUSY                                     ? Kind::Busy
+                                                                         : Kind::Other,
+                    error);
+        return false;
+    }
+    // Serial tools agree on a lock file; another program holding the port
+    // keeps it. Without one, flock and the terminal's exclusive mode tell.
+    if (!lock_.acquire(path) || flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        problem_.holder = lock_.holder();
+        noteProblem(Kind::Busy, EBUSY);
         ::close(fd_);
         fd_ = -1;
+        lock_.release();
         return false;
     }
     ioctl(fd_, TIOCEXCL);  // fails harmlessly on a file that is no terminal
@@ -129,7 +189,8 @@ bool SerialPort::openDevice() {
 bool SerialPort::configureLine() {
     termios line{};
     if (tcgetattr(fd_, &line) != 0) {
-        failOpen("error in GetCommState!");
+        noteProblem(PortProblem::Kind::NotSerial, errno);
+        failOpen("error in GetCommState!" + withCause());
         return false;
     }
     const std::string mode = modeTextFor(baud_);
@@ -172,8 +233,10 @@ void SerialPort::closePort() {
         ioctl(fd_, TIOCNXCL);
         ::close(fd_);
     }
+    lock_.release();
     fd_ = -1;
     open_ = false;
+    lost_ = false;
     received_.clear();
 }
 
@@ -182,9 +245,33 @@ bool SerialPort::reopenPort() {
     return openPort();
 }
 
+// Every action begins here. A device that went away while open (a USB
+// adapter pulled out) is opened again by its COM name first, so plugging it
+// back in is all the technician has to do.
 bool SerialPort::purgeReceive() {
+    if (lost_ && !reopenLost()) return false;
     received_.clear();
-    return fd_ >= 0 && tcflush(fd_, TCIFLUSH) == 0;
+    if (fd_ < 0) return false;
+    if (tcflush(fd_, TCIFLUSH) == 0) return true;
+    if (errno != EIO && errno != ENXIO) return false;
+    markLost(errno);  // gone since the last action
+    return reopenLost() && tcflush(fd_, TCIFLUSH) == 0;
+}
+
+// Stays marked lost until the device is back, so every action tries again.
+bool SerialPort::reopenLost() {
+    if (openQuietly()) return true;
+    lost_ = true;
+    return false;
+}
+
+void SerialPort::markLost(int error) {
+    if (TrafficTrace* trace = TrafficTrace::active())
+        trace->event(name_, "device gone: " + explain(PortProblem{PortProblem::Kind::Lost, name_,
+                                                                  problem_.path, error, 0},
+                                                      true));
+    lost_ = true;
+    noteProblem(PortProblem::Kind::Lost, error);
 }
 
 bool SerialPort::purgeTransmit() {
@@ -196,8 +283,15 @@ bool SerialPort::writeByte(std::uint8_t byte) {
     const std::int64_t deadline = monotonicMs() + timeouts_.singleByteWrite();
     for (;;) {
         const ssize_t n = ::write(fd_, &byte, 1);
-        if (n == 1) return true;
-        if (n < 0 && errno != EAGAIN && errno != EINTR) return false;
+        if (n == 1) {
+            if (TrafficTrace* trace = TrafficTrace::active())
+                trace->byte(name_, TraceDirection::Sent, byte);
+            return true;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            if (errno == EIO || errno == ENXIO) markLost(errno);
+            return false;
+        }
         if (!waitReady(fd_, POLLOUT, deadline)) return false;
     }
 }
@@ -206,7 +300,10 @@ std::optional<std::uint8_t> SerialPort::readByte() {
     if (fd_ < 0) return std::nullopt;
     if (received_.empty() && !fillReceiveBuffer(monotonicMs() + timeouts_.singleByteRead()))
         return std::nullopt;
-    return received_.bytes[received_.begin++];
+    const std::uint8_t byte = received_.bytes[received_.begin++];
+    if (TrafficTrace* trace = TrafficTrace::active())
+        trace->byte(name_, TraceDirection::Received, byte);
+    return byte;
 }
 
 // Waits for the first byte, then lets a few more character times pass
@@ -222,7 +319,10 @@ bool SerialPort::fillReceiveBuffer(std::int64_t deadlineMs) {
             return true;
         }
         // 0 on a non-blocking terminal is a hang-up, not an empty line.
-        if (n == 0 || (errno != EAGAIN && errno != EINTR)) return false;
+        if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+            if (n == 0 || errno == EIO || errno == ENXIO) markLost(n == 0 ? EIO : errno);
+            return false;
+        }
         if (!waitReady(fd_, POLLIN, deadlineMs)) return false;
         sleepUntilUs(monotonicUs() + kGatherCharacters * 10'000'000LL / baud_);
     }

@@ -9,6 +9,8 @@
 
 #include "devlink/link_window.h"
 #include "devlink/port.h"
+#include "devlink/port_lock.h"
+#include "devlink/port_problem.h"
 
 namespace devlink {
 
@@ -67,11 +69,20 @@ class SerialPort : public Port {
     bool setNormalTimeouts() override;
 
     const CommTimeouts& timeouts() const { return timeouts_; }
+    // Why the last open failed or the device went away.
+    const PortProblem& problem() const { return problem_; }
+    std::string problemText(bool english) const override;
     // The mode text applied at the last successful open.
     const std::string& modeText() const { return modeText_; }
 
   private:
+    bool openQuietly();
     bool openDevice();
+    void noteProblem(PortProblem::Kind kind, int error);
+    void markLost(int error);
+    bool reopenLost();
+    // The cause line below a port message, with its line break; empty when none.
+    std::string withCause() const;
     bool configureLine();
     bool setTimeouts(const CommTimeouts& timeouts);
     void failOpen(const std::string& message);
@@ -96,6 +107,9 @@ class SerialPort : public Port {
     CommTimeouts timeouts_ = kNormalTimeouts;
     std::string modeText_;
     ReceiveBuffer received_;
+    PortProblem problem_;
+    PortLock lock_;
+    bool lost_ = false;  // the device went away while open
 };
 
 }  // namespace devlink

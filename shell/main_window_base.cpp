@@ -16,6 +16,7 @@
 #include "shell/controls.h"
 #include "shell/field_checks.h"
 #include "shell/list_combo.h"
+#include "shell/operation_guard.h"
 #include "shell/status_field.h"
 #include "shell/window_config_ui.h"
 
@@ -31,8 +32,11 @@ MainWindowBase::MainWindowBase(MainWindowControls controls, ProgramTexts texts,
       link_(port_, *this),
       modem_(port_, *this) {
     endProgram = [] { std::exit(0); };
+    // A timer of the window: an operation in progress keeps its ticks away.
+    intervalTimer_.setParent(this);
     intervalTimer_.setInterval(15000);
-    connect(&intervalTimer_, &QTimer::timeout, this, &MainWindowBase::onIntervalTick);
+    connect(&intervalTimer_, &QTimer::timeout, this,
+            [this] { runOperation([this] { onIntervalTick(); }); });
 }
 
 MainWindowBase::~MainWindowBase() {
@@ -106,6 +110,7 @@ bool MainWindowBase::startUp(const std::string& commandLine) {
                                            *configUi_);
     config_->setEnglish(language_ == English);
     config_->LoadAtStart();
+    loadSettingsStore();
 
     session_.suppressComCheck = false;
     openPortFromComField();
@@ -165,11 +170,13 @@ void MainWindowBase::connectControls() {
     clicked(controls_.nullModemRadio, [this] { onLinkMode(LinkMode::NullModem); });
     clicked(controls_.baud9600, [this] { onBaudClicked(); });
     clicked(controls_.baud19200, [this] { onBaudClicked(); });
-    clicked(controls_.intervalCheck, [this](bool checked) { onIntervalClicked(checked); });
-    clicked(controls_.read, [this] { onReadClicked(); });
+    clicked(controls_.intervalCheck, [this](bool checked) {
+        runOperation([this, checked] { onIntervalClicked(checked); });
+    });
+    connectOperation(controls_.read, [this] { onReadClicked(); });
     clicked(controls_.exit, [this] { exitSequence(); });
-    clicked(controls_.connect, [this] { modem_.dialUp(); });
-    clicked(controls_.disconnect, [this] { modem_.hangUp(); });
+    connectOperation(controls_.connect, [this] { modem_.dialUp(); });
+    connectOperation(controls_.disconnect, [this] { modem_.hangUp(); });
     clicked(controls_.saveLocation, [this] { onSaveLocation(); });
     clicked(controls_.deleteLocation, [this] { onDeleteLocation(); });
     for (std::size_t i = 0; i < controls_.pageSelectors.size(); ++i)
@@ -366,7 +373,27 @@ void MainWindowBase::onComDigitChanged() {
         texts_.caption);
 }
 
+// ---- operations --------------------------------------------------------------
+
+// An operation runs to its end before the window takes anything else, but
+// the window keeps repainting and answering the desktop while the unit or
+// the modem is awaited.
+void MainWindowBase::runOperation(const std::function<void()>& operation) {
+    if (OperationGuard::isBusy(this)) return;
+    OperationGuard guard(this);
+    operation();
+}
+
+void MainWindowBase::connectOperation(int controlId, std::function<void()> operation) {
+    if (auto* button = controlAs<QAbstractButton>(this, controlId))
+        connect(button, &QAbstractButton::clicked, this,
+                [this, operation = std::move(operation)] { runOperation(operation); });
+}
+
 void MainWindowBase::onComDigitLeft() {
+    // Focus that goes while an operation runs (the desktop switched
+    // windows) must not reopen the port in the middle of an exchange.
+    if (OperationGuard::isBusy(this)) return;
     if (session_.suppressComCheck) {
         session_.suppressComCheck = false;
         return;

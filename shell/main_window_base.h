@@ -130,11 +130,20 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     // Returns false when the read failed.
     virtual bool readAll() = 0;
 
+    // Runs a unit operation: nothing else of the window starts meanwhile, and
+    // the window stays responsive while the unit is awaited. A second
+    // operation asked for while one runs is dropped.
+    void runOperation(const std::function<void()>& operation);
+    // The button's click runs the operation.
+    void connectOperation(int controlId, std::function<void()> operation);
+
   protected:
     virtual void createPages() = 0;
     virtual void applyEnglishLabels() = 0;
     virtual void applyGermanTexts() {}
     virtual void setUpPageFields() {}
+    // Start-up, right after the configuration file: the named settings.
+    virtual void loadSettingsStore() {}
     virtual void beforeShowPage(int /*index*/) {}
     virtual void stopPageTimers() {}
     virtual void showAboutBox() = 0;

@@ -3,8 +3,9 @@
 namespace shell {
 
 QColor statusColor(const QString& word) {
-    if (word == "READ" || word == "WRITE") return QColor(0, 0, 255);
-    if (word == "ONLINE") return QColor(0, 120, 0);
+    if (word == "READ" || word == "WRITE" || word == "LESEN" || word == "SCHREIBEN")
+        return QColor(0, 0, 255);
+    if (word == "ONLINE" || word == "BEREIT") return QColor(0, 120, 0);
     if (word == "BUSY") return QColor(255, 0, 0);
     return QColor(0, 0, 0);
 }

@@ -7,7 +7,8 @@
 
 namespace shell {
 
-// "READ"/"WRITE" blue, "ONLINE" dark green, "BUSY" red, anything else black.
+// "READ"/"WRITE" (the measuring program's "LESEN"/"SCHREIBEN") blue,
+// "ONLINE" and "BEREIT" dark green, "BUSY" red, anything else black.
 QColor statusColor(const QString& word);
 
 void showStatusWord(QLineEdit* field, const QString& word);

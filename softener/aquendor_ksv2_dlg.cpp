@@ -14,8 +14,11 @@
 #include "softener/child_dlg_info.h"
 #include "softener/ksv2_unit_functions.h"
 #include "softener/pages_form.h"
+#include "softener/record_backup.h"
 #include "softener/record_exchange.h"
+#include "softener/settings_controls.h"
 #include "softener/softener_labels.h"
+#include "softener/softener_settings.h"
 
 namespace {
 
@@ -68,7 +71,7 @@ CAquendorKSV2Dlg::CAquendorKSV2Dlg(shell::MessageService& messages, QWidget* par
     initResources();
     ui_.setupUi(this);
     setWindowIcon(QIcon(":/icons/aquendorksv2.xpm"));
-    connect(ui_.writeButton, &QPushButton::clicked, this, &CAquendorKSV2Dlg::writeParameters);
+    connectOperation(1025, [this] { writeParameters(); });
     new softener::Ksv2UnitFunctions(*this);  // the window's child
     setFixedSize(size());
 }
@@ -117,6 +120,13 @@ void CAquendorKSV2Dlg::setUpPageFields() {
     func4_->setUpFields();
 }
 
+void CAquendorKSV2Dlg::loadSettingsStore() {
+    settings_ = std::make_unique<softener::SettingsControls>(
+        *this, softener::SettingsControlIds{1018, 1026, 1027, 1034, 1035},
+        softener::softenerSettingsProfile(), std::make_unique<softener::PagesForm>(*this));
+    settings_->loadNames();
+}
+
 void CAquendorKSV2Dlg::beforeShowPage(int index) {
     if (index == 1) {
         auto* bvOff = shell::controlAs<QCheckBox>(func2_, kBvOffCheck);
@@ -152,6 +162,7 @@ bool CAquendorKSV2Dlg::readAllFrom(ReadEntry entry) {
                                         {softener::kStatusLength, statusArea_, record_,
                                          entry == ReadEntry::AfterWrite ? 4u : 7u}))
         return false;
+    unitRecord_ = record_;
     decodeAll();
     ShowLinkState();
     return true;
@@ -172,8 +183,14 @@ void CAquendorKSV2Dlg::decodeAll() {
 void CAquendorKSV2Dlg::writeParameters() {
     if (refuseUnreadyWrite()) return;
     if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
+    // What the unit holds now is kept before anything is sent to it.
+    if (!softener::backUpBeforeWrite(*this, unitRecord_)) {
+        ShowLinkState();
+        return;
+    }
     softener::encodeParameters(softener::PagesForm(*this), record_);
     if (!sendParameterRecord()) return;
+    unitRecord_ = record_;  // the unit has confirmed it
     if (readAllAfterWrite()) ShowLinkState();
 }
 

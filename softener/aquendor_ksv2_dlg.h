@@ -1,6 +1,8 @@
 // The softener program's main window.
 #pragma once
 
+#include <memory>
+
 #include "shell/main_window_base.h"
 #include "softener/parameter_record.h"
 #include "ui_aquendorksv2_dlg.h"
@@ -10,6 +12,9 @@ class CChildDlg_Func1;
 class CChildDlg_Func2;
 class CChildDlg_Func3;
 class CChildDlg_Func4;
+namespace softener {
+class SettingsControls;
+}
 
 class CAquendorKSV2Dlg : public shell::MainWindowBase {
     Q_OBJECT
@@ -33,11 +38,13 @@ class CAquendorKSV2Dlg : public shell::MainWindowBase {
 
     const std::string& statusArea() const { return statusArea_; }
     const softener::ParameterRecord& parameterRecord() const { return record_; }
+    softener::SettingsControls& settings() { return *settings_; }
 
   protected:
     void createPages() override;
     void applyEnglishLabels() override;
     void setUpPageFields() override;
+    void loadSettingsStore() override;
     void beforeShowPage(int index) override;
     void stopPageTimers() override;
     void showAboutBox() override;
@@ -52,9 +59,13 @@ class CAquendorKSV2Dlg : public shell::MainWindowBase {
     Ui::AquendorKSV2Dlg ui_;
     std::string statusArea_;
     softener::ParameterRecord record_;
+    // What the unit holds as far as the program knows: the last record read
+    // or confirmed written. A failed write changes record_, never this.
+    softener::ParameterRecord unitRecord_;
     CChildDlg_Info* info_ = nullptr;
     CChildDlg_Func1* func1_ = nullptr;
     CChildDlg_Func2* func2_ = nullptr;
     CChildDlg_Func3* func3_ = nullptr;
     CChildDlg_Func4* func4_ = nullptr;
+    std::unique_ptr<softener::SettingsControls> settings_;
 };

@@ -41,8 +41,7 @@ Ksv2UnitFunctions::Ksv2UnitFunctions(CAquendorKSV2Dlg& window)
 }
 
 void Ksv2UnitFunctions::onClicked(int control, void (Ksv2UnitFunctions::*handler)()) {
-    if (auto* button = shell::controlAs<QAbstractButton>(&window_, control))
-        connect(button, &QAbstractButton::clicked, this, handler);
+    window_.connectOperation(control, [this, handler] { (this->*handler)(); });
 }
 
 void Ksv2UnitFunctions::acknowledgeError() {

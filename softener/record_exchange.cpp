@@ -19,8 +19,7 @@ std::string answerText(const devlink::AnswerBuffer& answer) {
 bool purgeLine(shell::MainWindowBase& window) {
     devlink::SerialPort& port = window.port();
     if (!port.purgeReceive()) {
-        window.showMessage("clear com-buffer failed:\n" + port.name() +
-                               " nicht vorhanden oder bereits verwendet !",
+        window.showMessage(devlink::purgeFailedText(port, window.english()),
                            devlink::MessageCaption::ProgramName);
         return false;
     }

@@ -43,8 +43,7 @@ TEST_F(SimulatedLine, PausedRequestLeavesAtLeastOneMillisecondBetweenBytes) {
     const auto begin = std::chrono::steady_clock::now();
     ASSERT_TRUE(link.writeRequest(frameRequest("DSI|"), true));
     const double writeMs =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
-            .count();
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
     EXPECT_GE(writeMs, 7.0);  // seven bytes, each followed by at least 1 ms
     ASSERT_EQ(link.readAnswer(answer, false), ReadResult::Complete);
     const auto received = sim->received();

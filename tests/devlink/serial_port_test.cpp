@@ -17,9 +17,7 @@ using testsupport::RecordingWindow;
 using testsupport::SimulatedLine;
 using testsupport::TempFolder;
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(ComNames, PortsFolderEntryWinsOverTheSerialDevice) {
     TempFolder ports;
@@ -63,11 +61,14 @@ TEST_F(SimulatedLine, SecondOpenOfAnOpenPortFails) {
     second.setPortName("COM5");
     EXPECT_FALSE(second.openPort());
     EXPECT_FALSE(second.isOpen());
-    EXPECT_EQ(other.lastMessage(), "COM5: cannot open port !");
+    const std::string device = ports.path() + "/COM5 -> " + sim->devicePath();
+    EXPECT_EQ(other.lastMessage(),
+              "COM5: cannot open port !\n" + device + ": held by another program.");
     EXPECT_EQ(other.messages.back().caption, MessageCaption::ProgramCaption);
     other.englishUi = false;
     EXPECT_FALSE(second.openPort());
-    EXPECT_EQ(other.lastMessage(), "COM5 konnte nicht ge\u00F6ffnet werden !");
+    EXPECT_EQ(other.lastMessage(), "COM5 konnte nicht ge\u00F6ffnet werden !\n" + device +
+                                       ": von einem anderen Programm belegt.");
 
     // Once the first lets go, the second gets it.
     port.closePort();
@@ -120,14 +121,23 @@ TEST(SerialPortOpen, MissingDeviceAndNonTerminalLeaveThePortClosed) {
     ASSERT_EQ(symlink("/dev/does-not-exist", (ports.path() + "/COM9").c_str()), 0);
     port.setPortName("COM9");
     EXPECT_FALSE(port.openPort());
-    EXPECT_EQ(window.lastMessage(), "COM9: cannot open port !");
+    EXPECT_EQ(window.lastMessage().rfind(
+                  "COM9: cannot open port !\n" + ports.path() +
+                      "/COM9 -> /dev/does-not-exist: no such device. COM9 is set in the ports "
+                      "folder " +
+                      ports.path(),
+                  0),
+              0u)
+        << window.lastMessage();
+    EXPECT_NE(window.lastMessage().find("Serial devices present: "), std::string::npos);
     EXPECT_FALSE(port.isOpen());
 
     // A file that is no terminal has no line state to read.
     std::ofstream(ports.path() + "/COM8") << "not a port";
     port.setPortName("COM8");
     EXPECT_FALSE(port.openPort());
-    EXPECT_EQ(window.lastMessage(), "error in GetCommState!");
+    EXPECT_EQ(window.lastMessage(),
+              "error in GetCommState!\n" + ports.path() + "/COM8: not a serial device.");
     EXPECT_EQ(window.messages.back().caption, MessageCaption::ProgramName);
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(port.purgeReceive());

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "file_bytes.h"
 #include "recording_config_ui.h"
 #include "shell/file_write.h"
 #include "temp_folder.h"
@@ -22,13 +23,6 @@ namespace {
 
 const std::string kBefore = "//never edit this file !//\r\nCOM2\r\nA|1\r\nB|2\r\n0170111\r\n";
 const std::string kAfter = "//never edit this file !//\r\nCOM2\r\nA|1\r\n0170111\r\n";
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 void writeAll(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -59,7 +53,7 @@ TEST(FileRewrite, ASymbolicLinkStaysALinkAndItsTargetChanges) {
     struct stat info {};
     ASSERT_EQ(lstat(link.c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
-    EXPECT_EQ(readAll(target), kAfter);
+    EXPECT_EQ(testsupport::fileBytes(target), kAfter);
 }
 
 TEST(FileRewrite, TheFileKeepsItsMode) {
@@ -71,7 +65,7 @@ TEST(FileRewrite, TheFileKeepsItsMode) {
     struct stat info {};
     ASSERT_EQ(stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0664u);
-    EXPECT_EQ(readAll(file), kAfter);
+    EXPECT_EQ(testsupport::fileBytes(file), kAfter);
 }
 
 TEST(FileRewrite, AFolderThatIsNotWritableGetsTheFileRewrittenInPlace) {
@@ -90,7 +84,7 @@ TEST(FileRewrite, AFolderThatIsNotWritableGetsTheFileRewrittenInPlace) {
     struct stat after {};
     ASSERT_EQ(stat(file.c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino);  // the same file, not a replacement
-    EXPECT_EQ(readAll(file), kAfter);
+    EXPECT_EQ(testsupport::fileBytes(file), kAfter);
     chmod(shop.c_str(), 0755);
 }
 
@@ -107,7 +101,7 @@ TEST(ConfigFileOpen, AReadOnlyFileOrAFolderEndsTheProgramAtStart) {
                   return ui.fatalText == message ? 0 : 1;
               }),
               0);
-    EXPECT_EQ(readAll(file), kBefore);
+    EXPECT_EQ(testsupport::fileBytes(file), kBefore);
 
     ASSERT_EQ(unlink(file.c_str()), 0);
     ASSERT_EQ(mkdir(file.c_str(), 0755), 0);
@@ -121,7 +115,7 @@ TEST(NewFile, NeverReplacesAnExistingFile) {
     const std::string file = folder.path() + "/list.txt";
     EXPECT_EQ(shell::writeNewFile(file, "first"), shell::NewFileResult::Written);
     EXPECT_EQ(shell::writeNewFile(file, "second"), shell::NewFileResult::Exists);
-    EXPECT_EQ(readAll(file), "first");
+    EXPECT_EQ(testsupport::fileBytes(file), "first");
     EXPECT_EQ(shell::writeNewFile(folder.path() + "/missing/list.txt", "x"),
               shell::NewFileResult::Failed);
 }

@@ -15,6 +15,7 @@
 #include <random>
 #include <sstream>
 
+#include "file_bytes.h"
 #include "recording_config_ui.h"
 #include "temp_folder.h"
 
@@ -24,13 +25,6 @@ std::string lines(std::initializer_list<std::string> content) {
     std::string bytes = "//never edit this file !//\r\n";
     for (const std::string& line : content) bytes += line + "\r\n";
     return bytes;
-}
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 enum Change { DeleteLocation, InsertLocation, DeleteSmsNumber, AppendSmsNumber, kChanges };
@@ -96,7 +90,7 @@ TEST(ConfigFileKill, EveryRewriteLeavesTheOldOrTheNewFile) {
         waitpid(child, nullptr, 0);
         ++kills;
         ++interrupted[static_cast<std::size_t>(*current)];
-        const std::string now = readAll(file);
+        const std::string now = testsupport::fileBytes(file);
         ASSERT_TRUE(now == whole || now == withoutB || now == withoutSms)
             << "kill " << kills << " during change " << *current << ": " << now;
     }

@@ -12,21 +12,13 @@
 #include <sstream>
 
 #include "devlink/fields.h"
+#include "file_bytes.h"
 #include "ksv2_fixture.h"
 #include "softener/parameter_layout.h"
 
 using testsupport::Ksv2Window;
 
-namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class Ksv2AlarmSms : public Ksv2Window {
   protected:
@@ -42,7 +34,9 @@ class Ksv2AlarmSms : public Ksv2Window {
         numberField()->setFocus();
         QTest::keyClicks(numberField(), digits);
     }
-    std::string ini() const { return readFile(workFolder.path() + "/AquendorKSV2.ini"); }
+    std::string ini() const {
+        return testsupport::fileBytes(workFolder.path() + "/AquendorKSV2.ini");
+    }
     void showPage4() { click(1296); }
 };
 

@@ -10,18 +10,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "file_bytes.h"
 #include "ksv2_fixture.h"
 
 using testsupport::Ksv2Window;
 
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 const std::string kPhonebook =
     "//never edit this file !//\r\nCOM2\r\nZeche|0231\r\nalte Halle|0711\r\nBrunnen|089\r\n"
@@ -36,7 +30,7 @@ class Ksv2Phonebook : public Ksv2Window {
         start(unitsim::Config{}, "AquendorKSV2 english");
     }
     QComboBox* locations() { return shell::controlAs<QComboBox>(window.get(), 1017); }
-    std::string ini() { return readFile(workFolder.path() + "/AquendorKSV2.ini"); }
+    std::string ini() { return testsupport::fileBytes(workFolder.path() + "/AquendorKSV2.ini"); }
     QStringList items() {
         QStringList names;
         for (int i = 0; i < locations()->count(); ++i) names << locations()->itemText(i);

@@ -107,11 +107,17 @@ TEST_F(Ksv2Window, PortThatCannotBeOpenedLeavesTheWindowUsable) {
     symlink("/dev/nonexistent-port", (ports.path() + "/COM2").c_str());
     window = std::make_unique<CAquendorKSV2Dlg>(messages);
     ASSERT_TRUE(window->startUp("AquendorKSV2"));
-    EXPECT_EQ(messages.lastText(), "COM2 konnte nicht ge\u00F6ffnet werden !");
+    const QString cause =
+        QString::fromStdString(ports.path()) +
+        QString::fromUtf8("/COM2 -> /dev/nonexistent-port: Ger\u00E4t nicht vorhanden.");
+    EXPECT_TRUE(
+        messages.lastText().startsWith("COM2 konnte nicht ge\u00F6ffnet werden !\n" + cause))
+        << messages.lastText().toStdString();
     EXPECT_FALSE(window->port().isOpen());
     EXPECT_TRUE(enabled(1012));
     readyNullModem();
     click(1024);
-    EXPECT_EQ(messages.lastText(),
-              "clear com-buffer failed:\nCOM2 nicht vorhanden oder bereits verwendet !");
+    EXPECT_TRUE(messages.lastText().startsWith(
+        "clear com-buffer failed:\nCOM2 nicht vorhanden oder bereits verwendet !\n" + cause))
+        << messages.lastText().toStdString();
 }

@@ -26,6 +26,8 @@ class ControllerWindowTest : public ::testing::Test {
     void start(unitsim::Config config, const std::string& commandLine) {
         ASSERT_EQ(chdir(workFolder.path().c_str()), 0);
         setenv("AQUENDOR_PORTS", ports.path().c_str(), 1);
+        // The UUCP lock files of the test's ports go beside them.
+        setenv("AQUENDOR_LOCK_DIR", ports.path().c_str(), 1);
         sim = std::make_unique<unitsim::Simulator>(config);
         ASSERT_TRUE(sim->open());
         ASSERT_TRUE(sim->bindComName(ports.path(), "COM2"));

@@ -22,6 +22,8 @@ class SimulatedLine : public ::testing::Test {
 
     void bindUnit(unitsim::Config config) {
         setenv("AQUENDOR_PORTS", ports.path().c_str(), 1);
+        // The UUCP lock files of the test's ports go beside them.
+        setenv("AQUENDOR_LOCK_DIR", ports.path().c_str(), 1);
         sim = std::make_unique<unitsim::Simulator>(config);
         ASSERT_TRUE(sim->open());
         ASSERT_TRUE(sim->bindComName(ports.path(), "COM5"));

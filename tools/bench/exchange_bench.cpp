@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,7 +17,7 @@
 #include "devlink/device_link.h"
 #include "devlink/login.h"
 #include "devlink/serial_port.h"
-#include "tools/unitsim/simulator.h"
+#include "tools/bench/child_simulator.h"
 
 namespace {
 
@@ -40,35 +41,6 @@ class QuietWindow : public devlink::LinkWindow {
     void enableButtons(devlink::ButtonSet, bool) override {}
 };
 
-// Runs the simulator in a child until the parent closes the pipe.
-pid_t startSimulator(const std::string& ports, int& keepAlive) {
-    int ready[2], alive[2];
-    if (pipe(ready) != 0 || pipe(alive) != 0) return -1;
-    const pid_t child = fork();
-    if (child == 0) {
-        close(ready[0]);
-        close(alive[1]);
-        unitsim::Config config;
-        config.baud = kBaud;
-        unitsim::Simulator sim(config);
-        if (!sim.open() || !sim.bindComName(ports, "COM7")) _exit(1);
-        sim.start();
-        char byte = 1;
-        if (write(ready[1], &byte, 1) != 1) _exit(1);
-        while (read(alive[0], &byte, 1) > 0) {
-        }
-        sim.stop();
-        _exit(0);
-    }
-    close(ready[1]);
-    close(alive[0]);
-    char byte = 0;
-    const bool started = read(ready[0], &byte, 1) == 1;
-    close(ready[0]);
-    keepAlive = alive[1];
-    return started ? child : -1;
-}
-
 double cpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -76,9 +48,13 @@ double cpuSeconds() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// What a cycle puts on the line. A paced request byte travels during its
+// own 1 ms pause and costs the longer of the two; the pause after a
+// request's end byte runs while the answer is already on its way, so that
+// byte costs only its own time on the line.
 struct CycleBytes {
-    std::size_t unpaused = 0;  // request bytes written without pause and answer bytes
-    std::size_t paused = 0;    // request bytes followed by a 1 ms pause
+    std::size_t unpaused = 0;  // login bytes, answer bytes, the end byte of a paced request
+    std::size_t paused = 0;    // paced request bytes before the end byte
 };
 
 bool runCycle(devlink::DeviceLink& link, CycleBytes& bytes) {
@@ -88,8 +64,8 @@ bool runCycle(devlink::DeviceLink& link, CycleBytes& bytes) {
     bytes.unpaused += devlink::frameRequest("CSN|123456|").size() + 9;  // "CSN|2|0E" + end byte
     for (const char* request : {"DSI|", "DPI|"}) {
         if (!link.exchange(request, request, true, answer)) return false;
-        bytes.paused += devlink::frameRequest(request).size();
-        bytes.unpaused += devlink::answerLength(answer);
+        bytes.paused += devlink::frameRequest(request).size() - 1;
+        bytes.unpaused += 1 + devlink::answerLength(answer);
     }
     return true;
 }
@@ -101,9 +77,10 @@ int main(int argc, char** argv) {
     char pattern[] = "/tmp/aquendor-bench-XXXXXX";
     const std::string ports = mkdtemp(pattern);
     setenv("AQUENDOR_PORTS", ports.c_str(), 1);
-    int keepAlive = -1;
-    const pid_t child = startSimulator(ports, keepAlive);
-    if (child < 0) {
+    unitsim::Config config;
+    config.baud = kBaud;
+    bench::ChildSimulator simulator;
+    if (!simulator.start(config, ports, "COM7")) {
         std::fprintf(stderr, "the unit simulator did not start\n");
         return 1;
     }
@@ -125,8 +102,9 @@ int main(int argc, char** argv) {
         const double cpu = cpuSeconds() - cpuStart;
         if (done == cycles && window.messages == 0) {
             const double perCycle = wall / cycles;
+            const double byteTime = 10.0 / kBaud;
             const double floor =
-                (bytes.unpaused + bytes.paused) * 10.0 / kBaud + bytes.paused * 0.001;
+                bytes.unpaused * byteTime + bytes.paused * std::max(0.001, byteTime);
             std::printf("cycles: %d of login + DSI + DPI at %d bit/s\n", cycles, kBaud);
             std::printf("bytes per cycle: %zu unpaused, %zu paused\n", bytes.unpaused,
                         bytes.paused);
@@ -141,8 +119,7 @@ int main(int argc, char** argv) {
         }
     }
     port.closePort();
-    close(keepAlive);
-    waitpid(child, nullptr, 0);
+    simulator.stop();
     std::filesystem::remove_all(ports);
     return status;
 }

@@ -50,6 +50,12 @@ bool applyValue(CliOptions& options, const std::string& option, const std::strin
     }
     if (option == "--level") return parseNumber(value, 0, 2, config.level);
     if (option == "--variant") return parseNumber(value, 0, 6, config.variant);
+    if (option == "--logger") {
+        int records = 0;
+        if (!parseNumber(value, 0, 65535, records)) return false;
+        config.loggerRecords = static_cast<std::size_t>(records);
+        return true;
+    }
     if (option == "--baud")
         return parseNumber(value, 0, 19200, config.baud) &&
                (config.baud == 0 || config.baud == 9600 || config.baud == 19200);
@@ -120,6 +126,8 @@ std::string usageText() {
            "  --serial NNNNNN                     its serial number (123456)\n"
            "  --level 0|1|2                       level of a correct login (2)\n"
            "  --variant 0..6                      measuring unit's login answer form (0)\n"
+           "  --logger N                          measuring unit: N records in its data logger "
+           "(0)\n"
            "  --short                             parameter record in the short form\n"
            "  --two-part                          parameter record in two answers\n"
            "  --two-part-history                  status history in two answers\n"
@@ -140,7 +148,10 @@ std::string usageText() {
            "  the softener's also twopart on|off (status history in two answers)\n"
            "Modem: modem (its state), modem connect|nocarrier|busy|speed|silent (answer\n"
            "  to the next dial commands; speed: CONNECT 19200), modem drop (lose the\n"
-           "  carrier), modem escape ok|silent|garbage (answer to an escape)\n";
+           "  carrier), modem escape ok|silent|garbage (answer to an escape)\n"
+           "Measuring unit: logger (its size), logger N (N generated records), logger clear,\n"
+           "  logger count N|off (DFL announces N bytes), logger endless on|off (blocks\n"
+           "  never end), temperature on|off (off: no temperature in RMV)\n";
 }
 
 }  // namespace unitsim

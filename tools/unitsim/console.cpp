@@ -41,7 +41,8 @@ bool Console::execute(const std::string& line) {
         setFault(argument, extra);
     else if (command == "modem")
         modem_.execute(argument, extra);
-    else if (!plant_.execute(command, argument, extra) && !history_.execute(command, argument))
+    else if (!plant_.execute(command, argument, extra) && !history_.execute(command, argument) &&
+             !measuring_.execute(command, argument, extra))
         log_.line(command == "help" ? usageText() : "unknown command (try help): " + command);
     return true;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tools/unitsim/history_console.h"
+#include "tools/unitsim/measuring_console.h"
 #include "tools/unitsim/modem_console.h"
 #include "tools/unitsim/plant_console.h"
 #include "tools/unitsim/simulator.h"
@@ -20,7 +21,8 @@ class Console {
           log_(log),
           plant_(simulator, log),
           modem_(simulator, log),
-          history_(simulator, log) {}
+          history_(simulator, log),
+          measuring_(simulator, log) {}
 
     // Carries out one line; false when it asks to quit.
     bool execute(const std::string& line);
@@ -36,6 +38,7 @@ class Console {
     PlantConsole plant_;
     ModemConsole modem_;
     HistoryConsole history_;
+    MeasuringConsole measuring_;
 };
 
 }  // namespace unitsim

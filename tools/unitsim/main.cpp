@@ -44,7 +44,9 @@ std::string startLine(const CliOptions& options, const Simulator& simulator,
     const Config& config = options.config;
     std::string text = std::string("unitsim: ") + kindName(config.kind) + " unit, serial number " +
                        config.serialNumber + ", level " + std::to_string(config.level);
-    if (config.kind == UnitKind::Measuring) text += ", variant " + std::to_string(config.variant);
+    if (config.kind == UnitKind::Measuring)
+        text += ", variant " + std::to_string(config.variant) + ", " +
+                std::to_string(config.loggerRecords) + " logger records";
     if (config.kind == UnitKind::Softener) text += ", " + plantText(config);
     text += " on " + simulator.devicePath();
     if (!options.comName.empty())

@@ -401,4 +401,41 @@ std::string Simulator::dialledNumber() const {
     return impl_->modem ? impl_->modem->dialledNumber() : std::string();
 }
 
+// ---- the measuring unit ----------------------------------------------------
+
+void Simulator::fillLogger(std::size_t records) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.measuring().logger().fill(records, impl_->unit.config().variant);
+}
+
+void Simulator::setLoggerData(const std::string& data) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.measuring().logger().setData(data);
+}
+
+std::string Simulator::loggerData() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->unit.measuring().logger().data();
+}
+
+std::size_t Simulator::loggerRecords() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->unit.measuring().logger().recordCount();
+}
+
+void Simulator::setLoggerAnnouncedBytes(std::optional<std::uint32_t> bytes) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.measuring().logger().setAnnouncedBytes(bytes);
+}
+
+void Simulator::setLoggerEndless(bool endless) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.measuring().logger().setEndless(endless);
+}
+
+void Simulator::setTemperatureMissing(bool missing) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->unit.measuring().setTemperatureMissing(missing);
+}
+
 }  // namespace unitsim

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,9 @@ struct Config {
     int dialDelayMs = 1500;  // from the dial command to its result
     int guardMs = 1000;      // silence before and after an escape "+++"
     ModemOutcome dialOutcome = ModemOutcome::Connect;
+
+    // Measuring unit: the records in its data logger at the start.
+    std::size_t loggerRecords = 0;
 };
 
 using Clock = std::chrono::steady_clock;
@@ -160,6 +164,18 @@ class Simulator {
     void dropCarrier();
     ModemState modemState() const;      // Idle without a modem
     std::string dialledNumber() const;  // of the last dial command
+
+    // The measuring unit: its data logger and the faults it can play.
+    void fillLogger(std::size_t records);         // generated records, at most 65535
+    void setLoggerData(const std::string& data);  // the characters served, any length
+    std::string loggerData() const;
+    std::size_t loggerRecords() const;
+    // DFL announces this byte count instead of the true one (nothing: the true one).
+    void setLoggerAnnouncedBytes(std::optional<std::uint32_t> bytes);
+    // Every DFI block announces another one, past the end of the data.
+    void setLoggerEndless(bool endless);
+    // RMV reports no temperature (-1).
+    void setTemperatureMissing(bool missing);
 
   private:
     struct Impl;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "tools/unitsim/osmosis_unit.h"
+#include "tools/unitsim/measuring_unit.h"
 #include "tools/unitsim/request.h"
 #include "tools/unitsim/simulator.h"
 #include "tools/unitsim/softener.h"
@@ -27,6 +28,8 @@ class Unit {
     // The controller the configured kind plays: the reverse-osmosis unit,
     // else the softener.
     ControllerUnit& controller();
+    MeasuringUnit& measuring() { return measuring_; }
+    const MeasuringUnit& measuring() const { return measuring_; }
 
   private:
     Reply answerValid(const Request& request);
@@ -35,6 +38,7 @@ class Unit {
     Config config_;
     Softener softener_;
     OsmosisUnit osmosis_;
+    MeasuringUnit measuring_;
 };
 
 }  // namespace unitsim

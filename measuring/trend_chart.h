@@ -1,0 +1,34 @@
+// The trend chart of a data-logger CSV: the measured value (left axis, in
+// the variant's unit) and the temperature (right axis, °C) over date and
+// time. A record without temperature breaks the temperature line.
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+#include "measuring/csv_reader.h"
+
+class QChart;
+
+namespace measuring {
+
+struct Quantity {
+    QString name;  // "Leitfähigkeit"
+    QString unit;  // "µS/cm", empty for pH
+};
+
+// The measured quantity of a unit variant "1" to "6"; a plain "Messwert"
+// for any other.
+Quantity quantityOf(char variant);
+
+// "Leitfähigkeit [µS/cm]", "pH-Wert", "Messwert".
+QString axisTitle(const Quantity& quantity);
+
+// The stretches of consecutive points that have a temperature, as indexes
+// into points: each a [first, last] pair.
+QVector<QPair<int, int>> temperatureRuns(const std::vector<CsvPoint>& points);
+
+// Replaces everything in chart by the trend of the points, put in time order.
+void fillTrendChart(QChart& chart, const std::vector<CsvPoint>& points, char variant);
+
+}  // namespace measuring

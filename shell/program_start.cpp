@@ -1,0 +1,80 @@
+#include "shell/program_start.h"
+
+#include <unistd.h>
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <clocale>
+#include <cstdlib>
+
+#include "devlink/traffic_trace.h"
+
+namespace shell {
+
+CommonOptions parseCommonOptions(const std::vector<std::string>& arguments) {
+    CommonOptions options;
+    if (const char* trace = std::getenv("AQUENDOR_TRACE"); trace && *trace)
+        options.traceFile = trace;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
+        } else if (argument == "--desktop") {
+            options.desktop = true;
+        } else if (argument == "--trace") {
+            if (i + 1 < arguments.size())
+                options.traceFile = arguments[++i];
+            else
+                options.problem = "--trace";
+        } else if (argument.rfind("--trace=", 0) == 0) {
+            options.traceFile = argument.substr(8);
+        }
+    }
+    return options;
+}
+
+std::string informationText(const ProgramDescription& program, const CommonOptions& options,
+                            LanguageFlag language) {
+    if (options.version) return program.version + "\n";
+    if (!options.help) return {};
+    const bool english = language == English && !program.helpEnglish.empty();
+    return english ? program.helpEnglish : program.helpGerman;
+}
+
+std::string desktopWorkingFolder() {
+    if (const char* home = std::getenv("AQUENDOR_HOME"); home && *home) return home;
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty()) documents = QDir::homePath() + "/Documents";
+    return (documents + "/Aquendor").toStdString();
+}
+
+ProgramStart::ProgramStart(const CommonOptions& options, LanguageFlag language) {
+    // Qt has taken the C library's locale from the desktop; numbers on the
+    // wire and in files keep the point ("8.4"), never a German comma.
+    std::setlocale(LC_NUMERIC, "C");
+    // Qt's own texts (Ja / Nein, file dialogs, context menus) follow the
+    // interface language.
+    if (language == German && qtTexts_.load(QLocale(QLocale::German), "qtbase", "_",
+                                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts_);
+    if (!options.traceFile.empty() && !devlink::TrafficTrace::open(options.traceFile))
+        warning_ += "cannot write the trace file " + options.traceFile + "\n";
+    // From the desktop menu the program would otherwise work in "/" or the
+    // home folder; its files belong in a folder of their own. Started from
+    // a terminal it keeps the folder it was started in.
+    if (options.desktop) {
+        const std::string folder = desktopWorkingFolder();
+        if (!QDir().mkpath(QString::fromStdString(folder)) || chdir(folder.c_str()) != 0)
+            warning_ += "cannot work in " + folder + "\n";
+    }
+}
+
+ProgramStart::~ProgramStart() {
+    devlink::TrafficTrace::close();
+}
+
+}  // namespace shell

@@ -1,0 +1,60 @@
+// What every program of the suite does before its window opens: answer
+// --help and --version on the terminal without a window, keep numbers in
+// the C locale, show Qt's own texts in the interface language, open the
+// traffic trace when asked for, and choose the working folder.
+#pragma once
+
+#include <QTranslator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/labels.h"
+
+namespace shell {
+
+struct ProgramDescription {
+    std::string name;     // "AquendorKSV2"
+    std::string version;  // "Aquendor® KSV2 Version 1.3"
+    std::string helpGerman;
+    std::string helpEnglish;  // empty: the program is German only
+};
+
+// The options every program knows, besides the words "german" and
+// "english" of the controller programs (which keep their meaning).
+struct CommonOptions {
+    bool help = false;
+    bool version = false;
+    bool desktop = false;   // --desktop: started from the desktop menu
+    std::string traceFile;  // --trace FILE, else $AQUENDOR_TRACE
+    std::string problem;    // an option that is missing its value
+};
+
+CommonOptions parseCommonOptions(const std::vector<std::string>& arguments);
+
+// The text --help or --version prints, in the language the command line
+// chooses; empty when neither was asked for.
+std::string informationText(const ProgramDescription& program, const CommonOptions& options,
+                            LanguageFlag language);
+
+// The folder a program started from the desktop menu works in:
+// $AQUENDOR_HOME, else "Aquendor" in the user's documents folder.
+std::string desktopWorkingFolder();
+
+// After the QApplication exists: numbers back to the C locale, Qt's own
+// texts in the interface language, the trace, the working folder. Lives as
+// long as the program.
+class ProgramStart {
+  public:
+    ProgramStart(const CommonOptions& options, LanguageFlag language);
+    ~ProgramStart();
+    // A message for the terminal when something could not be set up (the
+    // program goes on).
+    const std::string& warning() const { return warning_; }
+
+  private:
+    QTranslator qtTexts_;
+    std::string warning_;
+};
+
+}  // namespace shell

@@ -1,0 +1,24 @@
+// The softener unit's parameters are backed up before every write: the
+// record last read from the unit, decoded as the pages would show it right
+// after that read (never the pages being edited), saved as an importable
+// setting file under "backup <serial number>/" in the start folder.
+#pragma once
+
+#include <string>
+
+#include "softener/parameter_record.h"
+
+namespace shell {
+class MainWindowBase;
+}
+
+namespace softener {
+
+// The setting file the pages would export right after reading the record.
+std::string recordAsSettingFile(const ParameterRecord& record);
+
+// Writes the backup; false, after a message, when it could not be written:
+// then nothing may be sent to the unit.
+bool backUpBeforeWrite(shell::MainWindowBase& window, const ParameterRecord& record);
+
+}  // namespace softener

@@ -1,0 +1,35 @@
+// A single parameter set in a file of its own ("*.stg"): the header line
+// and the value lines of one set, without a name. Exported to move a set
+// to another PC, imported to put it on the pages, and written as the
+// automatic backup of a unit's parameters.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "softener/parameter_form.h"
+#include "softener/setting_values.h"
+
+namespace softener {
+
+class SettingFile {
+  public:
+    explicit SettingFile(const std::vector<SettingValue>& values) : values_(values) {}
+
+    // The whole file for the values the pages hold now.
+    std::string bytesOf(const ParameterForm& form) const;
+
+    // The value lines of a file that holds exactly one set; nothing for a
+    // truncated file or one of another program (too few or too many
+    // lines; empty lines after the set are tolerated). `found` receives the
+    // number of lines the file holds after its header.
+    std::optional<std::vector<std::string>> valuesOf(std::string_view bytes,
+                                                     std::size_t* found = nullptr) const;
+
+  private:
+    const std::vector<SettingValue>& values_;
+};
+
+}  // namespace softener

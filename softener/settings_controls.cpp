@@ -1,0 +1,175 @@
+#include "softener/settings_controls.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "shell/controls.h"
+#include "shell/list_combo.h"
+#include "shell/main_window_base.h"
+
+namespace softener {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Setting Files (*.stg)");
+
+shell::MessageIcon messageIcon(SettingsIcon icon) {
+    switch (icon) {
+        case SettingsIcon::Information:
+            return shell::MessageIcon::Information;
+        case SettingsIcon::Exclamation:
+            return shell::MessageIcon::Exclamation;
+        case SettingsIcon::None:
+            break;
+    }
+    return shell::MessageIcon::None;
+}
+
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+}  // namespace
+
+// ---- the window side of the store -------------------------------------------------
+
+SettingsWindowUi::SettingsWindowUi(shell::MainWindowBase& window, QComboBox* names)
+    : window_(window), names_(names), folder_(window.session().startDirectory) {}
+
+void SettingsWindowUi::addName(const std::string& utf8) {
+    shell::insertSorted(names_, text(utf8), window_.language());
+}
+
+void SettingsWindowUi::removeName(const std::string& utf8) {
+    const QString shown = names_->currentText();
+    const int index = names_->findText(text(utf8), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) names_->removeItem(index);
+    names_->setEditText(shown);
+}
+
+void SettingsWindowUi::inform(const std::string& message, SettingsIcon icon) {
+    window_.say(text(message), window_.texts().caption, messageIcon(icon));
+}
+
+bool SettingsWindowUi::confirmDelete(const std::string& message) {
+    return window_.say(text(message), window_.texts().caption, shell::MessageIcon::Stop,
+                       shell::MessageButtons::YesNo, true) == shell::MessageAnswer::Yes;
+}
+
+void SettingsWindowUi::fatal(const std::string& message, SettingsIcon icon) {
+    window_.say(text(message), window_.texts().name, messageIcon(icon));
+    window_.endProgram();
+}
+
+// The file gets the extension "stg" when the operator gave none; a file of
+// that name is replaced only when the operator agrees.
+std::string SettingsWindowUi::exportFileName() {
+    QString name = window_.messages().saveFileName(
+        &window_, window_.tr2("Einstellung exportieren", "export setting"),
+        folder_ + "/SettingFile.stg", kFilter);
+    if (name.isEmpty()) return {};
+    if (QFileInfo(name).suffix().isEmpty()) {
+        name += ".stg";
+        if (QFileInfo::exists(name) &&
+            window_.say(window_
+                            .tr2("%1 existiert bereits.\nSoll die Datei ersetzt werden ?",
+                                 "%1 already exists.\nDo you want to replace it ?")
+                            .arg(name),
+                        window_.texts().caption, shell::MessageIcon::Question,
+                        shell::MessageButtons::YesNo) != shell::MessageAnswer::Yes)
+            return {};
+    }
+    folder_ = QFileInfo(name).absolutePath();
+    return name.toStdString();
+}
+
+std::string SettingsWindowUi::importFileName() {
+    const QString name = window_.messages().openFileName(
+        &window_, window_.tr2("Einstellung importieren", "import setting"), folder_, kFilter);
+    if (name.isEmpty()) return {};
+    folder_ = QFileInfo(name).absolutePath();
+    return name.toStdString();
+}
+
+void SettingsWindowUi::showLinkState() {
+    window_.ShowLinkState();
+}
+
+// ---- the settings group -----------------------------------------------------------
+
+SettingsControls::SettingsControls(shell::MainWindowBase& window, SettingsControlIds ids,
+                                   SettingsProfile profile, std::unique_ptr<ParameterForm> form)
+    : window_(window),
+      names_(shell::controlAs<QComboBox>(&window, ids.names)),
+      form_(std::move(form)) {
+    ui_ = std::make_unique<SettingsWindowUi>(window, names_);
+    store_ = std::make_unique<SettingsStore>(
+        std::move(profile), window.session().startDirectory.toStdString(), *form_, *ui_);
+    store_->setEnglish(window.english());
+    setUpNamesBox();
+    auto clicked = [this](int id, auto handler) {
+        if (auto* button = shell::controlAs<QAbstractButton>(&window_, id))
+            connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    clicked(ids.save, [this] { store_->SaveSet(names_->currentText().toStdString()); });
+    clicked(ids.remove, [this] { store_->DeleteSet(names_->currentText().toStdString()); });
+    clicked(ids.exportButton, [this] { store_->Export(); });
+    clicked(ids.importButton, [this] { store_->Import(); });
+}
+
+SettingsControls::~SettingsControls() = default;
+
+void SettingsControls::setUpNamesBox() {
+    names_->setEditable(true);
+    shell::prepareListCombo(names_);
+    names_->installEventFilter(this);
+    names_->lineEdit()->installEventFilter(this);
+    connect(names_->lineEdit(), &QLineEdit::textEdited, this, &SettingsControls::onNameEdited);
+    connect(names_, &QComboBox::activated, this,
+            [this](int index) { store_->ApplySet(names_->itemText(index).toStdString()); });
+}
+
+void SettingsControls::loadNames() {
+    store_->LoadNames();
+    names_->setEditText(QString());
+}
+
+// A name never begins with a blank and never holds "|": the store's
+// records and the list could not take it back.
+void SettingsControls::onNameEdited(const QString& typed) {
+    QString name = typed.startsWith(' ') ? QString() : typed;
+    name.remove('|');
+    if (name == typed) return;
+    QLineEdit* field = names_->lineEdit();
+    field->setText(name);
+    field->setCursorPosition(static_cast<int>(name.size()));
+}
+
+// A set replaces what the pages hold, edits included: only a pick from the
+// opened list applies one. Enter, the arrow keys and the mouse wheel, which
+// would step through the names and apply each, do nothing in the box;
+// Alt+Down and F4 still open the list.
+bool SettingsControls::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == names_ && event->type() == QEvent::Wheel) return true;
+    if (watched == names_->lineEdit() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & Qt::AltModifier) return false;
+        switch (key->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+                return true;
+            default:
+                break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace softener

@@ -1,0 +1,74 @@
+// The "Einstellungen" / "settings" group of a controller program's main
+// window: the combo box of set names with its save, delete, export and
+// import buttons, wired to a SettingsStore. The names list is sorted the
+// way people read it ("Ärztehaus" with the A), takes no typed text as an
+// item, offers no completion, and Enter, the arrow keys and the mouse wheel
+// do nothing in it: a set is applied only when the operator picks it from
+// the opened list.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "softener/settings_store.h"
+
+class QComboBox;
+
+namespace shell {
+class MainWindowBase;
+}
+
+namespace softener {
+
+struct SettingsControlIds {
+    int names, save, remove, exportButton, importButton;
+};
+
+// The store's effects on the window: names list, message boxes, file
+// dialogs, the status field and the end of the program.
+class SettingsWindowUi : public SettingsUi {
+  public:
+    SettingsWindowUi(shell::MainWindowBase& window, QComboBox* names);
+
+    void addName(const std::string& name) override;
+    void removeName(const std::string& name) override;
+    void inform(const std::string& text, SettingsIcon icon) override;
+    bool confirmDelete(const std::string& text) override;
+    void fatal(const std::string& text, SettingsIcon icon) override;
+    std::string exportFileName() override;
+    std::string importFileName() override;
+    void showLinkState() override;
+
+  private:
+    shell::MainWindowBase& window_;
+    QComboBox* names_;
+    QString folder_;  // where the file dialogs open: the last folder used
+};
+
+class SettingsControls : public QObject {
+  public:
+    SettingsControls(shell::MainWindowBase& window, SettingsControlIds ids, SettingsProfile profile,
+                     std::unique_ptr<ParameterForm> form);
+    ~SettingsControls() override;
+
+    // Fills the names list from the store, with the factory entry.
+    void loadNames();
+    SettingsStore& store() { return *store_; }
+    QComboBox* namesBox() const { return names_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void setUpNamesBox();
+    void onNameEdited(const QString& text);
+
+    shell::MainWindowBase& window_;
+    QComboBox* names_;
+    std::unique_ptr<ParameterForm> form_;
+    std::unique_ptr<SettingsWindowUi> ui_;
+    std::unique_ptr<SettingsStore> store_;
+};
+
+}  // namespace softener

@@ -1,0 +1,116 @@
+// The window stays alive while it waits for the unit: timers outside it keep
+// firing, the readout's progress dialog rises and can stop the readout, and
+// input aimed at the window during the wait reaches nothing.
+#include <QProgressDialog>
+#include <QTimer>
+
+#include "devlink/delay.h"
+#include "measuring/readout_progress.h"
+#include "vantiqo_fixture.h"
+#include "watchdog.h"
+
+using shell::MessageAnswer;
+using testsupport::measuringConfig;
+using testsupport::VantiqoWindow;
+using testsupport::Watchdog;
+
+namespace {
+
+std::size_t blockRequests(const unitsim::Simulator& sim) {
+    std::size_t blocks = 0;
+    for (const auto& telegram : sim.received()) blocks += telegram.bytes.starts_with("DFI|");
+    return blocks;
+}
+
+}  // namespace
+
+class PacedLogger : public VantiqoWindow {
+  protected:
+    // 787 records: 25 184 characters, 50 blocks at 19200 bit/s.
+    void SetUp() override { start(measuringConfig(3, 787, 19200)); }
+};
+
+TEST_F(PacedLogger, EventsAreHandledAndProgressRisesWhileFiftyBlocksArrive) {
+    Watchdog watchdog(20);
+    std::vector<std::uint64_t> shown;
+    watchdog.onTick = [&] {
+        if (auto* progress = window->progressDialog()) {
+            shown.push_back(progress->received());
+            EXPECT_TRUE(progress->isVisible());
+            EXPECT_EQ(progress->maximum(), 787);
+        }
+    };
+    messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    click(1002);
+    ASSERT_EQ(messages.shown.size(), 2u) << messages.lastText().toStdString();
+    EXPECT_EQ(blockRequests(*sim), 50u);
+    std::printf("%zu ticks, longest gap %lld ms\n", watchdog.ticks.size(),
+                static_cast<long long>(watchdog.longestGapMs()));
+    EXPECT_GE(watchdog.ticks.size(), 100u);  // about 14 s of transfer
+    EXPECT_LT(watchdog.longestGapMs(), 200);
+    ASSERT_FALSE(shown.empty());
+    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
+    EXPECT_LT(shown.front(), 100u);
+    EXPECT_GE(shown.back(), 700u);
+    EXPECT_EQ(window->progressDialog(), nullptr);
+    EXPECT_EQ(csvFiles().size(), 1u);
+}
+
+TEST_F(PacedLogger, AbbrechenStopsAfterTheCurrentBlockAndWritesNothing) {
+    Watchdog watchdog(20);
+    std::size_t blocksAtClick = 0;
+    watchdog.onTick = [&] {
+        auto* progress = window->progressDialog();
+        if (!progress || blocksAtClick > 0 || progress->received() < 100) return;
+        blocksAtClick = blockRequests(*sim);
+        auto* cancel = progress->findChild<QPushButton*>();
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_EQ(cancel->text(), "Abbrechen");
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    };
+    messages.answers = {MessageAnswer::Yes};
+    click(1002);
+    ASSERT_GT(blocksAtClick, 0u);
+    EXPECT_LE(blockRequests(*sim), blocksAtClick + 1);
+    EXPECT_EQ(messages.lastText(),
+              "Das Auslesen des Datenloggers wurde abgebrochen.\nEs wurde keine "
+              "Datei geschrieben.");
+    EXPECT_TRUE(csvFiles().empty());
+    EXPECT_EQ(edit(1006)->text(), "BEREIT");
+}
+
+TEST_F(VantiqoWindow, ASilentUnitKeepsTimersRunningAndClicksReachNothing) {
+    sim->setFault(unitsim::Fault::Silence, 1);
+    Watchdog watchdog(50);
+    int poked = 0;
+    watchdog.onTick = [&] {
+        if (poked++ != 20) return;  // once, a second into the wait
+        click(1002);
+        click(1017);
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QTest::keyClick(edit(1005), Qt::Key_Backspace);
+        EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
+    };
+    const std::int64_t start = devlink::monotonicMs();
+    click(1018);
+    const std::int64_t waited = devlink::monotonicMs() - start;
+    EXPECT_GE(waited, 6000);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.lastText(), QString::fromUtf8("COM1: \u00DCbertragungsfehler"));
+    EXPECT_GE(watchdog.ticks.size(), 100u);
+    EXPECT_LT(watchdog.longestGapMs(), 200);
+    EXPECT_EQ(requests(), std::vector<std::string>({"CSN"}));
+    EXPECT_EQ(edit(1005)->text(), "123456");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_NE(window->cursor().shape(), Qt::WaitCursor);
+}
+
+TEST_F(VantiqoWindow, AClosedWindowWaitsForTheEndOfTheOperation) {
+    sim->setFault(unitsim::Fault::Silence, 1);
+    QTimer::singleShot(300, [&] { window->close(); });
+    click(1018);
+    EXPECT_TRUE(window->isVisible());  // the operation ended first
+    QTest::qWait(50);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->port().isOpen());
+}

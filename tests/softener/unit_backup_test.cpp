@@ -1,0 +1,82 @@
+// Backups of a unit's parameters: names from the serial number and the
+// time, "_1" when a minute is taken, the ten newest kept, nothing written
+// without a six-digit serial number or where no folder can be made.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "file_bytes.h"
+#include "softener/unit_backup.h"
+#include "temp_folder.h"
+
+using namespace softener;
+using testsupport::TempFolder;
+
+namespace {
+
+std::set<std::string> filesIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+const BackupStamp kStamp{2026, 12, 7, 14, 30};
+
+}  // namespace
+
+TEST(UnitBackup, NamedBySerialAndMinuteWithACountWhenTaken) {
+    TempFolder start;
+    const BackupResult first = writeUnitBackup(start.path(), "123456", "eins", kStamp);
+    const BackupResult second = writeUnitBackup(start.path(), "123456", "zwei", kStamp);
+    ASSERT_EQ(first.status, BackupStatus::Written);
+    ASSERT_EQ(second.status, BackupStatus::Written);
+    const std::string folder = start.path() + "/backup 123456";
+    EXPECT_EQ(first.path, folder + "/backup 123456 2026-12-07 1430.stg");
+    EXPECT_EQ(second.path, folder + "/backup 123456 2026-12-07 1430_1.stg");
+    EXPECT_EQ(testsupport::fileBytes(first.path), "eins");
+    EXPECT_EQ(testsupport::fileBytes(second.path), "zwei");
+    EXPECT_EQ(backupFileName("000042", {2027, 1, 2, 3, 4}, 0), "backup 000042 2027-01-02 0304.stg");
+}
+
+TEST(UnitBackup, TheTenNewestAreKept) {
+    TempFolder start;
+    const std::string folder = start.path() + "/backup 123456";
+    std::filesystem::create_directory(folder);
+    // What an operator put there, and names that only look like backups.
+    for (const char* other : {"notes.txt", "backup 654321 2000-01-01 0000.stg",
+                              "backup 123456 2000-01-01 0000.stg.bak"})
+        std::ofstream(folder + "/" + other) << "keep";
+    // Twelve backups in one minute: "_10" and "_11" are newer than "_2".
+    for (int i = 0; i < 12; ++i)
+        ASSERT_EQ(writeUnitBackup(start.path(), "123456", "x", kStamp).status,
+                  BackupStatus::Written);
+    std::set<std::string> expected = {"notes.txt", "backup 654321 2000-01-01 0000.stg",
+                                      "backup 123456 2000-01-01 0000.stg.bak"};
+    for (int taken = 2; taken <= 11; ++taken)
+        expected.insert(backupFileName("123456", kStamp, taken));
+    EXPECT_EQ(filesIn(folder), expected);
+
+    // A later minute pushes out the oldest.
+    writeUnitBackup(start.path(), "123456", "x", {2026, 12, 7, 14, 31});
+    expected.erase(backupFileName("123456", kStamp, 2));
+    expected.insert(backupFileName("123456", {2026, 12, 7, 14, 31}, 0));
+    EXPECT_EQ(filesIn(folder), expected);
+}
+
+TEST(UnitBackup, NothingWithoutSixDigitsOrAFolder) {
+    TempFolder start;
+    for (const char* serial : {"12345", "1234567", "12345a", "", "../123"})
+        EXPECT_EQ(writeUnitBackup(start.path(), serial, "x", kStamp).status,
+                  BackupStatus::BadSerial)
+            << serial;
+    EXPECT_TRUE(filesIn(start.path()).empty());
+
+    std::ofstream(start.path() + "/backup 123456") << "a file, not a folder";
+    const BackupResult result = writeUnitBackup(start.path(), "123456", "x", kStamp);
+    EXPECT_EQ(result.status, BackupStatus::Failed);
+    EXPECT_EQ(result.path, start.path() + "/backup 123456");
+}
