@@ -4,7 +4,11 @@
 
 #include <string>
 
+#include "shell/program_start.h"
+
 class CAquendorPLN2App {
   public:
+    // Name, version and the --help texts.
+    static shell::ProgramDescription description();
     int run(const std::string& commandLine);
 };

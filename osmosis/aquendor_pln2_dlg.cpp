@@ -10,14 +10,16 @@
 #include "osmosis/child_dlg_func3.h"
 #include "osmosis/child_dlg_info.h"
 #include "osmosis/osmosis_labels.h"
+#include "osmosis/osmosis_settings.h"
 #include "osmosis/pages_form.h"
 #include "osmosis/parameter_layout.h"
 #include "osmosis/pln2_unit_functions.h"
 #include "osmosis/status_record.h"
 #include "shell/controls.h"
-#include "shell/list_combo.h"
 #include "softener/record_codec.h"
 #include "softener/record_exchange.h"
+#include "softener/settings_controls.h"
+#include "softener/write_backup.h"
 
 namespace {
 
@@ -67,13 +69,12 @@ static void initResources() {
 
 CAquendorPLN2Dlg::CAquendorPLN2Dlg(shell::MessageService& messages, QWidget* parent)
     : MainWindowBase(osmosisControls(), osmosisTexts(), messages, parent),
-      record_(osmosis::osmosisLayout().form) {
+      record_(osmosis::osmosisLayout().form),
+      unitRecord_(osmosis::osmosisLayout().form) {
     initResources();
     ui_.setupUi(this);
     setWindowIcon(QIcon(":/icons/aquendorpln2.xpm"));
-    // The named settings' list: what is typed is a new name, never a choice.
-    shell::prepareListCombo(ui_.settingsCombo);
-    connect(ui_.writeButton, &QPushButton::clicked, this, &CAquendorPLN2Dlg::writeParameters);
+    connectOperation(1023, [this] { writeParameters(); });
     functions_ = new osmosis::Pln2UnitFunctions(*this);  // the window's child
     setFixedSize(size());
 }
@@ -114,6 +115,13 @@ void CAquendorPLN2Dlg::setUpPageFields() {
     func3_->setUpFields();
 }
 
+void CAquendorPLN2Dlg::loadSettingsStore() {
+    settings_ = std::make_unique<softener::SettingsControls>(
+        *this, softener::SettingsControlIds{1208, 1209, 1210, 1211, 1212},
+        osmosis::osmosisSettingsProfile(), std::make_unique<osmosis::PagesForm>(*this));
+    settings_->loadNames();
+}
+
 void CAquendorPLN2Dlg::stopPageTimers() {
     info_->stopBlinking();
 }
@@ -127,6 +135,7 @@ bool CAquendorPLN2Dlg::readAll() {
     if (!softener::fetchStatusAndRecord(*this, [this] { info_->stopBlinking(); },
                                         {osmosis::kStatusLength, statusArea_, record_, 4}))
         return false;
+    unitRecord_ = record_;
     decodeAll();
     ShowLinkState();
     return true;
@@ -144,9 +153,26 @@ void CAquendorPLN2Dlg::decodeAll() {
 }
 
 void CAquendorPLN2Dlg::writeParameters() {
+    const softener::RecordLayout& layout = osmosis::osmosisLayout();
     osmosis::PagesForm form(*this);
-    if (softener::refuseUnreadyWrite(*this, record_, osmosis::osmosisLayout(), form)) return;
+    if (softener::refuseUnreadyWrite(*this, record_, layout, form)) return;
     if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
-    softener::encodeRecord(osmosis::osmosisLayout(), form, record_);
-    if (softener::sendRecord(*this, record_)) ShowLinkState();
+    if (!backUpUnitRecord()) {
+        ShowLinkState();
+        return;
+    }
+    softener::encodeRecord(layout, form, record_);
+    if (!softener::sendRecord(*this, record_)) return;
+    unitRecord_ = record_;  // the unit has confirmed it
+    ShowLinkState();
+}
+
+// The record last read, as the pages showed it right after that read.
+bool CAquendorPLN2Dlg::backUpUnitRecord() {
+    static const softener::SettingsProfile profile = osmosis::osmosisSettingsProfile();
+    return softener::backUpBeforeWrite(*this, unitRecord_, [this] {
+        return softener::decodedAsSettingFile(profile, [this](softener::ParameterForm& form) {
+            softener::decodeRecord(osmosis::osmosisLayout(), unitRecord_, form);
+        });
+    });
 }

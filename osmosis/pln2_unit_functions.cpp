@@ -1,12 +1,10 @@
 #include "osmosis/pln2_unit_functions.h"
 
-#include <QAbstractButton>
 #include <functional>
 #include <utility>
 
 #include "osmosis/aquendor_pln2_dlg.h"
 #include "osmosis/osmosis_history_codes.h"
-#include "shell/controls.h"
 
 namespace osmosis {
 
@@ -32,9 +30,7 @@ Pln2UnitFunctions::Pln2UnitFunctions(CAquendorPLN2Dlg& window)
         {1213, [this] { commands_.setClock(); }},
         {1032, [this] { history_.readErrorHistory(kOsmosisErrorCodes); }},
     };
-    for (const auto& [control, action] : buttons)
-        if (auto* button = shell::controlAs<QAbstractButton>(&window, control))
-            connect(button, &QAbstractButton::clicked, this, action);
+    for (const auto& [control, action] : buttons) window.connectOperation(control, action);
 }
 
 }  // namespace osmosis

@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "devlink/link_window.h"
-#include "osmosis/osmosis_setting_values.h"
+#include "osmosis/osmosis_settings.h"
 #include "pln2_fixture.h"
 #include "shell/labels.h"
 #include "softener/sp_mask_edit.h"
@@ -31,10 +31,6 @@ TEST_F(Pln2Window, FullAccessLeavesTheReadButtonAndTheSerialNumberLeavesWriting)
     QTest::keyClicks(edit(ids().dialNumber), "0o,");
     EXPECT_EQ(edit(ids().dialNumber)->text(), "0o,");
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
-    // The settings list takes no typed name as a choice.
-    auto* settings = shell::controlAs<QComboBox>(window.get(), 1208);
-    EXPECT_EQ(settings->insertPolicy(), QComboBox::NoInsert);
-    EXPECT_EQ(settings->completer(), nullptr);
 }
 
 TEST_F(Pln2Window, BothSpellingsOfTheConfigurationFileAreOneFile) {
@@ -80,16 +76,16 @@ TEST_F(Pln2Window, AlarmSmsInputsAreChecked) {
 // Every value a set keeps belongs to a control of the pages, and a masked
 // field's factory digits fill exactly its edit positions.
 TEST_F(Pln2Window, SettingValuesNameTheControlsOfThePages) {
-    for (const osmosis::SettingLine& line : osmosis::settingLines()) {
-        QWidget* control = pageControl(line.page, line.control);
-        ASSERT_NE(control, nullptr) << line.line;
-        if (line.kind == osmosis::SettingKind::Digits) {
+    for (const softener::SettingValue& value : osmosis::osmosisSettingsProfile().values) {
+        QWidget* control = pageControl(value.page, value.control);
+        ASSERT_NE(control, nullptr) << value.control;
+        if (value.kind == softener::ValueKind::Digits) {
             auto* field = qobject_cast<SPMaskEdit*>(control);
-            ASSERT_NE(field, nullptr) << line.line;
-            EXPECT_EQ(static_cast<std::size_t>(field->maskedText().size()), line.width)
-                << line.line;
+            ASSERT_NE(field, nullptr) << value.control;
+            EXPECT_EQ(static_cast<std::size_t>(field->maskedText().size()), value.width)
+                << value.control;
         }
-        for (const int button : line.buttons) EXPECT_NE(pageControl(line.page, button), nullptr);
-        for (const auto& [box, value] : line.bits) EXPECT_NE(pageControl(line.page, box), nullptr);
+        for (const int button : value.buttons) EXPECT_NE(pageControl(value.page, button), nullptr);
+        for (const auto& [box, bit] : value.bits) EXPECT_NE(pageControl(value.page, box), nullptr);
     }
 }

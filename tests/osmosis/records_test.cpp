@@ -8,7 +8,7 @@
 
 #include "devlink/fields.h"
 #include "osmosis/osmosis_history_codes.h"
-#include "osmosis/osmosis_setting_values.h"
+#include "osmosis/osmosis_settings.h"
 #include "osmosis/parameter_layout.h"
 #include "osmosis/status_record.h"
 #include "softener/fake_form.h"
@@ -190,16 +190,15 @@ TEST(OsmosisErrors, OnlyASingleListedCodeHasAText) {
 }
 
 TEST(OsmosisSettings, SixtyOneValuesWithTheFactorySetting) {
-    const auto& lines = settingLines();
-    ASSERT_EQ(lines.size(), kSettingValueCount);
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(lines[i].line, static_cast<int>(i + 1));
+    const softener::SettingsProfile profile = osmosisSettingsProfile();
+    const auto& values = profile.values;
+    ASSERT_EQ(values.size(), 61u);
+    EXPECT_EQ(profile.storeFileName, "aquendorPLN2.set");
     // A set is its name and 61 values: the ninth name stands on line 497.
-    const std::size_t recordLines = lines.size() + 1;
-    EXPECT_EQ(1 + recordLines * (settingsStoreTexts().maxSets - 1), 497u);
+    EXPECT_EQ(profile.fullStoreLines(), 497u);
 
     std::vector<std::string> factory;
-    for (const SettingLine& line : lines) factory.push_back(line.factory);
+    for (const auto& value : values) factory.push_back(value.factory);
     const std::vector<std::string> expected = {
         "14",     "01", "02",     "090", "0", "05", "2", "10",  "10", "20", "1",  "1",   "05",
         "3",      "1",  "1",      "03",  "1", "20", "1", "1",   "01", "1",  "1",  "010", "01000",
@@ -209,14 +208,13 @@ TEST(OsmosisSettings, SixtyOneValuesWithTheFactorySetting) {
     EXPECT_EQ(factory, expected);
 
     // Dutch is the fifth language button: it is saved as 4.
-    const SettingLine& language = lines[43];
-    EXPECT_EQ(language.buttons.at(4), 1259);
-    EXPECT_TRUE(language.codes.empty());
+    EXPECT_EQ(values[43].buttons.at(4), 1259);
+    EXPECT_TRUE(values[43].codes.empty());
     // Pump mode and metering are written as the unit's bytes.
-    EXPECT_EQ(lines[6].codes, (std::vector<int>{2, 4, 0, 1}));
-    EXPECT_EQ(lines[6].otherButton, 3);
-    EXPECT_EQ(lines[40].codes, (std::vector<int>{1, 2}));
+    EXPECT_EQ(values[6].codes, (std::vector<int>{2, 4, 0, 1}));
+    EXPECT_EQ(values[6].otherButton, 3);
+    EXPECT_EQ(values[40].codes, (std::vector<int>{1, 2}));
     // Neither the calibration factor, the zero point nor the access number.
-    for (const SettingLine& line : lines)
-        for (const int excluded : {1150, 1156, 1243}) EXPECT_NE(line.control, excluded);
+    for (const auto& value : values)
+        for (const int excluded : {1150, 1156, 1243}) EXPECT_NE(value.control, excluded);
 }
