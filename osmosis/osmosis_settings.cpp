@@ -7,30 +7,10 @@ namespace {
 using softener::SettingValue;
 using softener::ValueKind;
 
-// A masked field: its width is the number of its edit positions, which
-// the factory value fills exactly.
-SettingValue digits(int page, int control, const char* factory) {
-    SettingValue v;
-    v.kind = ValueKind::Digits;
-    v.page = page;
-    v.control = control;
-    v.factory = factory;
-    v.width = v.factory.size();
-    return v;
-}
-
-SettingValue box(int page, int control, const char* factory) {
-    SettingValue v;
-    v.page = page;
-    v.control = control;
-    v.factory = factory;
-    return v;
-}
-
 // A radio group written as its button index, or as the numbers given.
 SettingValue radios(int page, std::vector<int> buttons, const char* factory,
                     std::vector<int> codes = {}, int otherButton = -1) {
-    SettingValue v = box(page, buttons.front(), factory);
+    SettingValue v = softener::stateValue(page, buttons.front(), factory);
     v.buttons = std::move(buttons);
     v.codes = std::move(codes);
     v.otherButton = otherButton;
@@ -43,18 +23,15 @@ SettingValue contact(int first, const char* factory) {
 }
 
 SettingValue bitBoxes(std::vector<std::pair<int, int>> boxes, const char* factory) {
-    SettingValue v = box(1, boxes.front().first, factory);
+    SettingValue v = softener::stateValue(1, boxes.front().first, factory);
     v.kind = ValueKind::Bits;
     v.bits = std::move(boxes);
     return v;
 }
 
-SettingValue text(int control, std::size_t width) {
-    SettingValue v = box(3, control, "");
-    v.kind = ValueKind::Text;
-    v.width = width;
-    return v;
-}
+// Short names for the table below.
+constexpr auto box = softener::stateValue;
+constexpr auto digits = softener::digitsValue;
 
 std::vector<SettingValue> osmosisValues() {
     std::vector<SettingValue> v = {
@@ -109,9 +86,9 @@ std::vector<SettingValue> osmosisValues() {
     };
     // The 14 alarm boxes, bits 0 to 13 of the flags word, hidden ones included.
     for (int control = 1223; control <= 1236; ++control) v.push_back(box(3, control, "0"));
-    v.push_back(text(1242, 4));   // outside-line prefix
-    v.push_back(text(1208, 20));  // SMS dial-in number: the combo box's edit text
-    v.push_back(text(1248, 30));  // additional text of the SMS
+    v.push_back(softener::textValue(3, 1242, 4));   // outside-line prefix
+    v.push_back(softener::textValue(3, 1208, 20));  // SMS dial-in number: the combo box's text
+    v.push_back(softener::textValue(3, 1248, 30));  // additional text of the SMS
     return v;
 }
 

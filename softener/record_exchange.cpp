@@ -67,16 +67,19 @@ bool fetchStatusAndRecord(shell::MainWindowBase& window, const std::function<voi
     return readStatusArea(window, into) && readRecordAnswers(window, into);
 }
 
+bool refuseWithoutRecord(shell::MainWindowBase& window, const UnitRecord& record) {
+    if (record.complete()) return false;
+    window.say(window.tr2("Bitte zuerst die Parameter aus dem Ger\u00E4t lesen (\"lesen\") !\n"
+                          "Es wurde nichts geschrieben.",
+                          "Please read the parameters from the unit first (\"read\") !\n"
+                          "Nothing was written."),
+               window.texts().caption, shell::MessageIcon::Exclamation);
+    return true;
+}
+
 bool refuseUnreadyWrite(shell::MainWindowBase& window, const UnitRecord& record,
                         const RecordLayout& layout, const ParameterForm& form) {
-    if (!record.complete()) {
-        window.say(window.tr2("Bitte zuerst die Parameter aus dem Ger\u00E4t lesen (\"lesen\") !\n"
-                              "Es wurde nichts geschrieben.",
-                              "Please read the parameters from the unit first (\"read\") !\n"
-                              "Nothing was written."),
-                   window.texts().caption, shell::MessageIcon::Exclamation);
-        return true;
-    }
+    if (refuseWithoutRecord(window, record)) return true;
     const ParameterField* bad = firstUnreadableFloat(layout, form);
     if (!bad) return false;
     window.say(window

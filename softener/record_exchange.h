@@ -32,6 +32,10 @@ struct StatusAndRecord {
 bool fetchStatusAndRecord(shell::MainWindowBase& window, const std::function<void()>& beforeLogin,
                           const StatusAndRecord& into);
 
+// True, with the message shown, while no read has filled the record: its
+// carried positions would be undefined and nothing could be gone back to.
+bool refuseWithoutRecord(shell::MainWindowBase& window, const UnitRecord& record);
+
 // True, with the message shown and the offending field at hand, when
 // nothing may go to the unit: no read has filled the record yet (its
 // carried positions would be undefined), or a float field holds no number.

@@ -4,6 +4,7 @@
 
 #include "shell/main_window_base.h"
 #include "softener/memory_form.h"
+#include "softener/record_exchange.h"
 #include "softener/setting_file.h"
 #include "softener/unit_backup.h"
 
@@ -29,14 +30,7 @@ std::string decodedAsSettingFile(const SettingsProfile& profile,
 bool backUpBeforeWrite(shell::MainWindowBase& window, const UnitRecord& record,
                        const std::function<std::string()>& settingFile) {
     // Without a whole record from the unit there is nothing to go back to.
-    if (!record.complete()) {
-        window.say(window.tr2("Bitte zuerst die Parameter aus dem Ger\u00E4t lesen (\"lesen\") !\n"
-                              "Es wurde nichts geschrieben.",
-                              "Please read the parameters from the unit first (\"read\") !\n"
-                              "Nothing was written."),
-                   window.texts().caption, shell::MessageIcon::Exclamation);
-        return false;
-    }
+    if (refuseWithoutRecord(window, record)) return false;
     const BackupResult result = writeUnitBackup(window.session().startDirectory.toStdString(),
                                                 window.serialNumberText(), settingFile(), now());
     switch (result.status) {
