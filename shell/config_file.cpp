@@ -145,8 +145,23 @@ std::string ConfigFile::path(const std::string& fileName) const {
     return startDirectory_ + "/" + fileName;
 }
 
+// A file edited with a Linux editor has lone LF line ends. It is read as if
+// it had CR LF, every offset of the grammar counts on that, and it is
+// written back so when the program may change it.
 std::optional<std::string> ConfigFile::readFile(const std::string& fileName, bool forUpdate) const {
-    return readWholeFile(path(fileName), forUpdate);
+    auto bytes = readWholeFile(path(fileName), forUpdate);
+    if (!bytes) return bytes;
+    std::string normal;
+    normal.reserve(bytes->size());
+    for (std::size_t i = 0; i < bytes->size(); ++i) {
+        if ((*bytes)[i] == '\n' && (i == 0 || (*bytes)[i - 1] != '\r')) normal += '\r';
+        normal += (*bytes)[i];
+    }
+    if (normal.size() != bytes->size()) {
+        if (forUpdate) rewriteFile(path(fileName), normal);
+        bytes = std::move(normal);
+    }
+    return bytes;
 }
 
 bool ConfigFile::createDefault(const std::string& fileName) {
@@ -163,24 +178,37 @@ bool ConfigFile::append(const std::string& fileName, const std::string& bytes) {
     return appendToFile(path(fileName), bytes);
 }
 
+// Every message that ends the program names the file's full path on its
+// second line: the technician has to find the file to mend or delete it.
+void ConfigFile::fatal(const std::string& fileName, const std::string& text, ConfigIcon icon) {
+    const auto lineEnd = text.find('\n');
+    const std::string where = path(fileName);
+    ui_.fatal(lineEnd == std::string::npos
+                  ? text + "\n" + where
+                  : text.substr(0, lineEnd) + "\n" + where + text.substr(lineEnd),
+              icon);
+}
+
 void ConfigFile::fatalOpen(const std::string& fileName, bool addLocation) {
     const std::string english = "cannot open " + fileName + " !\nexit program";
     if (!addLocation) {
-        ui_.fatal(english, ConfigIcon::None);
+        fatal(fileName, english, ConfigIcon::None);
         return;
     }
-    ui_.fatal(pick("Kann " + fileName + " nicht \u00F6ffnen!\nProgramm wird beendet", english),
-              ConfigIcon::None);
+    fatal(fileName,
+          pick("Kann " + fileName + " nicht \u00F6ffnen!\nProgramm wird beendet", english),
+          ConfigIcon::None);
 }
 
 void ConfigFile::fatalCorrupt(const std::string& fileName) {
-    ui_.fatal("file " + fileName + " corrupted!\nplease delete " + fileName +
-                  " and start again\nexit program",
-              ConfigIcon::None);
+    fatal(fileName,
+          "file " + fileName + " corrupted!\nplease delete " + fileName +
+              " and start again\nexit program",
+          ConfigIcon::None);
 }
 
 void ConfigFile::fatalShortCorrupt(const std::string& fileName) {
-    ui_.fatal(fileName + " corrupt\nexit program", ConfigIcon::Exclamation);
+    fatal(fileName, fileName + " corrupt\nexit program", ConfigIcon::Exclamation);
 }
 
 // ---- start-up ----------------------------------------------------------------
@@ -190,9 +218,10 @@ void ConfigFile::LoadAtStart() {
     const auto bytes = readFile(name, true);
     if (!bytes) {
         if (!createDefault(name)) {
-            ui_.fatal(pick("Kann " + name + " nicht \u00F6ffnen !\nProgramm wird beendet",
-                           "cannot open " + name + " !\nexit program"),
-                      ConfigIcon::None);
+            fatal(name,
+                  pick("Kann " + name + " nicht \u00F6ffnen !\nProgramm wird beendet",
+                       "cannot open " + name + " !\nexit program"),
+                  ConfigIcon::None);
             return;
         }
         ui_.setComDigit('2');
@@ -201,8 +230,8 @@ void ConfigFile::LoadAtStart() {
     const TextImage image(*bytes, kHeaderBytes);
     const std::string& t = image.text;
     const auto corrupt = [&] {
-        ui_.fatal(pick(profile_.startCorruptGerman, profile_.startCorruptEnglish),
-                  ConfigIcon::None);
+        fatal(name, pick(profile_.startCorruptGerman, profile_.startCorruptEnglish),
+              ConfigIcon::None);
     };
     if (t.size() < 4 || t.compare(0, 3, "COM") != 0 || t[3] < '1' || t[3] > '9') return corrupt();
     ui_.setComDigit(t[3]);
@@ -267,18 +296,20 @@ void ConfigFile::AddLocation(const std::string& nameText, const std::string& num
     if (!bytes) return fatalOpen(file, true);
     const TextImage image(*bytes, kHeaderBytes);
     if (image.size() > kScanLimit)
-        return ui_.fatal(pick("Datei " + file + " ist defekt\nProgramm wird beendet",
-                              "file " + file + " is corrupt\nexit program"),
-                         ConfigIcon::Exclamation);
+        return fatal(file,
+                     pick("Datei " + file + " ist defekt\nProgramm wird beendet",
+                          "file " + file + " is corrupt\nexit program"),
+                     ConfigIcon::Exclamation);
     std::size_t locations = 0;
     for (char c : image.text) locations += c == '|';
     std::size_t pos = 0;
     if (readSegment(image, pos, "\n").tooLong)
-        return ui_.fatal(pick("Datei " + file + " ist defekt!\nBitte Datei " + file +
-                                  " l\u00F6schen und Programm neu starten.\nProgramm wird beendet",
-                              "file " + file + " corrupt!\nplease delete " + file +
-                                  " and start again\nexit program"),
-                         ConfigIcon::None);
+        return fatal(file,
+                     pick("Datei " + file + " ist defekt!\nBitte Datei " + file +
+                              " l\u00F6schen und Programm neu starten.\nProgramm wird beendet",
+                          "file " + file + " corrupt!\nplease delete " + file +
+                              " and start again\nexit program"),
+                     ConfigIcon::None);
     std::size_t insertion = pos;
     bool smsFollow = false, duplicate = false;
     while (pos < image.size() && !duplicate) {
@@ -291,12 +322,12 @@ void ConfigFile::AddLocation(const std::string& nameText, const std::string& num
         Segment rest;
         if (head.closedBy == '|') rest = readSegment(image, pos, "\n");
         if (head.tooLong || rest.tooLong)
-            return ui_.fatal(
-                pick("Datei " + file + " ist defekt!\nBitte Datei " + file +
-                         " l\u00F6schen und Programm neu starten\nProgramm wird beendet",
-                     "file " + file + " corrupted!\nplease delete " + file +
-                         " and start again\nexit program"),
-                ConfigIcon::None);
+            return fatal(file,
+                         pick("Datei " + file + " ist defekt!\nBitte Datei " + file +
+                                  " l\u00F6schen und Programm neu starten\nProgramm wird beendet",
+                              "file " + file + " corrupted!\nplease delete " + file +
+                                  " and start again\nexit program"),
+                         ConfigIcon::None);
         duplicate = head.closedBy == '|' && head.text == name;
         if (head.closedBy == '|' && rest.closedBy == '\n') insertion = pos;
     }
@@ -317,7 +348,8 @@ void ConfigFile::AddLocation(const std::string& nameText, const std::string& num
     const bool written = at == bytes->size()
                              ? append(file, (open ? "\r\n" : "") + line)
                              : rewrite(file, bytes->substr(0, at) + line + bytes->substr(at));
-    if (!written) return ui_.fatal("cannot create " + file + " !\nexit program", ConfigIcon::None);
+    if (!written)
+        return fatal(file, "cannot create " + file + " !\nexit program", ConfigIcon::None);
     ui_.inform(pick("Standort gespeichert !", "location saved !"), ConfigCaption::Program,
                ConfigIcon::Information);
 }
@@ -355,7 +387,7 @@ void ConfigFile::RemoveLocation(const std::string& nameText) {
     const std::string kept = bytes->substr(0, image.disk[*found]) + bytes->substr(image.disk[pos]);
     ui_.removeLocation(shown);
     if (!rewrite(file, kept))
-        return ui_.fatal("cannot create " + file + " !\nexit program", ConfigIcon::None);
+        return fatal(file, "cannot create " + file + " !\nexit program", ConfigIcon::None);
     ui_.inform(pick("Standort gel\u00F6scht !", "location deleted !"), ConfigCaption::Program,
                ConfigIcon::Information);
 }
@@ -415,7 +447,7 @@ void ConfigFile::AddSmsNumber(const std::string& numberText) {
     // A last line without its line end gets one, so the number starts a line.
     const bool open = !bytes.empty() && bytes.back() != '\n';
     if (!append(file, (open ? "\r\n" : "") + number + "\r\n"))
-        return ui_.fatal("cannot create " + file + " !\nexit program", ConfigIcon::None);
+        return fatal(file, "cannot create " + file + " !\nexit program", ConfigIcon::None);
     ui_.addSmsNumber(cp1252ToUtf8(number));
     if (lines.empty())
         say("sms-Wahlnummer gespeichert !", "sms-dialupnumber saved !");
@@ -451,7 +483,7 @@ void ConfigFile::RemoveSmsNumber(const std::string& numberText) {
     const std::string kept = scan->bytes.substr(0, scan->image.disk[match->begin]) +
                              scan->bytes.substr(scan->image.disk[match->end]);
     if (!rewrite(file, kept))
-        return ui_.fatal("cannot create " + file + " !\nexit program", ConfigIcon::None);
+        return fatal(file, "cannot create " + file + " !\nexit program", ConfigIcon::None);
     ui_.removeSmsNumber(shown);
     say("sms- Wahlnummer gel\u00F6scht !", "sms- dialupnumber deleted !");
 }
@@ -463,9 +495,10 @@ void ConfigFile::StorePortDigit(char fieldDigit) {
     const auto bytes = readFile(name, true);
     if (!bytes) {
         if (!createDefault(name))
-            return ui_.fatal(pick("Kann " + name + " nicht \u00F6ffnen !\nProgramm wird beendet",
-                                  "cannot open " + name + " !\nexit program"),
-                             ConfigIcon::None);
+            return fatal(name,
+                         pick("Kann " + name + " nicht \u00F6ffnen !\nProgramm wird beendet",
+                              "cannot open " + name + " !\nexit program"),
+                         ConfigIcon::None);
         ui_.setComDigit('2');
         return;
     }

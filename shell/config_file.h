@@ -77,6 +77,7 @@ class ConfigFile {
     bool createDefault(const std::string& fileName);
     bool rewrite(const std::string& fileName, const std::string& bytes);
     bool append(const std::string& fileName, const std::string& bytes);
+    void fatal(const std::string& fileName, const std::string& text, ConfigIcon icon);
     void fatalOpen(const std::string& fileName, bool addLocation);
     void fatalCorrupt(const std::string& fileName);
     void fatalShortCorrupt(const std::string& fileName);

@@ -1,72 +1,63 @@
 #include "shell/cp1252.h"
 
-#include <cstdint>
+#include <QList>
+#include <QString>
+#include <QStringDecoder>
+#include <array>
+#include <unordered_map>
 
 namespace shell {
 
 namespace {
 
-// 0x80 to 0x9F; 0 where the code page has no character (the byte then
-// stands for the control character of the same number, as on Windows).
-constexpr char32_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+// The code page as Qt's converter (ICU on Debian) knows it, one entry per
+// byte. The five bytes the code page leaves unassigned (0x81, 0x8D, 0x8F,
+// 0x90, 0x9D) stand for the control character of the same number, as on
+// Windows, so that every byte a file holds comes back unchanged.
+struct CodePage {
+    std::array<char16_t, 256> toUnicode{};
+    std::unordered_map<char16_t, char> fromUnicode;
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+    CodePage() {
+        QStringDecoder decoder("windows-1252", QStringDecoder::Flag::Stateless);
+        for (int byte = 0; byte < 256; ++byte) {
+            const char in = static_cast<char>(byte);
+            const QString decoded =
+                decoder.isValid() ? decoder.decode(QByteArrayView(&in, 1)) : QString(QChar(byte));
+            const bool unassigned =
+                decoded.size() != 1 || decoded[0] == QChar::ReplacementCharacter;
+            toUnicode[byte] = unassigned ? static_cast<char16_t>(byte) : decoded[0].unicode();
+            fromUnicode.emplace(toUnicode[byte], in);
+        }
     }
-}
+};
 
-// Decodes one UTF-8 character at i and advances i; malformed bytes give U+FFFD.
-char32_t nextCodePoint(std::string_view text, std::size_t& i) {
-    const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
-    const std::uint8_t lead = byte(i++);
-    if (lead < 0x80) return lead;
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0) return 0xFFFD;
-    char32_t c = lead & (0x3F >> extra);
-    for (; extra > 0; --extra) {
-        if (i >= text.size() || (byte(i) & 0xC0) != 0x80) return 0xFFFD;
-        c = (c << 6) | (byte(i++) & 0x3F);
-    }
-    return c;
-}
-
-char toByte(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-    if (c >= 0x80 && c < 0xA0 && kHigh[c - 0x80] == 0) return static_cast<char>(c);
-    for (int k = 0; k < 32; ++k)
-        if (kHigh[k] == c && c != 0) return static_cast<char>(0x80 + k);
-    return '?';
+const CodePage& codePage() {
+    static const CodePage page;
+    return page;
 }
 
 }  // namespace
 
 std::string cp1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (char b : bytes) {
-        const auto byte = static_cast<std::uint8_t>(b);
-        char32_t c = byte;
-        if (byte >= 0x80 && byte < 0xA0 && kHigh[byte - 0x80]) c = kHigh[byte - 0x80];
-        appendUtf8(out, c);
-    }
-    return out;
+    const CodePage& page = codePage();
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (char b : bytes) text += QChar(page.toUnicode[static_cast<unsigned char>(b)]);
+    return text.toStdString();
 }
 
 std::string utf8ToCp1252(std::string_view text) {
+    const CodePage& page = codePage();
+    const QString unicode = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) out += toByte(nextCodePoint(text, i));
+    out.reserve(static_cast<std::size_t>(unicode.size()));
+    // Characters the code page lacks (an emoji, a Greek letter) become "?".
+    for (const char32_t c : unicode.toUcs4()) {
+        const auto found =
+            c <= 0xFFFF ? page.fromUnicode.find(static_cast<char16_t>(c)) : page.fromUnicode.end();
+        out += found == page.fromUnicode.end() ? '?' : found->second;
+    }
     return out;
 }
 

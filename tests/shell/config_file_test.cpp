@@ -72,9 +72,9 @@ TEST_F(ConfigFileTest, StartRefusesAnUnusablePortLine) {
         ui.fatalText.clear();
         write(lines({port}));
         config().LoadAtStart();
-        EXPECT_EQ(ui.fatalText,
-                  "file AquendorKSV2.ini corrupted!\nplease delete AquendorKSV2.ini and start "
-                  "again\nexit program")
+        EXPECT_EQ(ui.fatalText, "file AquendorKSV2.ini corrupted!\n" + file() +
+                                    "\nplease delete AquendorKSV2.ini and start again\nexit "
+                                    "program")
             << port;
     }
     write(lines({"COM2", std::string(300, 'x') + "|1"}));
@@ -158,9 +158,8 @@ TEST_F(ConfigFileTest, RemovingALocationAndSelectingOneThatIsGone) {
     EXPECT_EQ(ui.last(), "location not found !");
 
     config().FindDialNumber("B");  // removed by hand while listed
-    EXPECT_EQ(ui.fatalText,
-              "file AquendorKSV2.ini corrupted!\nplease delete AquendorKSV2.ini and start again\n"
-              "exit program");
+    EXPECT_EQ(ui.fatalText, "file AquendorKSV2.ini corrupted!\n" + file() +
+                                "\nplease delete AquendorKSV2.ini and start again\nexit program");
 }
 
 TEST_F(ConfigFileTest, ALocationSavedAfterALastLineWithoutLineEndStartsALine) {
@@ -181,6 +180,18 @@ TEST_F(ConfigFileTest, ALongStoredNameIsFoundByItsFullText) {
     config().FindDialNumber(name);
     EXPECT_TRUE(ui.fatalText.empty()) << ui.fatalText;
     EXPECT_EQ(ui.dialNumber, "0711");
+}
+
+TEST_F(ConfigFileTest, AFileWithLinuxLineEndsIsReadAndWrittenBackWithCrLf) {
+    write("//never edit this file !//\nCOM3\nWerk|0711\n0170123\n");
+    config().LoadAtStart();
+    EXPECT_TRUE(ui.fatalText.empty()) << ui.fatalText;
+    EXPECT_EQ(ui.comDigit, '3');
+    EXPECT_EQ(ui.locations, (std::vector<std::string>{"Werk"}));
+    EXPECT_EQ(ui.smsNumbers, (std::vector<std::string>{"0170123"}));
+    EXPECT_EQ(read(), lines({"COM3", "Werk|0711", "0170123"}));
+    config().StorePortDigit('4');
+    EXPECT_EQ(read(), lines({"COM4", "Werk|0711", "0170123"}));
 }
 
 TEST_F(ConfigFileTest, PortDigitIsOverwrittenInPlace) {
@@ -267,9 +278,9 @@ TEST_F(ConfigFileTest, FatalProblemsEndTheProgramWithExitCodeZero) {
     write(lines({"COM0"}));
     ChildResult start = inChild(folder.path(), [](ConfigFile& c) { c.LoadAtStart(); });
     EXPECT_EQ(start.exitCode, 0);
-    EXPECT_EQ(start.message,
-              "Datei AquendorKSV2.ini ist defekt!\nBitte AquendorKSV2.ini l\u00F6schen und das "
-              "Programm neu starten\nProgramm wird beendet");
+    EXPECT_EQ(start.message, "Datei AquendorKSV2.ini ist defekt!\n" + file() +
+                                 "\nBitte AquendorKSV2.ini l\u00F6schen und das Programm neu "
+                                 "starten\nProgramm wird beendet");
 
     write(lines({"COM2", "A|1"}));
     ChildResult select = inChild(folder.path(), [](ConfigFile& c) { c.FindDialNumber("Z"); });
@@ -279,6 +290,6 @@ TEST_F(ConfigFileTest, FatalProblemsEndTheProgramWithExitCodeZero) {
     write(lines({"COM2", std::string(3001, 'x')}));
     ChildResult big = inChild(folder.path(), [](ConfigFile& c) { c.AddSmsNumber("1"); });
     EXPECT_EQ(big.exitCode, 0);
-    EXPECT_EQ(big.message, "AquendorKSV2.ini corrupt\nexit program");
+    EXPECT_EQ(big.message, "AquendorKSV2.ini corrupt\n" + file() + "\nexit program");
     EXPECT_EQ(read(), lines({"COM2", std::string(3001, 'x')}));  // untouched
 }

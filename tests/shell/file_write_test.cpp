@@ -94,7 +94,8 @@ TEST(ConfigFileOpen, AReadOnlyFileOrAFolderEndsTheProgramAtStart) {
     const std::string file = folder.path() + "/AquendorKSV2.ini";
     writeAll(file, kBefore);
     ASSERT_EQ(chmod(file.c_str(), 0444), 0);
-    const std::string message = "Kann AquendorKSV2.ini nicht \u00F6ffnen !\nProgramm wird beendet";
+    const std::string message =
+        "Kann AquendorKSV2.ini nicht \u00F6ffnen !\n" + file + "\nProgramm wird beendet";
     EXPECT_EQ(runUnprivileged([&] {
                   RecordingConfigUi ui;
                   ConfigFile(shell::softenerConfigProfile(), folder.path(), ui).LoadAtStart();

@@ -162,7 +162,7 @@ TEST_F(Ksv2Phonebook, ACorruptFileEndsTheProgramWithExitCodeZero) {
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(shown,
-              "file AquendorKSV2.ini corrupted!\nplease delete AquendorKSV2.ini and start again\n"
-              "exit program");
+    EXPECT_EQ(shown, "file AquendorKSV2.ini corrupted!\n" + workFolder.path() +
+                         "/AquendorKSV2.ini\nplease delete AquendorKSV2.ini and start again\nexit "
+                         "program");
 }

@@ -27,9 +27,10 @@ def controller_window(cls, title, ids, pages, commands, histories):
     t.radio(ids["nullModem"], "nullModemRadio", "   Null - Modem", L + 10, 158, LW - 20,
             "linkModeGroup")
     t.group(ids["baudGroup"], "baudRateGroup", "Baudrate", L, 188, LW, 68)
-    t.radio(ids["baud9600"], "baud9600Radio", "   9600 bit/s", L + 10, 208, LW - 20, "baudRateGroup")
+    t.radio(ids["baud9600"], "baud9600Radio", "   9600 bit/s", L + 10, 208, LW - 20,
+            "baudRateButtons")
     t.radio(ids["baud19200"], "baud19200Radio", "   19200 bit/s", L + 10, 230, LW - 20,
-            "baudRateGroup")
+            "baudRateButtons")
     t.group(ids["dialGroup"], "dialNumberGroup", "W\u00E4hlnummer", L, 260, LW, 84)
     t.edit(ids["dial"], "dialNumberEdit", L + 10, 282, LW - 20)
     t.button(ids["connect"], "connectButton", "verbinden", L + 10, 310, 72)
