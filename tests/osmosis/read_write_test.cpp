@@ -17,6 +17,7 @@
 #include "softener/sp_mask_edit.h"
 #include "telegrams.h"
 
+using testsupport::lastDps;
 using testsupport::osmosisUnit;
 using testsupport::Pln2Window;
 
@@ -41,10 +42,6 @@ std::vector<std::string> words(const unitsim::Simulator& sim) {
     std::vector<std::string> sent;
     for (const auto& telegram : sim.received()) sent.push_back(telegram.bytes.substr(0, 3));
     return sent;
-}
-
-std::string lastDps(const unitsim::Simulator& sim) {
-    return testsupport::lastRequest(sim, "DPS|");
 }
 
 }  // namespace

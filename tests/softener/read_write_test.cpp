@@ -14,6 +14,7 @@
 #include "telegrams.h"
 
 using testsupport::Ksv2Window;
+using testsupport::lastDps;
 
 namespace {
 
@@ -28,10 +29,6 @@ std::string recordWithCarriedPositions(std::string record) {
     devlink::putField(record, 236, "3C");
     if (record.size() > 240) devlink::putField(record, 240, "ABCDEF");
     return record;
-}
-
-std::string lastDps(const unitsim::Simulator& sim) {
-    return testsupport::lastRequest(sim, "DPS|");
 }
 
 }  // namespace

@@ -38,4 +38,8 @@ inline std::string lastRequest(const unitsim::Simulator& sim, const std::string&
     return {};
 }
 
+inline std::string lastDps(const unitsim::Simulator& sim) {
+    return lastRequest(sim, "DPS|");
+}
+
 }  // namespace testsupport

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "tools/unitsim/osmosis_unit.h"
 #include "tools/unitsim/measuring_unit.h"
+#include "tools/unitsim/osmosis_unit.h"
 #include "tools/unitsim/request.h"
 #include "tools/unitsim/simulator.h"
 #include "tools/unitsim/softener.h"
