@@ -338,6 +338,11 @@ void MainWindowBase::ShowPage(int index) {
     pages_.showPage(index);
 }
 
+void MainWindowBase::focusNextStep() {
+    const int next = session_.linkMode == LinkMode::Modem ? controls_.connect : controls_.read;
+    if (QWidget* target = control(this, next)) target->setFocus();
+}
+
 // ---- field checks ----------------------------------------------------------
 
 void MainWindowBase::complainAt(QLineEdit* field, int position, const QString& text,
@@ -446,10 +451,7 @@ void MainWindowBase::onDeleteLocation() {
 bool MainWindowBase::eventFilter(QObject* watched, QEvent* event) {
     if (tearingDown_) return QDialog::eventFilter(watched, event);
     if (watched == edit(controls_.comDigit) && event->type() == QEvent::FocusOut) onComDigitLeft();
-    if (watched == edit(controls_.status) && event->type() == QEvent::FocusIn) {
-        const int next = session_.linkMode == LinkMode::Modem ? controls_.connect : controls_.read;
-        if (QWidget* target = control(this, next)) target->setFocus();
-    }
+    if (watched == edit(controls_.status) && event->type() == QEvent::FocusIn) focusNextStep();
     return QDialog::eventFilter(watched, event);
 }
 

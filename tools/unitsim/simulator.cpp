@@ -222,9 +222,9 @@ int Simulator::Impl::baud() const {
 
 void Simulator::Impl::changeConditions(const std::function<void(InjectedConditions&)>& change) {
     std::lock_guard lock(mutex);
-    InjectedConditions conditions = unit.softener().conditions();
+    InjectedConditions conditions = unit.controller().conditions();
     change(conditions);
-    unit.softener().setConditions(conditions);
+    unit.controller().setConditions(conditions);
 }
 
 Simulator::Simulator(Config config) : impl_(std::make_unique<Impl>(config)) {}
@@ -326,27 +326,27 @@ void Simulator::clearReceived() {
 
 std::string Simulator::parameterRecord() const {
     std::lock_guard lock(impl_->mutex);
-    return impl_->unit.softener().record();
+    return impl_->unit.controller().record();
 }
 
 void Simulator::setParameterRecord(const std::string& record) {
     std::lock_guard lock(impl_->mutex);
-    impl_->unit.softener().setRecord(record);
+    impl_->unit.controller().setRecord(record);
 }
 
 std::string Simulator::statusArea() const {
     std::lock_guard lock(impl_->mutex);
-    return impl_->unit.softener().statusArea();
+    return impl_->unit.controller().statusArea();
 }
 
 void Simulator::setTimeScale(double scale) {
     std::lock_guard lock(impl_->mutex);
-    impl_->unit.softener().setTimeScale(scale);
+    impl_->unit.controller().setTimeScale(scale);
 }
 
 void Simulator::advanceMinutes(double minutes) {
     std::lock_guard lock(impl_->mutex);
-    impl_->unit.softener().advanceMinutes(minutes);
+    impl_->unit.controller().advanceMinutes(minutes);
 }
 
 bool Simulator::setPlantType(int type) {
@@ -368,17 +368,17 @@ void Simulator::setChemicalsLow(bool low) {
 
 bool Simulator::overrideStatusByte(std::size_t offset, std::uint8_t value) {
     std::lock_guard lock(impl_->mutex);
-    return impl_->unit.softener().overrides().pin(offset, value);
+    return impl_->unit.controller().overrides().pin(offset, value);
 }
 
 void Simulator::clearStatusOverrides() {
     std::lock_guard lock(impl_->mutex);
-    impl_->unit.softener().overrides().clear();
+    impl_->unit.controller().overrides().clear();
 }
 
 void Simulator::raiseError(std::uint32_t code) {
     std::lock_guard lock(impl_->mutex);
-    impl_->unit.softener().raiseError(code);
+    impl_->unit.controller().raiseError(code);
 }
 
 void Simulator::setTwoPartHistory(bool twoParts) {
@@ -388,15 +388,17 @@ void Simulator::setTwoPartHistory(bool twoParts) {
 
 void Simulator::setHistoryText(History history, const std::string& text) {
     std::lock_guard lock(impl_->mutex);
-    Softener& softener = impl_->unit.softener();
-    (history == History::Status ? softener.statusLog() : softener.errorLog()).setRaw(text);
+    Unit& unit = impl_->unit;
+    (history == History::Status ? unit.softener().statusLog() : unit.controller().errorLog())
+        .setRaw(text);
 }
 
 std::string Simulator::historyText(History history) const {
     std::lock_guard lock(impl_->mutex);
-    Softener& softener = impl_->unit.softener();
-    softener.statusArea();  // the plant runs up to now and logs what happened
-    return (history == History::Status ? softener.statusLog() : softener.errorLog()).area();
+    Unit& unit = impl_->unit;
+    unit.controller().statusArea();  // the plant runs up to now and logs what happened
+    return (history == History::Status ? unit.softener().statusLog() : unit.controller().errorLog())
+        .area();
 }
 
 bool Simulator::hasModem() const {

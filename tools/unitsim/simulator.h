@@ -135,12 +135,14 @@ class Simulator {
     std::vector<ReceivedTelegram> received() const;
     void clearReceived();
 
-    std::string parameterRecord() const;  // 240 or 404 characters
+    // The softener's 240 or 404 characters, the reverse-osmosis unit's 156 or 322.
+    std::string parameterRecord() const;
     void setParameterRecord(const std::string& record);
-    // The 190 characters of the status area; the plant runs up to now first.
+    // The status area (softener 190 characters, reverse osmosis 110); the
+    // plant runs up to now first.
     std::string statusArea() const;
 
-    // The softener plant and the conditions put on it.
+    // The plant and the conditions put on it (plant type: the softener's).
     void setTimeScale(double scale);      // see Config::timeScale
     void advanceMinutes(double minutes);  // jumps the simulated time on
     // Writes the plant-type byte of the record (1, 2, 4 or 8); false for another value.
@@ -153,8 +155,8 @@ class Simulator {
     bool overrideStatusByte(std::size_t offset, std::uint8_t value);
     void clearStatusOverrides();
 
-    // The softener's logs: an alarm with an error code (logged, alarm lamp
-    // on); the status history in one or two answers; and, for tests, the
+    // The logs: an alarm with an error code (logged, alarm lamp on); the
+    // softener's status history in one or two answers; and, for tests, the
     // exact text a log is sent as (empty: the unit's own log again).
     void raiseError(std::uint32_t code);
     void setTwoPartHistory(bool twoParts);
