@@ -5,54 +5,28 @@
 #include <filesystem>
 
 #include "devlink/delay.h"
+#include "fault_matrix.h"
 #include "vantiqo_fixture.h"
 
 using shell::MessageAnswer;
 using testsupport::measuringConfig;
 using testsupport::VantiqoWindow;
 using unitsim::Fault;
+using namespace testsupport;
 
 namespace {
 
 struct Exchange {
-    const char* word;
-    int button;  // 1018 measured value, 1002 logger readout, 1008 logger clear
+    const char* label;  // the command word, as the messages name it
+    int button;         // 1018 measured value, 1002 logger readout, 1008 logger clear
 };
 
 const Exchange kExchanges[] = {
     {"CSN", 1018}, {"RMV", 1018}, {"DFL", 1002}, {"DFI", 1002}, {"CLM", 1008},
 };
 
-const Fault kFaults[] = {Fault::Silence,  Fault::WrongChecksum, Fault::ChecksumEcho,
-                         Fault::Overlong, Fault::EndlessStream, Fault::SlowBytes,
-                         Fault::Vanish,   Fault::CarrierLoss};
-
-const char* faultName(Fault fault) {
-    switch (fault) {
-        case Fault::Silence:
-            return "Silence";
-        case Fault::WrongChecksum:
-            return "WrongChecksum";
-        case Fault::ChecksumEcho:
-            return "ChecksumEcho";
-        case Fault::Overlong:
-            return "Overflow";
-        case Fault::EndlessStream:
-            return "EndlessStream";
-        case Fault::SlowBytes:
-            return "SlowBytes";
-        case Fault::Vanish:
-            return "Vanish";
-        case Fault::CarrierLoss:
-            return "CarrierLoss";
-        default:
-            return "Other";
-    }
-}
-
 std::string paramName(const testing::TestParamInfo<std::tuple<int, Fault>>& info) {
-    return std::string(kExchanges[std::get<0>(info.param)].word) + "_" +
-           faultName(std::get<1>(info.param));
+    return matrixName(kExchanges, info);
 }
 
 }  // namespace
@@ -77,23 +51,8 @@ class VantiqoFaultMatrix : public VantiqoWindow,
         messages.clear();
     }
 
-    std::string expectedMessage() const {
-        const std::string word = exchange().word;
-        switch (fault()) {
-            case Fault::Silence:
-            case Fault::CarrierLoss:
-            case Fault::Vanish:
-                return "COM1: \u00DCbertragungsfehler";
-            case Fault::WrongChecksum:
-                return word + ": checksum error, error in transmission (Vantiqo -> PC)";
-            case Fault::ChecksumEcho:
-                return word + ": checksum error, error in transmission (PC -> Vantiqo)";
-            case Fault::Overlong:
-            case Fault::EndlessStream:
-                return "buffer overflow";
-            default:
-                return {};
-        }
+    MatrixOutcome expected() const {
+        return matrixOutcome(fault(), exchange().label, "Vantiqo", "COM1: \u00DCbertragungsfehler");
     }
 
     void replug() {
@@ -105,25 +64,26 @@ class VantiqoFaultMatrix : public VantiqoWindow,
 };
 
 TEST_P(VantiqoFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
-    sim->setFaultOn(exchange().word, fault());
+    sim->setFaultOn(exchange().label, fault());
     // Yes to the readout or clear question, No to showing the folder.
     messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
     const std::int64_t start = devlink::monotonicMs();
     click(exchange().button);
     const std::int64_t tookMs = devlink::monotonicMs() - start;
 
-    const std::string message = expectedMessage();
+    const MatrixOutcome outcome = expected();
+    const std::string& message = outcome.message;
     if (message.empty()) {
         // Slow but correct: the exchange succeeds; only the questions and
         // confirmations of the operation appear.
         for (const auto& shown : messages.shown)
             EXPECT_EQ(shown.text.indexOf("error"), -1) << shown.text.toStdString();
-        EXPECT_LE(tookMs, 14000);
+        EXPECT_LE(tookMs, outcome.atMostMs);
     } else {
         ASSERT_FALSE(messages.shown.empty());
         EXPECT_EQ(messages.lastText().toStdString().rfind(message, 0), 0u)
             << messages.lastText().toStdString();
-        EXPECT_LE(tookMs, fault() == Fault::Silence || overModem() ? 7500 : 3000);
+        EXPECT_LE(tookMs, outcome.atMostMs);
         EXPECT_TRUE(csvFiles().empty());  // nothing half written
     }
     EXPECT_EQ(edit(1006)->text(), overModem() ? "ONLINE" : "BEREIT");
@@ -143,5 +103,5 @@ TEST_P(VantiqoFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
 INSTANTIATE_TEST_SUITE_P(AllExchanges, VantiqoFaultMatrix,
                          testing::Combine(testing::Range(0,
                                                          static_cast<int>(std::size(kExchanges))),
-                                          testing::ValuesIn(kFaults)),
+                                          testing::ValuesIn(kMatrixFaults)),
                          paramName);

@@ -8,10 +8,12 @@
 #include <functional>
 
 #include "devlink/delay.h"
+#include "fault_matrix.h"
 #include "ksv2_fixture.h"
 
 using testsupport::Ksv2Window;
 using unitsim::Fault;
+using namespace testsupport;
 
 namespace {
 
@@ -36,63 +38,12 @@ const Exchange kExchanges[] = {
     {"DEI", "DEI", 0, true, 1033, false},
 };
 
-const Fault kFaults[] = {Fault::Silence,  Fault::WrongChecksum, Fault::ChecksumEcho,
-                         Fault::Overlong, Fault::EndlessStream, Fault::SlowBytes,
-                         Fault::Vanish,   Fault::CarrierLoss};
-
-const char* faultName(Fault fault) {
-    switch (fault) {
-        case Fault::Silence:
-            return "Silence";
-        case Fault::WrongChecksum:
-            return "WrongChecksum";
-        case Fault::ChecksumEcho:
-            return "ChecksumEcho";
-        case Fault::Overlong:
-            return "Overflow";
-        case Fault::EndlessStream:
-            return "EndlessStream";
-        case Fault::SlowBytes:
-            return "SlowBytes";
-        case Fault::Vanish:
-            return "Vanish";
-        case Fault::CarrierLoss:
-            return "CarrierLoss";
-        default:
-            return "Other";
-    }
-}
-
-// What the operator reads, and at most how long it may take.
-struct Outcome {
-    std::string message;  // empty: the exchange succeeds
-    std::int64_t atMostMs;
-};
-
-Outcome expected(const Exchange& exchange, Fault fault) {
-    const std::string label = exchange.label;
-    switch (fault) {
-        case Fault::Silence:
-        case Fault::CarrierLoss:
-            return {"COM2: transmission error", 7500};
-        case Fault::Vanish:
-            return {"COM2: transmission error", 3000};
-        case Fault::WrongChecksum:
-            return {label + ": checksum error, error in transmission (Aquendor\u00AE -> PC)", 3000};
-        case Fault::ChecksumEcho:
-            return {label + ": checksum error, error in transmission (PC -> Aquendor\u00AE)", 3000};
-        case Fault::Overlong:
-        case Fault::EndlessStream:
-            return {"buffer overflow", 3000};
-        default:
-            return {"", 14000};  // two bytes 5.5 s apart, then the rest
-    }
+MatrixOutcome expected(const Exchange& exchange, Fault fault) {
+    return matrixOutcome(fault, exchange.label, "Aquendor\u00AE", "COM2: transmission error");
 }
 
 std::string paramName(const testing::TestParamInfo<std::tuple<int, Fault>>& info) {
-    std::string label = kExchanges[std::get<0>(info.param)].label;
-    while (!label.empty() && label.back() == ' ') label.pop_back();
-    return label + "_" + faultName(std::get<1>(info.param));
+    return matrixName(kExchanges, info);
 }
 
 }  // namespace
@@ -140,7 +91,7 @@ class SoftenerFaultMatrix : public Ksv2Window,
 };
 
 TEST_P(SoftenerFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
-    const Outcome outcome = expected(exchange(), fault());
+    const MatrixOutcome outcome = expected(exchange(), fault());
     const std::size_t filesBefore = historyFiles();
     sim->setFaultOn(exchange().word, fault(), exchange().skip);
     messages.clear();
@@ -180,5 +131,5 @@ TEST_P(SoftenerFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
 INSTANTIATE_TEST_SUITE_P(AllExchanges, SoftenerFaultMatrix,
                          testing::Combine(testing::Range(0,
                                                          static_cast<int>(std::size(kExchanges))),
-                                          testing::ValuesIn(kFaults)),
+                                          testing::ValuesIn(kMatrixFaults)),
                          paramName);
