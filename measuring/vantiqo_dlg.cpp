@@ -292,23 +292,14 @@ void CVantiqoDlg::onLinkMode(bool nullModem) {
 
 void CVantiqoDlg::complainAt(QLineEdit* field, int position, const QString& text) {
     messages_.show(this, shell::Message{text, kCaption});
-    field->setFocus();
-    field->setSelection(position, 1);
-}
-
-// Writes the checked text back without running the check a second time.
-static void keepText(QLineEdit* field, const QString& text, bool& checking) {
-    if (field->text() == text) return;
-    checking = true;
-    field->setText(text);
-    checking = false;
+    shell::selectOffending(field, position);
 }
 
 void CVantiqoDlg::onComDigitChanged() {
     if (checking_) return;
     QLineEdit* field = ui_.comDigitEdit;
     const shell::FieldCheck check = shell::checkComDigit(field->text());
-    keepText(field, check.text, checking_);
+    shell::keepCheckedText(field, check.text, checking_);
     if (check.ok()) return;
     suppressComCheck_ = true;
     complainAt(field, check.badPosition, "Bitte nur die Ziffern 1 - 9 eingeben !");
@@ -339,7 +330,7 @@ void CVantiqoDlg::openPortFromComField() {
 void CVantiqoDlg::onDigitsChanged(QLineEdit* field, int maxLength) {
     if (checking_) return;
     const shell::FieldCheck check = shell::checkDigits(field->text(), maxLength);
-    keepText(field, check.text, checking_);
+    shell::keepCheckedText(field, check.text, checking_);
     if (!check.ok()) complainAt(field, check.badPosition, "Bitte nur Ziffern eingeben!");
 }
 

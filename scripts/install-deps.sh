@@ -4,8 +4,8 @@
 # run under a second time. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build libgtest-dev qt6-base-dev qt6-base-dev-tools qt6-charts-dev
-  libqt6opengl6-dev locales "$@")
+packages=(cmake g++ ninja-build libgtest-dev qt6-base-dev qt6-base-dev-tools
+  qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev locales "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

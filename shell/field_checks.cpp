@@ -1,5 +1,7 @@
 #include "shell/field_checks.h"
 
+#include <QLineEdit>
+
 namespace shell {
 
 bool isAsciiDigit(QChar c) {
@@ -29,6 +31,18 @@ FieldCheck checkLocation(const QString& text) {
     QString kept = text;
     kept.remove(QChar('|'));
     return FieldCheck{kept.left(39)};
+}
+
+void keepCheckedText(QLineEdit* field, const QString& text, bool& checking) {
+    if (field->text() == text) return;
+    checking = true;
+    field->setText(text);
+    checking = false;
+}
+
+void selectOffending(QLineEdit* field, int position) {
+    field->setFocus();
+    field->setSelection(position, 1);
 }
 
 }  // namespace shell

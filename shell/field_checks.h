@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QLineEdit;
+
 namespace shell {
 
 struct FieldCheck {
@@ -28,5 +30,13 @@ FieldCheck checkDigits(const QString& text, int maxLength);
 FieldCheck checkLocation(const QString& text);
 
 bool isAsciiDigit(QChar c);
+
+// Writes the checked text back into the field without running the field's
+// check a second time: `checking` is set meanwhile.
+void keepCheckedText(QLineEdit* field, const QString& text, bool& checking);
+
+// After a complaint: the focus back into the field and the offending
+// character selected, so the next key typed replaces it.
+void selectOffending(QLineEdit* field, int position);
 
 }  // namespace shell

@@ -338,28 +338,24 @@ void MainWindowBase::ShowPage(int index) {
     pages_.showPage(index);
 }
 
+void MainWindowBase::focusNextStep() {
+    const int next = session_.linkMode == LinkMode::Modem ? controls_.connect : controls_.read;
+    if (QWidget* target = control(this, next)) target->setFocus();
+}
+
 // ---- field checks ----------------------------------------------------------
 
 void MainWindowBase::complainAt(QLineEdit* field, int position, const QString& text,
                                 const QString& caption) {
     say(text, caption);
-    field->setFocus();
-    field->setSelection(position, 1);
-}
-
-// Writes the checked text back without running the check a second time.
-static void keepText(QLineEdit* field, const QString& text, bool& checking) {
-    if (field->text() == text) return;
-    checking = true;
-    field->setText(text);
-    checking = false;
+    selectOffending(field, position);
 }
 
 void MainWindowBase::onComDigitChanged() {
     if (checking_) return;
     QLineEdit* field = edit(controls_.comDigit);
     const FieldCheck check = checkComDigit(field->text());
-    keepText(field, check.text, checking_);
+    keepCheckedText(field, check.text, checking_);
     if (check.ok()) return;
     session_.suppressComCheck = true;
     complainAt(
@@ -408,7 +404,7 @@ void MainWindowBase::onSerialNumberChanged() {
     if (controls_.writeDisabledBySerialChange) enable(controls_.write, false);
     QLineEdit* field = edit(controls_.serialNumber);
     const FieldCheck check = checkDigits(field->text(), 6);
-    keepText(field, check.text, checking_);
+    keepCheckedText(field, check.text, checking_);
     if (!check.ok())
         complainAt(field, check.badPosition,
                    tr2("Bitte nur Ziffern eingeben!", "Please insert numbers only!"), texts_.name);
@@ -418,7 +414,7 @@ void MainWindowBase::onDialNumberChanged() {
     if (checking_) return;
     QLineEdit* field = edit(controls_.dialNumber);
     const FieldCheck check = checkDigits(field->text(), 20);
-    keepText(field, check.text, checking_);
+    keepCheckedText(field, check.text, checking_);
     if (!check.ok())
         complainAt(field, check.badPosition,
                    tr2("Bitte nur Ziffern eingeben!", "Please insert numbers only!"), texts_.name);
@@ -431,7 +427,7 @@ void MainWindowBase::onLocationEdited() {
     if (!field) return;
     const FieldCheck check = checkLocation(field->text());
     if (check.text == field->text()) return;
-    keepText(field, check.text, checking_);
+    keepCheckedText(field, check.text, checking_);
     field->setCursorPosition(static_cast<int>(check.text.size()));
 }
 
@@ -455,10 +451,7 @@ void MainWindowBase::onDeleteLocation() {
 bool MainWindowBase::eventFilter(QObject* watched, QEvent* event) {
     if (tearingDown_) return QDialog::eventFilter(watched, event);
     if (watched == edit(controls_.comDigit) && event->type() == QEvent::FocusOut) onComDigitLeft();
-    if (watched == edit(controls_.status) && event->type() == QEvent::FocusIn) {
-        const int next = session_.linkMode == LinkMode::Modem ? controls_.connect : controls_.read;
-        if (QWidget* target = control(this, next)) target->setFocus();
-    }
+    if (watched == edit(controls_.status) && event->type() == QEvent::FocusIn) focusNextStep();
     return QDialog::eventFilter(watched, event);
 }
 

@@ -82,6 +82,9 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     void SetStatusText(const QString& word);
     void StopIntervalReading();
     void ShowPage(int index);
+    // Fields that are only for reading pass the focus on to the button of
+    // the next step: connect in modem operation, read in null-modem operation.
+    void focusNextStep();
 
     // German or English after the language flag.
     QString tr2(const char* german, const char* english) const;

@@ -37,6 +37,30 @@ CommonOptions parseCommonOptions(const std::vector<std::string>& arguments) {
     return options;
 }
 
+ProgramDescription controllerDescription(const std::string& name, const std::string& version,
+                                         const std::string& aboutGerman,
+                                         const std::string& aboutEnglish) {
+    return {name, version,
+            "Aufruf: " + name + " [english] [--trace DATEI] [--desktop]\n" + aboutGerman +
+                "  english        englische Oberfl\u00E4che (german: deutsche, die Vorgabe)\n"
+                "  --trace DATEI  schreibt jedes Byte auf der Leitung mit Zeit in DATEI\n"
+                "                 (ebenso $AQUENDOR_TRACE)\n"
+                "  --desktop      arbeitet in $AQUENDOR_HOME oder Dokumente/Aquendor\n"
+                "                 (so startet es das Desktop-Men\u00FC)\n"
+                "  --help         diese Hilfe\n"
+                "  --version      die Programmversion\n"
+                "Die COM-Namen werden mit aquendor-ports festgelegt.\n",
+            "Usage: " + name + " [english] [--trace FILE] [--desktop]\n" + aboutEnglish +
+                "  english        English interface (german: German, the default)\n"
+                "  --trace FILE   writes every byte on the line with its time to FILE\n"
+                "                 (also $AQUENDOR_TRACE)\n"
+                "  --desktop      works in $AQUENDOR_HOME or Documents/Aquendor\n"
+                "                 (as the desktop menu starts it)\n"
+                "  --help         this help\n"
+                "  --version      the program's version\n"
+                "COM names are set up with aquendor-ports.\n"};
+}
+
 std::string informationText(const ProgramDescription& program, const CommonOptions& options,
                             LanguageFlag language) {
     if (options.version) return program.version + "\n";

@@ -20,6 +20,13 @@ struct ProgramDescription {
     std::string helpEnglish;  // empty: the program is German only
 };
 
+// The description of a controller program: its --help texts are the usage
+// line, the program's own lines (what it controls, where its files are)
+// and the options both controller programs share.
+ProgramDescription controllerDescription(const std::string& name, const std::string& version,
+                                         const std::string& aboutGerman,
+                                         const std::string& aboutEnglish);
+
 // The options every program knows, besides the words "german" and
 // "english" of the controller programs (which keep their meaning).
 struct CommonOptions {

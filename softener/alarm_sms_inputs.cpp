@@ -31,16 +31,13 @@ void AlarmSmsInputs::checkDigitsField(QLineEdit* field, int maxDigits) {
     if (checking_) return;
     const shell::FieldCheck check = shell::checkDigits(field->text(), maxDigits);
     if (check.text != field->text()) {
-        checking_ = true;
-        field->setText(check.text);
+        shell::keepCheckedText(field, check.text, checking_);
         field->setCursorPosition(static_cast<int>(check.text.size()));
-        checking_ = false;
     }
     if (check.ok()) return;
     window_.say(window_.tr2("Bitte nur Ziffern eingeben!", "Please insert numbers only!"),
                 window_.texts().name);
-    field->setFocus();
-    field->setSelection(check.badPosition, 1);
+    shell::selectOffending(field, check.badPosition);
 }
 
 void AlarmSmsInputs::checkExtraText() {

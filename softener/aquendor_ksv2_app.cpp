@@ -4,34 +4,16 @@
 #include "softener/aquendor_ksv2_dlg.h"
 
 shell::ProgramDescription CAquendorKSV2App::description() {
-    return {"AquendorKSV2", "Aquendor\u00AE KSV2 Version 1.3",
-            "Aufruf: AquendorKSV2 [english] [--trace DATEI] [--desktop]\n"
-            "Fernbedienung einer Aquendor-Enth\u00E4rtungssteuerung \u00FCber ein "
-            "Nullmodemkabel\noder ein Modem (COM1 bis COM9): Status, Parameter, Befehle, "
-            "Historien.\n"
-            "Konfiguration, Einstellungen und Listen liegen im Ordner, in dem das Programm\n"
-            "gestartet wird (AquendorKSV2.ini, AquendorKSV2.set).\n"
-            "  english        englische Oberfl\u00E4che (german: deutsche, die Vorgabe)\n"
-            "  --trace DATEI  schreibt jedes Byte auf der Leitung mit Zeit in DATEI\n"
-            "                 (ebenso $AQUENDOR_TRACE)\n"
-            "  --desktop      arbeitet in $AQUENDOR_HOME oder Dokumente/Aquendor\n"
-            "                 (so startet es das Desktop-Men\u00FC)\n"
-            "  --help         diese Hilfe\n"
-            "  --version      die Programmversion\n"
-            "Die COM-Namen werden mit aquendor-ports festgelegt.\n",
-            "Usage: AquendorKSV2 [english] [--trace FILE] [--desktop]\n"
-            "Remote control of an Aquendor softener controller over a null-modem cable\n"
-            "or a modem (COM1 to COM9): status, parameters, commands, histories.\n"
-            "The configuration, the named settings and the lists are kept in the folder\n"
-            "the program is started in (AquendorKSV2.ini, AquendorKSV2.set).\n"
-            "  english        English interface (german: German, the default)\n"
-            "  --trace FILE   writes every byte on the line with its time to FILE\n"
-            "                 (also $AQUENDOR_TRACE)\n"
-            "  --desktop      works in $AQUENDOR_HOME or Documents/Aquendor\n"
-            "                 (as the desktop menu starts it)\n"
-            "  --help         this help\n"
-            "  --version      the program's version\n"
-            "COM names are set up with aquendor-ports.\n"};
+    return shell::controllerDescription(
+        "AquendorKSV2", "Aquendor\u00AE KSV2 Version 1.3",
+        "Fernbedienung einer Aquendor-Enth\u00E4rtungssteuerung \u00FCber ein Nullmodemkabel\n"
+        "oder ein Modem (COM1 bis COM9): Status, Parameter, Befehle, Historien.\n"
+        "Konfiguration, Einstellungen und Listen liegen im Ordner, in dem das Programm\n"
+        "gestartet wird (AquendorKSV2.ini, AquendorKSV2.set).\n",
+        "Remote control of an Aquendor softener controller over a null-modem cable\n"
+        "or a modem (COM1 to COM9): status, parameters, commands, histories.\n"
+        "The configuration, the named settings and the lists are kept in the folder\n"
+        "the program is started in (AquendorKSV2.ini, AquendorKSV2.set).\n");
 }
 
 int CAquendorKSV2App::run(const std::string& commandLine) {

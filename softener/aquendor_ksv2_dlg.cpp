@@ -1,9 +1,7 @@
 #include "softener/aquendor_ksv2_dlg.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 
 #include "devlink/fields.h"
 #include "devlink/login.h"
@@ -17,6 +15,7 @@
 #include "softener/ksv2_unit_functions.h"
 #include "softener/pages_form.h"
 #include "softener/record_backup.h"
+#include "softener/record_exchange.h"
 #include "softener/settings_controls.h"
 #include "softener/softener_labels.h"
 #include "softener/softener_settings.h"
@@ -158,47 +157,14 @@ bool CAquendorKSV2Dlg::readAllAfterWrite() {
 }
 
 bool CAquendorKSV2Dlg::readAllFrom(ReadEntry entry) {
-    if (!purgeBoth()) return false;
-    info_->stopBlinking();
-    if (devlink::controllerLogin(link(), devlink::LoginIntent::Read) == 0) return false;
-    if (!readStatus() || !readParameterRecord(entry)) return false;
+    // The two entry points have always cut the second DPI answer differently.
+    if (!softener::fetchStatusAndRecord(*this, [this] { info_->stopBlinking(); },
+                                        {softener::kStatusLength, statusArea_, record_,
+                                         entry == ReadEntry::AfterWrite ? 4u : 7u}))
+        return false;
     unitRecord_ = record_;
     decodeAll();
     ShowLinkState();
-    return true;
-}
-
-bool CAquendorKSV2Dlg::purgeBoth() {
-    if (!port().purgeReceive()) {
-        showMessage(devlink::purgeFailedText(port(), english()),
-                    devlink::MessageCaption::ProgramName);
-        return false;
-    }
-    if (!port().purgeTransmit()) {
-        showMessage("clear com-buffer failed", devlink::MessageCaption::ProgramName);
-        return false;
-    }
-    return true;
-}
-
-bool CAquendorKSV2Dlg::readStatus() {
-    devlink::AnswerBuffer answer{};
-    if (!link().exchange("DSI|", "DSI", true, answer)) return false;
-    const std::string text(answer.data(), devlink::answerLength(answer));
-    statusArea_ = text.size() > 4 ? text.substr(4, softener::kStatusLength) : std::string();
-    return true;
-}
-
-bool CAquendorKSV2Dlg::readParameterRecord(ReadEntry entry) {
-    devlink::AnswerBuffer answer{};
-    if (!link().exchange("DPI|", "DPI1", true, answer)) return false;
-    const bool twoParts =
-        record_.takeFirstAnswer(std::string(answer.data(), devlink::answerLength(answer)));
-    if (!twoParts) return true;
-    if (!link().exchange("DPI|", "DPI2", true, answer)) return false;
-    // The two entry points have always cut the second answer differently.
-    record_.takeSecondAnswer(std::string(answer.data(), devlink::answerLength(answer)),
-                             entry == ReadEntry::AfterWrite ? 4 : 7);
     return true;
 }
 
@@ -228,54 +194,11 @@ void CAquendorKSV2Dlg::writeParameters() {
     if (readAllAfterWrite()) ShowLinkState();
 }
 
-// Nothing goes to the unit before a read has filled the record (its carried
-// positions would be undefined) or while a number field holds no number.
 bool CAquendorKSV2Dlg::refuseUnreadyWrite() {
-    if (!record_.complete()) {
-        say(tr2("Bitte zuerst die Parameter aus dem Ger\u00E4t lesen (\"lesen\") !\n"
-                "Es wurde nichts geschrieben.",
-                "Please read the parameters from the unit first (\"read\") !\n"
-                "Nothing was written."),
-            texts().caption, shell::MessageIcon::Exclamation);
-        return true;
-    }
-    const softener::ParameterField* bad =
-        softener::firstUnreadableFloat(softener::PagesForm(*this));
-    if (!bad) return false;
-    say(tr2("\"%1\": keine g\u00FCltige Zahl. Es wurde nichts geschrieben.",
-            "\"%1\": not a valid number. Nothing was written.")
-            .arg(QString::fromUtf8(english() ? bad->englishName : bad->germanName)),
-        texts().caption, shell::MessageIcon::Exclamation);
-    const int selector = controls().pageSelectors.at(static_cast<std::size_t>(bad->page));
-    if (auto* button = shell::controlAs<QAbstractButton>(this, selector)) button->click();
-    if (QWidget* field = shell::control(pageHost().page(bad->page), bad->control)) {
-        field->setFocus();
-        if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
-    }
-    return true;
+    return softener::refuseUnreadyWrite(*this, record_, softener::softenerLayout(),
+                                        softener::PagesForm(*this));
 }
 
 bool CAquendorKSV2Dlg::sendParameterRecord() {
-    const std::string request = "DPS|" + record_.writeBody() + "|";
-    if (!link().writeRequest(devlink::frameRequest(request), false)) return false;
-    devlink::AnswerBuffer answer{};
-    switch (link().readAnswer(answer, false)) {
-        case devlink::ReadResult::Failed:
-            return false;
-        case devlink::ReadResult::Overflow:
-            link().reportOverflow();
-            return false;
-        case devlink::ReadResult::Complete:
-            break;
-    }
-    if (!devlink::verifyAnswer(answer.data())) {
-        link().reportUnitToPcError("DPS ");
-        return false;
-    }
-    answer[devlink::answerLength(answer) - 1] = '\0';
-    if (std::string_view(answer.data()) != "DPS|CF|68") {
-        link().reportPcToUnitError("DPS ");
-        return false;
-    }
-    return true;
+    return softener::sendRecord(*this, record_);
 }

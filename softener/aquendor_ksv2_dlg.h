@@ -52,9 +52,6 @@ class CAquendorKSV2Dlg : public shell::MainWindowBase {
   private:
     enum class ReadEntry { Interactive, AfterWrite };
     bool readAllFrom(ReadEntry entry);
-    bool purgeBoth();
-    bool readStatus();
-    bool readParameterRecord(ReadEntry entry);
     void decodeAll();
     bool refuseUnreadyWrite();
     bool sendParameterRecord();

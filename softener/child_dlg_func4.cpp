@@ -1,54 +1,11 @@
 #include "softener/child_dlg_func4.h"
 
-#include "shell/controls.h"
-#include "shell/main_window_base.h"
-#include "softener/alarm_sms_inputs.h"
-
-CChildDlg_Func4::CChildDlg_Func4(shell::MainWindowBase& owner) : ChildPage(owner) {
+CChildDlg_Func4::CChildDlg_Func4(shell::MainWindowBase& owner)
+    : AlarmSmsPage(owner, 1296, "62M036", "92M038") {
     ui_.setupUi(this);
-    ui_.regStopCheck->hide();  // its flag bit travels, the box is never shown
-    // The info text is not for editing: the focus moves on to the page's selector.
-    onFocus(ui_.infoText, QEvent::FocusIn, [this] {
-        if (QWidget* selector = shell::control(&this->owner(), 1296)) selector->setFocus();
-    });
-    ui_.infoText->document()->setDocumentMargin(2);
-    new softener::AlarmSmsInputs(
-        owner,
-        {ui_.smsNumberCombo, ui_.saveSmsNumberButton, ui_.deleteSmsNumberButton, ui_.prefixEdit,
-         ui_.additionalTextEdit},
-        this);
+    setUpInputs({ui_.regStopCheck});
 }
 
 void CChildDlg_Func4::setUpFields() {
     showSmsCapability(false);
-}
-
-QString CChildDlg_Func4::smsInfoText(bool longForm, shell::LanguageFlag language) {
-    const bool english = language == shell::English;
-    if (longForm)
-        return english ? QStringLiteral("This unit supports\r\nalarm - sms - functionality\r\n")
-                       : QStringLiteral(
-                             "Dieses Ger\u00E4t besitzt\r\nAlarm - SMS - Funktionalit\u00E4t\r\n");
-    return english ? QStringLiteral(
-                         "The alarm - sms - function is\r\nsupported starting from software\r\n"
-                         "version 62M036 and 92M038.\r\n")
-                   : QStringLiteral(
-                         "Die Alarm - SMS - Funktion wird ab\r\ndem Softwarestand 62M036 bzw.\r\n"
-                         "92M038 unterst\u00FCtzt.\r\n");
-}
-
-void CChildDlg_Func4::showSmsCapability(bool longForm) {
-    QString text = smsInfoText(longForm, owner().language());
-    text.replace("\r\n", "\n");
-    ui_.infoText->setPlainText(text);
-    QPalette palette = ui_.infoText->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, longForm ? QColor(0, 110, 0) : QColor(255, 0, 0));
-    ui_.infoText->setPalette(palette);
-    if (longForm) return;
-    // A unit without alarm SMS has none of these values.
-    ui_.smsNumberCombo->setEditText(QString());
-    ui_.prefixEdit->clear();
-    ui_.additionalTextEdit->clear();
-    ui_.accessNumberLabel->setText("-");
 }

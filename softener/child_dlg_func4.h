@@ -1,11 +1,10 @@
 // Parameter page 4: the alarm-SMS settings of units that support them.
 #pragma once
 
-#include "shell/child_page.h"
-#include "shell/labels.h"
+#include "softener/alarm_sms_page.h"
 #include "ui_childdlg_func4.h"
 
-class CChildDlg_Func4 : public shell::ChildPage {
+class CChildDlg_Func4 : public softener::AlarmSmsPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Func4(shell::MainWindowBase& owner);
@@ -13,9 +12,7 @@ class CChildDlg_Func4 : public shell::ChildPage {
 
     // The info field: whether the unit supports alarm SMS, in the
     // interface language; dark green when it does, red when it does not.
-    void showSmsCapability(bool longForm);
-    // The info text with its CR LF line ends.
-    static QString smsInfoText(bool longForm, shell::LanguageFlag language);
+    void showSmsCapability(bool longForm) { showAvailability(longForm); }
 
   private:
     Ui::ChildDlgFunc4 ui_;

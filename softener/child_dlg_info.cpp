@@ -1,43 +1,31 @@
 #include "softener/child_dlg_info.h"
 
-#include <QPainter>
 #include <cstdio>
 
 #include "devlink/fields.h"
-#include "shell/controls.h"
 #include "shell/main_window_base.h"
 #include "softener/mask_setup.h"
 #include "softener/parameter_record.h"
 
 namespace {
 
-// White is the transparent colour of every picture on the page.
-QPixmap withWhiteTransparent(const char* resource) {
-    QPixmap picture(resource);
-    picture.setMask(picture.createMaskFromColor(Qt::white));
-    return picture;
+// Function lamps 1 to 4 (the regenerations and supplementary programs) and
+// 8 (the alarm) blink.
+softener::LampRows softenerLampRows() {
+    return {253, 316, 374, {0, 1, 2, 3, 7}};
 }
-
-constexpr int kBlinkingBits[] = {0, 1, 2, 3, 7};  // function lamps 1 to 4 and 8
 
 }  // namespace
 
-CChildDlg_Info::CChildDlg_Info(shell::MainWindowBase& owner) : ChildPage(owner) {
+CChildDlg_Info::CChildDlg_Info(shell::MainWindowBase& owner)
+    : StatusPage(owner, softenerLampRows()) {
     ui_.setupUi(this);
-    lampPictures_[0] = withWhiteTransparent(":/images/lamp_off.xpm");
-    lampPictures_[1] = withWhiteTransparent(":/images/lamp_green.xpm");
-    lampPictures_[2] = withWhiteTransparent(":/images/lamp_yellow.xpm");
-    lampPictures_[3] = withWhiteTransparent(":/images/lamp_red.xpm");
-    ui_.dropPictogram->setPixmap(withWhiteTransparent(":/images/pictogram_drop.xpm"));
-    ui_.chemicalsPictogram->setPixmap(withWhiteTransparent(":/images/pictogram_chemicals.xpm"));
-    ui_.hornPictogram->setPixmap(withWhiteTransparent(":/images/pictogram_horn.xpm"));
-    blinkTimer_.setInterval(500);
-    connect(&blinkTimer_, &QTimer::timeout, this, &CChildDlg_Info::blinkTick);
-    // The status fields are for reading only: the focus moves on to the
-    // button that starts the next step, connect in modem operation, read else.
-    for (int id : {1076, 1077, 1078, 1079, 1080, 1081, 1082, 1085, 1086})
-        if (QWidget* field = shell::control(this, id))
-            onFocus(field, QEvent::FocusIn, [this] { passFocusOn(); });
+    using softener::pictureWithWhiteTransparent;
+    ui_.dropPictogram->setPixmap(pictureWithWhiteTransparent(":/images/pictogram_drop.xpm"));
+    ui_.chemicalsPictogram->setPixmap(
+        pictureWithWhiteTransparent(":/images/pictogram_chemicals.xpm"));
+    ui_.hornPictogram->setPixmap(pictureWithWhiteTransparent(":/images/pictogram_horn.xpm"));
+    makeReadOnly({1076, 1077, 1078, 1079, 1080, 1081, 1082, 1085, 1086});
 }
 
 void CChildDlg_Info::setUpFields() {
@@ -64,13 +52,7 @@ void CChildDlg_Info::showStatus(const std::string& area, int plantType, double h
     ui_.lastAccessEdit->setText(QString::fromLatin1(softener::lastAccessText(area)));
     showPlantStatus(area, plantType);
 
-    blinkBits_ = devlink::decodeByte(area, st::kBlink);
-    if (blinkBits_ != 0) {
-        blinkOn_ = false;
-        blinkTimer_.start(500);
-    }
-    lamps_ = softener::lampBits(area);
-    repaint();
+    lampPanel().show(softener::lampBits(area), devlink::decodeByte(area, st::kBlink));
 }
 
 void CChildDlg_Info::showPlantStatus(const std::string& area, int plantType) {
@@ -108,39 +90,4 @@ void CChildDlg_Info::showHardnessUnit(int unit) {
     if (unit < 0 || unit > 2) return;
     ui_.capacityUnitLabel->setText(QString::fromUtf8(kCapacity[unit]));
     ui_.hardnessUnitLabel->setText(QString::fromUtf8(kHardness[unit]));
-}
-
-void CChildDlg_Info::blinkTick() {
-    blinkOn_ = !blinkOn_;
-    for (int bit : kBlinkingBits) {
-        if ((blinkBits_ >> bit) & 1) lamps_[static_cast<std::size_t>(bit)] = blinkOn_;
-    }
-    repaint();
-}
-
-QPoint CChildDlg_Info::lampPosition(int lamp) {
-    if (lamp < 8) return {50 + 50 * lamp, 253};
-    if (lamp < 16) return {75 + 50 * (lamp - 8), 316};
-    return {75 + 50 * (lamp - 16), 374};
-}
-
-int CChildDlg_Info::lampColour(int lamp) {
-    if (lamp == 6) return 2;  // chemicals: yellow
-    if (lamp == 7) return 3;  // alarm: red
-    return 1;
-}
-
-void CChildDlg_Info::paintEvent(QPaintEvent* event) {
-    ChildPage::paintEvent(event);
-    QPainter painter(this);
-    for (int lamp = 0; lamp < 24; ++lamp) {
-        const int picture = lamps_[static_cast<std::size_t>(lamp)] ? lampColour(lamp) : 0;
-        painter.drawPixmap(lampPosition(lamp), lampPictures_[picture]);
-    }
-}
-
-void CChildDlg_Info::passFocusOn() {
-    const shell::MainWindowControls& c = owner().controls();
-    const int next = owner().session().linkMode == shell::LinkMode::Modem ? c.connect : c.read;
-    if (QWidget* target = shell::control(&owner(), next)) target->setFocus();
 }

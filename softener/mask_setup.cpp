@@ -5,10 +5,10 @@
 
 namespace softener {
 
-void setUpMasks(const QWidget* page, const std::vector<MaskSpec>& fields) {
+void setUpMasks(const QWidget* page, const std::vector<MaskSpec>& fields, QChar placeholder) {
     for (const MaskSpec& field : fields) {
         if (auto* edit = shell::controlAs<SPMaskEdit>(page, field.id)) {
-            edit->setMask(QString::fromUtf8(field.mask), QChar('_'));
+            edit->setMask(QString::fromUtf8(field.mask), placeholder);
             edit->setMaskedText(QString::fromUtf8(field.initialText));
         }
     }

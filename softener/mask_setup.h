@@ -12,6 +12,9 @@ struct MaskSpec {
     const char* initialText;
 };
 
-void setUpMasks(const QWidget* page, const std::vector<MaskSpec>& fields);
+// Every field with the same placeholder: the softener program shows "_" in
+// empty positions, the reverse-osmosis program a blank.
+void setUpMasks(const QWidget* page, const std::vector<MaskSpec>& fields,
+                QChar placeholder = QChar('_'));
 
 }  // namespace softener

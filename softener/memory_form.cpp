@@ -13,7 +13,8 @@ typename Map::mapped_type valueAt(const Map& map, typename Map::key_type key,
 
 }  // namespace
 
-MemoryForm::MemoryForm(const std::vector<SettingValue>& values) {
+MemoryForm::MemoryForm(const std::vector<SettingValue>& values, char placeholder)
+    : placeholder_(placeholder) {
     for (const SettingValue& value : values)
         if (value.kind == ValueKind::Digits) widths_[{value.page, value.control}] = value.width;
 }
@@ -21,7 +22,7 @@ MemoryForm::MemoryForm(const std::vector<SettingValue>& values) {
 void MemoryForm::setMaskText(int page, int control, const std::string& characters) {
     std::string shown = characters;
     const auto width = widths_.find({page, control});
-    if (width != widths_.end()) shown.resize(width->second, '_');
+    if (width != widths_.end()) shown.resize(width->second, placeholder_);
     masks_[{page, control}] = shown;
 }
 

@@ -18,8 +18,9 @@ namespace softener {
 
 class MemoryForm : public ParameterForm {
   public:
-    // The value list gives the width of every masked field.
-    explicit MemoryForm(const std::vector<SettingValue>& values);
+    // The value list gives the width of every masked field; empty positions
+    // show the program's placeholder.
+    explicit MemoryForm(const std::vector<SettingValue>& values, char placeholder = '_');
 
     void setMaskText(int page, int control, const std::string& characters) override;
     std::string maskWindowText(int page, int control) const override;
@@ -36,6 +37,7 @@ class MemoryForm : public ParameterForm {
 
   private:
     using Key = std::pair<int, int>;
+    char placeholder_;
     std::map<Key, std::size_t> widths_;
     std::map<Key, std::string> masks_, texts_;
     std::map<Key, int> radios_;  // by first button

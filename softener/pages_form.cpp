@@ -1,123 +1,13 @@
 #include "softener/pages_form.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-
-#include "shell/controls.h"
-#include "shell/cp1252.h"
 #include "softener/aquendor_ksv2_dlg.h"
 #include "softener/child_dlg_func1.h"
-#include "softener/child_dlg_func2.h"
-#include "softener/child_dlg_func3.h"
 #include "softener/child_dlg_func4.h"
 #include "softener/child_dlg_info.h"
-#include "softener/sp_mask_edit.h"
 
 namespace softener {
 
-namespace {
-
-// The unit's texts are Windows-1252, like the suite's files ("€" is 0x80).
-QString fromUnit(const std::string& bytes) {
-    return QString::fromStdString(shell::cp1252ToUtf8(bytes));
-}
-std::string toUnit(const QString& text) {
-    return shell::utf8ToCp1252(text.toStdString());
-}
-
-}  // namespace
-
-QWidget* PagesForm::page(int number) const {
-    switch (number) {
-        case 0:
-            return window_.infoPage();
-        case 1:
-            return window_.func1Page();
-        case 2:
-            return window_.func2Page();
-        case 3:
-            return window_.func3Page();
-        case 4:
-            return window_.func4Page();
-        default:
-            return nullptr;
-    }
-}
-
-QWidget* PagesForm::widget(int pageNumber, int control) const {
-    return shell::control(page(pageNumber), control);
-}
-
-void PagesForm::setMaskText(int pageNumber, int control, const std::string& characters) {
-    if (auto* edit = qobject_cast<SPMaskEdit*>(widget(pageNumber, control)))
-        edit->setMaskedText(fromUnit(characters));
-}
-
-std::string PagesForm::maskWindowText(int pageNumber, int control) const {
-    auto* edit = qobject_cast<SPMaskEdit*>(widget(pageNumber, control));
-    return edit ? toUnit(edit->displayText()) : std::string();
-}
-
-std::string PagesForm::maskCharacters(int pageNumber, int control) const {
-    auto* edit = qobject_cast<SPMaskEdit*>(widget(pageNumber, control));
-    return edit ? toUnit(edit->maskedText()) : std::string();
-}
-
-void PagesForm::setRadioIndex(int pageNumber, const std::vector<int>& buttons, int index) {
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        auto* button = qobject_cast<QAbstractButton*>(widget(pageNumber, buttons[i]));
-        if (!button) continue;
-        // Clearing every button needs the group's exclusiveness lifted for a moment.
-        QButtonGroup* group = button->group();
-        const bool exclusive = group && group->exclusive();
-        if (group) group->setExclusive(false);
-        button->setChecked(static_cast<int>(i) == index);
-        if (group) group->setExclusive(exclusive);
-    }
-}
-
-int PagesForm::radioIndex(int pageNumber, const std::vector<int>& buttons) const {
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        auto* button = qobject_cast<QAbstractButton*>(widget(pageNumber, buttons[i]));
-        if (button && button->isChecked()) return static_cast<int>(i);
-    }
-    return -1;
-}
-
-void PagesForm::setChecked(int pageNumber, int control, bool checked) {
-    if (auto* box = qobject_cast<QAbstractButton*>(widget(pageNumber, control)))
-        box->setChecked(checked);
-}
-
-bool PagesForm::isChecked(int pageNumber, int control) const {
-    auto* box = qobject_cast<QAbstractButton*>(widget(pageNumber, control));
-    return box && box->isChecked();
-}
-
-void PagesForm::setText(int pageNumber, int control, const std::string& text) {
-    QWidget* target = widget(pageNumber, control);
-    if (auto* combo = qobject_cast<QComboBox*>(target))
-        combo->setEditText(fromUnit(text));
-    else if (auto* edit = qobject_cast<QLineEdit*>(target))
-        edit->setText(fromUnit(text));
-    else if (auto* label = qobject_cast<QLabel*>(target))
-        label->setText(fromUnit(text));
-}
-
-std::string PagesForm::text(int pageNumber, int control) const {
-    QWidget* target = widget(pageNumber, control);
-    if (auto* combo = qobject_cast<QComboBox*>(target)) return toUnit(combo->currentText());
-    if (auto* edit = qobject_cast<QLineEdit*>(target)) return toUnit(edit->text());
-    if (auto* label = qobject_cast<QLabel*>(target)) return toUnit(label->text());
-    return {};
-}
-
-void PagesForm::setEnabled(int pageNumber, int control, bool enabled) {
-    if (QWidget* target = widget(pageNumber, control)) target->setEnabled(enabled);
-}
+PagesForm::PagesForm(CAquendorKSV2Dlg& window) : PageForm(window.pageHost()), window_(window) {}
 
 void PagesForm::showHardnessUnit(int unit) {
     window_.infoPage()->showHardnessUnit(unit);

@@ -6,36 +6,18 @@
 #include <cstddef>
 #include <vector>
 
+#include "softener/record_layout.h"
+
 namespace softener {
 
 inline constexpr std::size_t kShortRecordLength = 240;
 inline constexpr std::size_t kLongRecordLength = 404;
 
-enum class FieldKind {
-    Float,         // 8 digits, printed with format into a masked field
-    Word16,        // 4 digits, printed with format into a masked field
-    Byte,          // 2 digits, printed with format into a masked field
-    Time,          // hour byte and minute byte, "%04i" into "##:##"
-    PlantType,     // 1, 2, 4, 8 onto four buttons
-    Radio,         // the byte is the button index
-    HardnessUnit,  // a radio group that also sets the unit labels
-    Contact,       // first button 1, second button 0
-    Check,         // 0 or 1
-};
-
-struct ParameterField {
-    std::size_t offset;
-    FieldKind kind;
-    int page;
-    int control;               // the field, box or first button
-    const char* format;        // printf format of numeric fields
-    std::vector<int> buttons;  // radio groups: the buttons in index order
-    const char* germanName;    // for messages that name the field
-    const char* englishName;
-};
-
 // The fields both forms carry, in record order.
 const std::vector<ParameterField>& shortFormFields();
+
+// The whole layout the codec works from.
+const RecordLayout& softenerLayout();
 
 // Offsets of the alarm-SMS part of the long form.
 namespace sms {

@@ -72,6 +72,29 @@ void applyBits(const SettingValue& value, std::string_view line, ParameterForm& 
 
 }  // namespace
 
+SettingValue stateValue(int page, int control, const char* factory) {
+    SettingValue v;
+    v.kind = ValueKind::State;
+    v.page = page;
+    v.control = control;
+    v.factory = factory;
+    return v;
+}
+
+SettingValue digitsValue(int page, int control, const char* factory) {
+    SettingValue v = stateValue(page, control, factory);
+    v.kind = ValueKind::Digits;
+    v.width = v.factory.size();
+    return v;
+}
+
+SettingValue textValue(int page, int control, std::size_t width) {
+    SettingValue v = stateValue(page, control, "");
+    v.kind = ValueKind::Text;
+    v.width = width;
+    return v;
+}
+
 std::string cleanLine(std::string_view value, std::size_t width) {
     std::string line(value.substr(0, width));
     for (char& c : line)

@@ -40,6 +40,12 @@ struct SettingValue {
     std::string factory;                    // the built-in factory setting's line
 };
 
+// Builders for the programs' value lists: a check box's state, a masked
+// field (as wide as its factory digits) and a plain text field.
+SettingValue stateValue(int page, int control, const char* factory);
+SettingValue digitsValue(int page, int control, const char* factory);
+SettingValue textValue(int page, int control, std::size_t width);
+
 // What a line may hold: control characters (CR, LF, NUL, ...) become blanks
 // and the text is cut to width, so that a value always stays one line.
 std::string cleanLine(std::string_view value, std::size_t width);

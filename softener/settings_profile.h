@@ -17,6 +17,7 @@ struct SettingsProfile {
     std::string factoryEnglish = "factory setting";
     std::size_t maxSets = 9;
     std::vector<SettingValue> values;  // the value lines of one set, in file order
+    char placeholder = '_';            // what empty positions of the masked fields show
 
     // Texts that differ between the programs.
     std::string notFoundEnglish;     // delete: the name is not in the store

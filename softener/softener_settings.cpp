@@ -17,44 +17,15 @@ std::vector<int> groupButtons(int page, int first) {
 }
 
 SettingValue radio(int page, int first, const char* factory) {
-    SettingValue v;
-    v.kind = ValueKind::State;
-    v.page = page;
-    v.control = first;
+    SettingValue v = stateValue(page, first, factory);
     v.buttons = groupButtons(page, first);
-    v.factory = factory;
     return v;
 }
 
-SettingValue box(int page, int control, const char* factory) {
-    SettingValue v;
-    v.kind = ValueKind::State;
-    v.page = page;
-    v.control = control;
-    v.factory = factory;
-    return v;
-}
-
-// A masked field: its width is the number of its edit positions, which
-// the factory value fills exactly.
-SettingValue digits(int page, int control, const char* factory) {
-    SettingValue v;
-    v.kind = ValueKind::Digits;
-    v.page = page;
-    v.control = control;
-    v.factory = factory;
-    v.width = v.factory.size();
-    return v;
-}
-
-SettingValue text(int page, int control, std::size_t width) {
-    SettingValue v;
-    v.kind = ValueKind::Text;
-    v.page = page;
-    v.control = control;
-    v.width = width;
-    return v;
-}
+// Short names for the table below.
+constexpr auto box = stateValue;
+constexpr auto digits = digitsValue;
+constexpr auto text = textValue;
 
 std::vector<SettingValue> softenerValues() {
     std::vector<SettingValue> v = {

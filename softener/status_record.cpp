@@ -1,7 +1,5 @@
 #include "softener/status_record.h"
 
-#include <cstdio>
-
 #include "devlink/fields.h"
 
 namespace softener {
@@ -38,12 +36,6 @@ int twoInServiceCode(int s1, int s2) {
     if (s1 == 0 && s2 != 0) code = 0x42;
     if (s1 != 0 && s2 == 0) code = 0x24;
     return code;
-}
-
-std::string twoDigits(int value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", value);
-    return std::string(text, 2);
 }
 
 }  // namespace
@@ -110,23 +102,13 @@ PlantStatus plantStatusText(int code) {
 }
 
 std::string lastAccessText(std::string_view area) {
-    using devlink::decodeByte;
-    const auto part = [&](std::size_t offset) { return twoDigits(decodeByte(area, offset)); };
-    return part(154) + "." + part(156) + "." + part(158) + " " + part(148) + ":" + part(150);
+    return lastAccessText(area, status::kLastAccessHour);
 }
 
 LampBits lampBits(std::string_view area) {
     using devlink::decodeByte;
-    LampBits lamps{};
-    const int functions = decodeByte(area, status::kFunctions);
-    const int inputs = decodeByte(area, status::kInputs);
-    const int outputs = decodeByte(area, status::kOutputs);
-    for (int i = 0; i < 8; ++i) {
-        lamps[static_cast<std::size_t>(i)] = bit(functions, i);
-        lamps[static_cast<std::size_t>(8 + i)] = bit(inputs, i);
-        lamps[static_cast<std::size_t>(16 + i)] = bit(outputs, 7 - i);
-    }
-    return lamps;
+    return lampBits(decodeByte(area, status::kFunctions), decodeByte(area, status::kInputs),
+                    decodeByte(area, status::kOutputs));
 }
 
 }  // namespace softener

@@ -2,10 +2,11 @@
 // what the status page makes of them.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "softener/status_fields.h"
 
 namespace softener {
 
@@ -17,6 +18,7 @@ inline constexpr std::size_t kMeasuredHardness = 48;
 inline constexpr std::size_t kWaterMeter1 = 72;
 inline constexpr std::size_t kWaterMeter2 = 80;
 inline constexpr std::size_t kOperationHours = 120;
+inline constexpr std::size_t kLastAccessHour = 148;  // minute 150, day 154, month 156, year 158
 inline constexpr std::size_t kOutputs = 162;
 inline constexpr std::size_t kFunctions = 164;
 inline constexpr std::size_t kInputs = 166;
@@ -51,7 +53,6 @@ PlantStatus plantStatusText(int code);
 std::string lastAccessText(std::string_view area);
 
 // The 24 lamps, left to right: functions, inputs, outputs.
-using LampBits = std::array<bool, 24>;
 LampBits lampBits(std::string_view area);
 
 }  // namespace softener

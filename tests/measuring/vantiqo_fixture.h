@@ -15,6 +15,7 @@
 #include <memory>
 #include <sstream>
 
+#include "file_bytes.h"
 #include "measuring/vantiqo_dlg.h"
 #include "shell/controls.h"
 #include "shell/message_service.h"
@@ -40,13 +41,6 @@ inline std::tm fixedTime() {
     t.tm_hour = 14;
     t.tm_min = 7;
     return t;
-}
-
-inline std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 // Scripted messages that can also act the moment a message appears, while

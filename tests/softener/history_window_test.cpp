@@ -13,13 +13,14 @@
 #include "ksv2_fixture.h"
 #include "shell/file_write.h"
 #include "softener/ksv2_unit_functions.h"
+#include "telegrams.h"
 
+using testsupport::kLogin;
 using testsupport::Ksv2Window;
 using testsupport::logData;
 
 namespace {
 
-const std::string kLogin = devlink::frameRequest("CSN|123456|");
 const std::string kListName = " 123456 311209 2359";
 
 }  // namespace
@@ -41,11 +42,7 @@ class Ksv2Histories : public Ksv2Window {
         sim.reset();
         start(config, "AquendorKSV2");
     }
-    std::vector<std::string> telegrams() const {
-        std::vector<std::string> bytes;
-        for (const auto& telegram : sim->received()) bytes.push_back(telegram.bytes);
-        return bytes;
-    }
+    std::vector<std::string> telegrams() const { return testsupport::telegramsOf(*sim); }
     static std::string statusListPath(const std::string& folder, const std::string& copy = "") {
         return folder + "/statuslist 123456/statuslist" + kListName + copy + ".txt";
     }

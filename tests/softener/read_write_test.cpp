@@ -11,8 +11,10 @@
 #include "ksv2_fixture.h"
 #include "softener/parameter_layout.h"
 #include "softener/sp_mask_edit.h"
+#include "telegrams.h"
 
 using testsupport::Ksv2Window;
+using testsupport::lastDps;
 
 namespace {
 
@@ -27,13 +29,6 @@ std::string recordWithCarriedPositions(std::string record) {
     devlink::putField(record, 236, "3C");
     if (record.size() > 240) devlink::putField(record, 240, "ABCDEF");
     return record;
-}
-
-std::string lastDps(const unitsim::Simulator& sim) {
-    const auto received = sim.received();
-    for (auto it = received.rbegin(); it != received.rend(); ++it)
-        if (it->bytes.rfind("DPS|", 0) == 0) return it->bytes;
-    return {};
 }
 
 }  // namespace

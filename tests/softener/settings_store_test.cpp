@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "fake_form.h"
+#include "recording_settings_ui.h"
 #include "softener/setting_lines.h"
 #include "softener/settings_store.h"
 #include "softener/softener_settings.h"
@@ -50,35 +51,6 @@ std::vector<std::string> with(std::vector<std::string> lines, std::size_t line,
     lines.at(line - 1) = value;
     return lines;
 }
-
-struct RecordingSettingsUi : SettingsUi {
-    std::vector<std::string> names, messages;
-    std::vector<SettingsIcon> icons;
-    std::string fatalText;
-    SettingsIcon fatalIcon = SettingsIcon::None;
-    bool answer = true;
-    std::string exportName, importName;
-    int linkStateShown = 0;
-
-    void addName(const std::string& name) override { names.push_back(name); }
-    void removeName(const std::string& name) override { std::erase(names, name); }
-    void inform(const std::string& text, SettingsIcon icon) override {
-        messages.push_back(text);
-        icons.push_back(icon);
-    }
-    bool confirmDelete(const std::string& text) override {
-        messages.push_back(text);
-        return answer;
-    }
-    void fatal(const std::string& text, SettingsIcon icon) override {
-        fatalText = text;
-        fatalIcon = icon;
-    }
-    std::string exportFileName() override { return exportName; }
-    std::string importFileName() override { return importName; }
-    void showLinkState() override { ++linkStateShown; }
-    std::string last() const { return messages.empty() ? "" : messages.back(); }
-};
 
 // Writes beyond this many bytes fail, as on a full disk.
 class FileSizeLimit {

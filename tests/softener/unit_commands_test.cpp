@@ -9,22 +9,15 @@
 #include "history_support.h"
 #include "ksv2_fixture.h"
 #include "softener/ksv2_unit_functions.h"
+#include "telegrams.h"
 
+using testsupport::framed;
+using testsupport::join;
+using testsupport::kLogin;
+using testsupport::kReadAll;
 using testsupport::Ksv2Window;
 
 namespace {
-
-std::string framed(const std::string& request) {
-    return devlink::frameRequest(request);
-}
-
-const std::string kLogin = framed("CSN|123456|");
-const std::vector<std::string> kReadAll = {kLogin, framed("DSI|"), framed("DPI|")};
-
-std::vector<std::string> join(std::vector<std::string> a, const std::vector<std::string>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 double msBetween(unitsim::Clock::time_point from, unitsim::Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
@@ -45,11 +38,7 @@ class Ksv2Commands : public Ksv2Window {
     softener::UnitCommands& commands() {
         return window->findChild<softener::Ksv2UnitFunctions*>()->commands();
     }
-    std::vector<std::string> telegrams() const {
-        std::vector<std::string> bytes;
-        for (const auto& telegram : sim->received()) bytes.push_back(telegram.bytes);
-        return bytes;
-    }
+    std::vector<std::string> telegrams() const { return testsupport::telegramsOf(*sim); }
     bool unitAlarmLamp() const { return devlink::decodeByte(sim->statusArea(), 164) & 0x80; }
 };
 

@@ -28,7 +28,7 @@ TEST_F(RunningUnit, ControllerLoginAnswersTheLevelOfItsOwnSerialNumberOnly) {
     EXPECT_EQ(ask("CSN|654321|"), withEnd("CSN|CF|65"));
     sim->setSerialNumber("654321");
     EXPECT_EQ(ask("CSN|654321|"), withEnd("CSN|0|0C"));
-    EXPECT_EQ(ask("DSI|"), withEnd("DSI|5C"));  // a softener's request, unknown here
+    EXPECT_EQ(ask("DHI|"), withEnd("DHI|51"));  // the softener's status history, unknown here
 }
 
 TEST_F(RunningUnit, MeasuringUnitVariantsPutTheVariantBeforeTheLevel) {

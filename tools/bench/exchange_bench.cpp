@@ -17,6 +17,7 @@
 #include "devlink/device_link.h"
 #include "devlink/login.h"
 #include "devlink/serial_port.h"
+#include "devlink/traffic_trace.h"
 #include "tools/bench/child_simulator.h"
 
 namespace {
@@ -72,8 +73,15 @@ bool runCycle(devlink::DeviceLink& link, CycleBytes& bytes) {
 
 }  // namespace
 
+// exchange_bench [cycles] [--trace FILE]: with a trace, every byte is also
+// written to FILE, as a program started with --trace does.
 int main(int argc, char** argv) {
-    const int cycles = argc > 1 ? std::atoi(argv[1]) : 20;
+    const int cycles = argc > 1 && argv[1][0] != '-' ? std::atoi(argv[1]) : 20;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--trace" && !devlink::TrafficTrace::open(argv[i + 1])) {
+            std::fprintf(stderr, "cannot write the trace %s\n", argv[i + 1]);
+            return 1;
+        }
     char pattern[] = "/tmp/aquendor-bench-XXXXXX";
     const std::string ports = mkdtemp(pattern);
     setenv("AQUENDOR_PORTS", ports.c_str(), 1);
@@ -105,7 +113,8 @@ int main(int argc, char** argv) {
             const double byteTime = 10.0 / kBaud;
             const double floor =
                 bytes.unpaused * byteTime + bytes.paused * std::max(0.001, byteTime);
-            std::printf("cycles: %d of login + DSI + DPI at %d bit/s\n", cycles, kBaud);
+            std::printf("cycles: %d of login + DSI + DPI at %d bit/s%s\n", cycles, kBaud,
+                        devlink::TrafficTrace::active() ? ", traced" : "");
             std::printf("bytes per cycle: %zu unpaused, %zu paused\n", bytes.unpaused,
                         bytes.paused);
             std::printf("wall time per cycle: %.2f ms\n", perCycle * 1000);
@@ -119,6 +128,7 @@ int main(int argc, char** argv) {
         }
     }
     port.closePort();
+    devlink::TrafficTrace::close();
     simulator.stop();
     std::filesystem::remove_all(ports);
     return status;

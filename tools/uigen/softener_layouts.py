@@ -1,84 +1,40 @@
 """Layouts of the softener program's main window, pages and about box."""
 
+from controller_parts import (COL_W, LEFT, PAGE_H, PAGE_W, RIGHT, about_box, alarm_sms_page,
+                              caption_rows, contact_block, controller_window, language_group,
+                              lamp_captions)
 from uigen_lib import Column, Template
 
 MASK_HEADER = {"SPMaskEdit": "softener/sp_mask_edit.h"}
 
-PAGE_W, PAGE_H = 489, 440
-LEFT, RIGHT, COL_W = 6, 248, 236  # the pages' two columns
-
 
 def main_window():
-    t = Template("AquendorKSV2Dlg", 855, 540, "Aquendor\u00AE  KSV2")
-    L, LW = 8, 170  # left column
-    t.group(1000, "serialConnectorGroup", "Serieller Anschluss", L, 4, LW, 52)
-    t.label(1294, "comLabel", "COM", L + 12, 26, 34)
-    t.edit(1012, "comDigitEdit", L + 50, 24, 30)
-    t.group(1001, "statusGroup", "Status", L, 60, LW, 52)
-    t.edit(1013, "statusEdit", L + 10, 82, LW - 20, readonly=True)
-    t.group(1005, "connectionGroup", "Verbindung", L, 116, LW, 68)
-    t.radio(1037, "modemRadio", "   Modem", L + 10, 136, LW - 20, "linkModeGroup")
-    t.radio(1038, "nullModemRadio", "   Null - Modem", L + 10, 158, LW - 20, "linkModeGroup")
-    t.group(1010, "baudRateGroup", "Baudrate", L, 188, LW, 68)
-    t.radio(1039, "baud9600Radio", "   9600 bit/s", L + 10, 208, LW - 20, "baudRateButtons")
-    t.radio(1040, "baud19200Radio", "   19200 bit/s", L + 10, 230, LW - 20, "baudRateButtons")
-    t.group(1002, "dialNumberGroup", "W\u00E4hlnummer", L, 260, LW, 84)
-    t.edit(1014, "dialNumberEdit", L + 10, 282, LW - 20)
-    t.button(1019, "connectButton", "verbinden", L + 10, 310, 72)
-    t.button(1020, "disconnectButton", "trennen", L + 88, 310, 72)
-    t.group(1003, "serialNumberGroup", "Seriennummer", L, 348, LW, 52)
-    t.edit(1015, "serialNumberEdit", L + 10, 370, LW - 20)
-    t.group(1004, "locationGroup", "Standort", L, 404, LW, 86)
-    t.combo(1017, "locationCombo", L + 10, 426, LW - 20)
-    t.button(1021, "saveLocationButton", "speichern", L + 10, 456, 72)
-    t.button(1022, "deleteLocationButton", "l\u00F6schen", L + 88, 456, 72)
-    t.button(1023, "exitButton", "Beenden", L, 500, LW, 30)
-
-    C = L + LW + 8  # centre: page selector and the page area
-    t.group(1006, "activeWindowGroup", "Aktives Fenster", C, 4, PAGE_W + 4, 48)
+    ids = {"serial": 1000, "comLabel": 1294, "com": 1012, "statusGroup": 1001, "status": 1013,
+           "connection": 1005, "modem": 1037, "nullModem": 1038, "baudGroup": 1010,
+           "baud9600": 1039, "baud19200": 1040, "dialGroup": 1002, "dial": 1014, "connect": 1019,
+           "disconnect": 1020, "serialGroup": 1003, "serialNumber": 1015, "locationGroup": 1004,
+           "location": 1017, "saveLocation": 1021, "deleteLocation": 1022, "exit": 1023,
+           "activeWindow": 1006, "placeholder": 1011, "settingsGroup": 1007, "interval": 1322,
+           "read": 1024, "write": 1025, "settings": 1018, "saveSetting": 1026,
+           "deleteSetting": 1027, "export": 1034, "import": 1035, "functions": 1008}
     pages = [(1264, "infoPageRadio", "Info", 66), (1265, "func1PageRadio", "Funktionen 1", 105),
              (1266, "func2PageRadio", "Funktionen 2", 105), (1267, "func3PageRadio", "Funktionen 3", 105),
              (1296, "func4PageRadio", "Funktionen 4", 105)]
-    x = C + 10
-    for cid, name, text, w in pages:
-        t.radio(cid, name, text, x, 24, w, "pageSelectorGroup")
-        x += w
-    t.label(1011, "pagePlaceholder", " placeholder for child dialogs", C, 56, PAGE_W + 4, PAGE_H + 4,
-            frame=True)
-
-    R, RW = C + PAGE_W + 4 + 8, 160  # right column
-    BW = (RW - 26) // 2
-    t.group(1007, "settingsGroup", "Einstellungen", R, 4, RW, 182)
-    t.check(1322, "intervalReadingCheck", "Intervall (lesen)", R + 10, 24, RW - 20)
-    t.button(1024, "readButton", "lesen", R + 10, 48, BW)
-    t.button(1025, "writeButton", "schreiben", R + 16 + BW, 48, BW)
-    t.combo(1018, "settingsCombo", R + 10, 84, RW - 20)
-    t.button(1026, "saveSettingButton", "speichern", R + 10, 114, BW)
-    t.button(1027, "deleteSettingButton", "l\u00F6schen", R + 16 + BW, 114, BW)
-    t.button(1034, "exportButton", "Export", R + 10, 146, BW)
-    t.button(1035, "importButton", "Import", R + 16 + BW, 146, BW)
-    t.group(1008, "functionsGroup", "Funktionen", R, 190, RW, 206)
     commands = [(1028, "quitErrorButton", "Fehler quittieren"),
                 (1029, "resetButton", "KSV zur\u00FCcksetzen"),
                 (1030, "regenerationButton", "Reg. Start / Stop"),
                 (1031, "reserveFilterButton", "Reg. Reserve-Filter"),
                 (1032, "changeFilterButton", "Filterwechsel"),
                 (1289, "setClockButton", "Uhr stellen")]
-    for i, (cid, name, text) in enumerate(commands):
-        t.button(cid, name, text, R + 10, 210 + 30 * i, RW - 20)
-    t.group(1292, "statusHistoryGroup", "Statushistorie", R, 400, RW, 52)
-    t.button(1293, "statusHistoryButton", "lesen", R + 10, 420, RW - 20)
-    t.group(1009, "errorHistoryGroup", "Fehlerhistorie", R, 456, RW, 52)
-    t.button(1033, "errorHistoryButton", "lesen", R + 10, 476, RW - 20)
-    return t
+    histories = [(1292, "statusHistoryGroup", "Statushistorie", 1293, "statusHistoryButton"),
+                 (1009, "errorHistoryGroup", "Fehlerhistorie", 1033, "errorHistoryButton")]
+    return controller_window("AquendorKSV2Dlg", "Aquendor\u00AE  KSV2", ids, pages, commands,
+                             histories)
 
 
-def about_box():
-    t = Template("AboutDlg", 330, 120, "Info \u00FCber Aquendor\u00AE KSV2")
-    t.frame(None, "iconFrame", 16, 20, 40, 40)
-    t.label(None, "versionLabel", "Aquendor\u00AE KSV2 Version 1.3", 72, 24, 240)
-    t.button(1, "okButton", "OK", 240, 80, 74)
-    return t
+def about():
+    return about_box("AboutDlg", "Info \u00FCber Aquendor\u00AE KSV2",
+                     "Aquendor\u00AE KSV2 Version 1.3")
 
 
 def info_page():
@@ -90,8 +46,7 @@ def info_page():
             (1072, "remainingTimeLabel", "Restzeit Reg.-Stufe"),
             (1073, "waterMeter1Label", "Wasserz\u00E4hler 1"),
             (1074, "waterMeter2Label", "Wasserz\u00E4hler 2")]
-    for i, (cid, name, text) in enumerate(rows):
-        t.label(cid, name, text, 10, 12 + 28 * i, 170)
+    caption_rows(t, rows, 170)
     FX = 182
     t.edit(1076, "plantStatusEdit", FX, 10, PAGE_W - FX - 10, readonly=True)
     t.mask(1077, "residualCapacityEdit", FX, 38, 80)
@@ -112,41 +67,17 @@ def info_page():
 
     # Lamp captions; the page paints the lamps themselves at fixed pixels.
     center = "Qt::AlignHCenter|Qt::AlignBottom"
-
-    def over(text, lamp_left, y, w=50):
-        t.static(text, lamp_left + 7 - w // 2, y, w, 18, center)
     t.static("Reg", 50, 212, 65, 18, center)
     t.static("ZP", 150, 212, 65, 18, center)
-    for text, left in [("F1", 50), ("F2", 100), ("1", 150), ("2", 200), ("Desinf.", 300)]:
-        over(text, left, 232)
+    lamp_captions(t, ["F1", "F2", "1", "2", "", "Desinf.", "", ""], 253, 50)
     t.label(1044, "inputsLabel", "Eing\u00E4nge:", 4, 314, 68)
-    for i, text in enumerate(["SVC1", "SVC2", "ALC1", "ALC2", "Start", "Stop", "Prog1", "Prog2"]):
-        over(text, 75 + 50 * i, 295)
+    lamp_captions(t, ["SVC1", "SVC2", "ALC1", "ALC2", "Start", "Stop", "Prog1", "Prog2"], 316, 75)
     t.label(1045, "outputsLabel", "Ausg\u00E4nge:", 4, 372, 68)
-    for i, text in enumerate(["F1", "BV1", "F2", "BV2", "Sync./PR", "Z.-Pr.1", "Z.-Pr.2", "AL"]):
-        over(text, 75 + 50 * i, 353)
+    lamp_captions(t, ["F1", "BV1", "F2", "BV2", "Sync./PR", "Z.-Pr.1", "Z.-Pr.2", "AL"], 374, 75)
     t.label(None, "dropPictogram", "", 240, 275, 38, 18)
     t.label(None, "chemicalsPictogram", "", 339, 274, 37, 18)
     t.label(None, "hornPictogram", "", 394, 230, 38, 18)
     return t
-
-
-def contact_block(c, y, x, ids, names, alarm=None, title=None):
-    """A contact input in column c: normally open / normally closed, delay in
-    seconds, optionally an alarm check box. ids = (open, closed, delay label,
-    delay field, seconds label)."""
-    if title:
-        c.label(title[0], title[1], title[2], x - 8, y, 200)
-        y += 20
-    opened, closed, delay_label, delay, seconds = ids
-    group = names + "ContactGroup"
-    c.radio(opened, names + "NormOpenRadio", "Schliesser", x, y, 100, group)
-    c.radio(closed, names + "NormClosedRadio", "\u00D6ffner", x + 108, y, 100, group)
-    c.label(delay_label, names + "DelayLabel", "Verz\u00F6gerung", x, y + 24, 104)
-    c.mask(delay, names + "DelayEdit", x + 108, y + 22, 30)
-    c.label(seconds, names + "SecondsLabel", "Sek.", x + 144, y + 24, 40)
-    if alarm:
-        c.check(alarm[0], alarm[1], alarm[2], x, y + 48, 200)
 
 
 def func1_page():
@@ -310,21 +241,17 @@ def func3_page():
     r.label(1261, "minHardnessLabel", "min. H\u00E4rte", 10, 294, 104)
     r.mask(1262, "minHardnessEdit", 118, 292, 50)
     r.static("\u00B0dH", 174, 294, 40)
-    r.group(1276, "unitLanguageGroup", "Sprache", 0, 326, W, 102)
-    languages = [(1277, "german", "deutsch"), (1278, "english", "englisch"),
-                 (1279, "french", "franz\u00F6sisch"), (1280, "italian", "italienisch"),
-                 (1281, "polish", "polnisch"), (1282, "dutch", "holl\u00E4ndisch")]
-    for i, (cid, name, text) in enumerate(languages):
-        r.radio(cid, name + "Radio", text, 10 + 108 * (i % 2), 346 + 24 * (i // 2), 106,
-                "unitLanguageButtons")
+    language_group(r, 1276, 326, 102,
+                   [(1277, "german", "deutsch"), (1278, "english", "englisch"),
+                    (1279, "french", "franz\u00F6sisch"), (1280, "italian", "italienisch"),
+                    (1281, "polish", "polnisch"), (1282, "dutch", "holl\u00E4ndisch")])
     return t
 
 
 def func4_page():
-    t = Template("ChildDlgFunc4", PAGE_W, PAGE_H)
-    c = Column(t, LEFT)
-    W = COL_W
-    c.group(1298, "smsOnAlarmGroup", "SMS senden bei Fehlermeldung", 0, 2, W, 314)
+    ids = {"alarmGroup": 1298, "numberGroup": 1010, "number": 1034, "save": 1035, "delete": 1036,
+           "providerGroup": 1317, "prefixLabel": 1320, "prefix": 1318, "accessCaption": 1321,
+           "access": 1319, "infoGroup": 1313, "info": 1315, "textGroup": 1312, "text": 1291}
     alarms = [(1299, "powerFailure", "Spannungsausfall"), (1300, "errorFilter1", "Fehler Filter 1"),
               (1301, "errorFilter2", "Fehler Filter 2"), (1302, "errorK33001", "Fehler K3300 1"),
               (1303, "errorK33002", "Fehler K3300 2"), (1304, "chemicalsLow", "Solemangel"),
@@ -333,33 +260,14 @@ def func4_page():
               (1308, "minPause", "Min. Reg-Abstand"), (1309, "maxRegeneration", "Max. Regenerat."),
               (1310, "plantOverride", "Anlage \u00FCberfahren"),
               (1311, "errorHardness", "Fehler H\u00E4rtemessung")]
-    for i, (cid, name, text) in enumerate(alarms):
-        c.check(cid, name + "Check", text, 10, 22 + 24 * i, W - 14)
     # Carried in the flags word but never shown.
-    c.check(1306, "regStopCheck", "Reg. STOP / Halt (Sichtbar = False)", 10, 22, W - 14)
-
-    r = Column(t, RIGHT)
-    W = PAGE_W - RIGHT - 6
-    r.group(1010, "smsNumberGroup", "SMS - W\u00E4hlnummer", 0, 2, W, 84)
-    r.combo(1034, "smsNumberCombo", 10, 22, W - 20)
-    r.button(1035, "saveSmsNumberButton", "speichern", 10, 52, (W - 26) // 2)
-    r.button(1036, "deleteSmsNumberButton", "l\u00F6schen", 16 + (W - 26) // 2, 52, (W - 26) // 2)
-    r.group(1317, "providerGroup", "Provider Zugriffsnummer", 0, 90, W, 76)
-    r.label(1320, "prefixLabel", "Amtsvorwahl", 10, 110, 110)
-    r.edit(1318, "prefixEdit", 122, 108, 60)
-    r.label(1321, "accessNumberCaption", "Zugriffsnummer", 10, 136, 110)
-    r.label(1319, "accessNumberLabel", "-", 122, 136, W - 130)
-    r.group(1313, "infoGroup", "Info", 0, 170, W, 146)
-    r.multiline(1315, "infoText", 10, 190, W - 20, 118)
-    t.group(1312, "additionalTextGroup", "Zus\u00E4tzlicher Text zur Alarm - SMS", LEFT, 322,
-            PAGE_W - 2 * LEFT, 56)
-    t.edit(1291, "additionalTextEdit", 16, 344, PAGE_W - 32)
-    return t
+    hidden = [(1306, "regStop", "Reg. STOP / Halt (Sichtbar = False)")]
+    return alarm_sms_page("ChildDlgFunc4", ids, alarms, hidden)
 
 
 TEMPLATES = {
     "aquendorksv2_dlg.ui": main_window,
-    "about_dlg.ui": about_box,
+    "about_dlg.ui": about,
     "childdlg_info.ui": info_page,
     "childdlg_func1.ui": func1_page,
     "childdlg_func2.ui": func2_page,

@@ -43,33 +43,60 @@ void AnswerFaults::set(Fault fault, int count) {
     remaining_ = fault_ == Fault::None ? 0 : count;
 }
 
-Fault AnswerFaults::takeFault() {
+void AnswerFaults::setOn(const std::string& word, Fault fault, int skip) {
+    targetWord_ = word;
+    targetFault_ = fault;
+    targetSkip_ = skip;
+}
+
+void AnswerFaults::clear() {
+    set(Fault::None, 0);
+    setOn({}, Fault::None, 0);
+}
+
+Fault AnswerFaults::takeFault(const std::string& word) {
+    if (targetFault_ != Fault::None && word == targetWord_) {
+        if (targetSkip_-- > 0) return Fault::None;
+        const Fault fault = targetFault_;
+        targetFault_ = Fault::None;
+        return fault;
+    }
     const Fault fault = fault_;
     if (remaining_ > 0 && --remaining_ == 0) fault_ = Fault::None;
     return fault;
 }
 
-std::optional<std::string> AnswerFaults::shape(const Reply& reply, const std::string& word) {
+std::optional<ShapedAnswer> AnswerFaults::shape(const Reply& reply, const std::string& word) {
     if (!raw_.empty()) {
         std::string bytes = std::move(raw_.front());
         raw_.pop_front();
-        return bytes;
+        return ShapedAnswer{std::move(bytes)};
     }
-    switch (takeFault()) {
+    switch (takeFault(word)) {
         case Fault::None:
-            return frameReply(reply);
+            return ShapedAnswer{frameReply(reply)};
         case Fault::WrongChecksum:
-            return frameWithWrongChecksum(reply);
+            return ShapedAnswer{frameWithWrongChecksum(reply)};
         case Fault::LowerCaseChecksum:
-            return frameWithLowerCaseChecksum(reply);
+            return ShapedAnswer{frameWithLowerCaseChecksum(reply)};
         case Fault::ChecksumEcho:
-            return devlink::checksumEcho(word);
+            return ShapedAnswer{devlink::checksumEcho(word)};
         case Fault::Silence:
             return std::nullopt;
         case Fault::Overlong:
-            return overlongAnswer(word);
+            return ShapedAnswer{overlongAnswer(word)};
+        case Fault::EndlessStream:
+            return ShapedAnswer{endlessStream(word)};
+        case Fault::SlowBytes:
+            return ShapedAnswer{frameReply(reply), 2};
+        case Fault::Vanish: {
+            const std::string whole = frameReply(reply);
+            return ShapedAnswer{whole.substr(0, whole.size() / 2), 0, true};
+        }
+        case Fault::CarrierLoss:
+            return ShapedAnswer{{}, 0, false, true};
     }
-    return frameReply(reply);
+    return ShapedAnswer{frameReply(reply)};
 }
 
 std::string frameReply(const Reply& reply) {
@@ -87,6 +114,12 @@ std::string frameWithLowerCaseChecksum(Reply reply) {
     std::string bytes = frameReply(reply);
     for (std::size_t i = bytes.size() - 3; i < bytes.size() - 1; ++i)
         bytes[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(bytes[i])));
+    return bytes;
+}
+
+std::string endlessStream(const std::string& word) {
+    std::string bytes = word + "|";
+    bytes.resize(12000, '7');  // about six seconds at 19200 bit/s
     return bytes;
 }
 

@@ -12,21 +12,36 @@
 
 namespace unitsim {
 
+// What the unit puts on the line for one reply.
+struct ShapedAnswer {
+    std::string bytes;
+    int slowBytes = 0;         // the first bytes leave kSlowByteGapMs apart
+    bool vanish = false;       // the device goes away after the bytes
+    bool carrierLoss = false;  // the modem drops the line instead
+};
+
+inline constexpr int kSlowByteGapMs = 5500;
+
 class AnswerFaults {
   public:
     void set(Fault fault, int count);  // count < 0: until cleared
-    void clear() { set(Fault::None, 0); }
+    void setOn(const std::string& word, Fault fault, int skip);
+    void clear();
     void queueRaw(std::string bytes) { raw_.push_back(std::move(bytes)); }
 
-    // The bytes to send for a reply to a request with this command word;
+    // What to send for a reply to a request with this command word;
     // nothing when the unit stays silent.
-    std::optional<std::string> shape(const Reply& reply, const std::string& word);
+    std::optional<ShapedAnswer> shape(const Reply& reply, const std::string& word);
 
   private:
-    Fault takeFault();
+    Fault takeFault(const std::string& word);
 
     Fault fault_ = Fault::None;
     int remaining_ = 0;
+    // A fault aimed at one command word.
+    std::string targetWord_;
+    Fault targetFault_ = Fault::None;
+    int targetSkip_ = 0;
     std::deque<std::string> raw_;
 };
 
@@ -39,5 +54,7 @@ std::string frameWithWrongChecksum(const Reply& reply);
 std::string frameWithLowerCaseChecksum(Reply reply);
 // More than an answer buffer holds, without an end byte.
 std::string overlongAnswer(const std::string& word);
+// Characters for seconds on end, without an end byte.
+std::string endlessStream(const std::string& word);
 
 }  // namespace unitsim

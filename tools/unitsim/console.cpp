@@ -16,6 +16,10 @@ constexpr std::pair<const char*, Fault> kFaultNames[] = {
     {"echo", Fault::ChecksumEcho},
     {"silence", Fault::Silence},
     {"overlong", Fault::Overlong},
+    {"endless", Fault::EndlessStream},
+    {"slow", Fault::SlowBytes},
+    {"vanish", Fault::Vanish},
+    {"carrierloss", Fault::CarrierLoss},
 };
 
 bool toNumber(const std::string& text, int& value) {
@@ -81,7 +85,9 @@ void Console::setFault(const std::string& name, const std::string& count) {
         simulator_.setFault(fault, answers);
         return log_.line(fault == Fault::None ? "faults cleared" : "fault set: " + name);
     }
-    log_.line("fault none|checksum|lowercase|echo|silence|overlong [N|always]");
+    log_.line(
+        "fault none|checksum|lowercase|echo|silence|overlong|endless|slow|vanish|carrierloss "
+        "[N|always]");
 }
 
 }  // namespace unitsim

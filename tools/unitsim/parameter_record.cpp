@@ -40,11 +40,16 @@ std::string defaultParameterRecord(bool longForm) {
 }
 
 bool writeParameterRecord(std::string& record, std::string_view written) {
-    if (written.size() == kShortRecordLength) {
-        record.replace(0, kShortRecordLength, written);
+    return writeParameterRecord(record, written, kShortRecordLength, kLongRecordLength);
+}
+
+bool writeParameterRecord(std::string& record, std::string_view written, std::size_t shortLength,
+                          std::size_t longLength) {
+    if (written.size() == shortLength) {
+        record.replace(0, shortLength, written);
         return true;
     }
-    if (written.size() == kLongRecordLength && record.size() == kLongRecordLength) {
+    if (written.size() == longLength && record.size() == longLength) {
         record = written;
         return true;
     }

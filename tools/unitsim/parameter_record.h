@@ -18,5 +18,8 @@ std::string defaultParameterRecord(bool longForm);
 // and keeps the rest. False, with the record untouched, for a length the unit
 // does not take (a short-form unit takes the short form only).
 bool writeParameterRecord(std::string& record, std::string_view written);
+// The same for a unit whose forms have these lengths.
+bool writeParameterRecord(std::string& record, std::string_view written, std::size_t shortLength,
+                          std::size_t longLength);
 
 }  // namespace unitsim

@@ -16,6 +16,8 @@ class PseudoTerminal {
 
     // Creates the pair with a raw line. False with errno kept on failure.
     bool open();
+    // Both sides go: the program's port sees the device vanish.
+    void close() { closeAll(); }
     bool isOpen() const { return master_ >= 0; }
 
     int masterFd() const { return master_; }

@@ -51,7 +51,9 @@ struct Simulator::Impl {
     void wake() const;
     void drainWakeUps() const;
     void handle(const IncomingTelegram& telegram);
-    std::optional<std::string> answerFor(const IncomingTelegram& telegram);
+    std::optional<ShapedAnswer> answerFor(const IncomingTelegram& telegram);
+    void vanish();
+    void loseCarrier();
     void notify(Direction direction, const std::string& bytes) const;
     int baud() const;
     void changeConditions(const std::function<void(InjectedConditions&)>& change);
@@ -170,11 +172,38 @@ void Simulator::Impl::handle(const IncomingTelegram& telegram) {
     const auto answer = answerFor(telegram);
     notify(Direction::Received, telegram.bytes);
     if (!answer) return;
-    notify(Direction::Sent, *answer);
-    LineWriter(pty.masterFd()).send(*answer, lineBaud, stopping);
+    if (answer->carrierLoss) return loseCarrier();
+    notify(Direction::Sent, answer->bytes);
+    const LineWriter writer(pty.masterFd());
+    std::size_t sent = 0;
+    // A slow unit: its first bytes come just inside the reader's timeout.
+    for (; sent < answer->bytes.size() && sent < static_cast<std::size_t>(answer->slowBytes) &&
+           !stopping;
+         ++sent) {
+        const std::int64_t until = devlink::monotonicUs() + kSlowByteGapMs * 1000LL;
+        while (!stopping && devlink::monotonicUs() < until) devlink::Delay(50);
+        writer.send(answer->bytes.substr(sent, 1), 0, stopping);
+    }
+    writer.send(answer->bytes.substr(sent), lineBaud, stopping);
+    if (answer->vanish) vanish();
 }
 
-std::optional<std::string> Simulator::Impl::answerFor(const IncomingTelegram& telegram) {
+// The device goes away in the middle of an answer, as a USB adapter that is
+// pulled out: the program's port sees EIO and hang-up.
+void Simulator::Impl::vanish() {
+    devlink::Delay(20);  // the half answer reaches the other side first
+    pty.close();
+}
+
+void Simulator::Impl::loseCarrier() {
+    {
+        std::lock_guard lock(mutex);
+        if (modem) modem->dropCarrier();
+    }
+    wake();  // the modem's "NO CARRIER" goes out from the loop
+}
+
+std::optional<ShapedAnswer> Simulator::Impl::answerFor(const IncomingTelegram& telegram) {
     std::lock_guard lock(mutex);
     received.push_back(toReceived(telegram));
     const auto reply = unit.answer(telegram.bytes);
@@ -193,9 +222,9 @@ int Simulator::Impl::baud() const {
 
 void Simulator::Impl::changeConditions(const std::function<void(InjectedConditions&)>& change) {
     std::lock_guard lock(mutex);
-    InjectedConditions conditions = unit.softener().conditions();
+    InjectedConditions conditions = unit.controller().conditions();
     change(conditions);
-    unit.softener().setConditions(conditions);
+    unit.controller().setConditions(conditions);
 }
 
 Simulator::Simulator(Config config) : impl_(std::make_unique<Impl>(config)) {}
@@ -250,6 +279,11 @@ void Simulator::setFault(Fault fault, int count) {
     impl_->faults.set(fault, count);
 }
 
+void Simulator::setFaultOn(const std::string& commandWord, Fault fault, int skip) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->faults.setOn(commandWord, fault, skip);
+}
+
 void Simulator::clearFault() {
     std::lock_guard lock(impl_->mutex);
     impl_->faults.clear();
@@ -292,27 +326,27 @@ void Simulator::clearReceived() {
 
 std::string Simulator::parameterRecord() const {
     std::lock_guard lock(impl_->mutex);
-    return impl_->unit.softener().record();
+    return impl_->unit.controller().record();
 }
 
 void Simulator::setParameterRecord(const std::string& record) {
     std::lock_guard lock(impl_->mutex);
-    impl_->unit.softener().setRecord(record);
+    impl_->unit.controller().setRecord(record);
 }
 
 std::string Simulator::statusArea() const {
     std::lock_guard lock(impl_->mutex);
-    return impl_->unit.softener().statusArea();
+    return impl_->unit.controller().statusArea();
 }
 
 void Simulator::setTimeScale(double scale) {
     std::lock_guard lock(impl_->mutex);
-    impl_->unit.softener().setTimeScale(scale);
+    impl_->unit.controller().setTimeScale(scale);
 }
 
 void Simulator::advanceMinutes(double minutes) {
     std::lock_guard lock(impl_->mutex);
-    impl_->unit.softener().advanceMinutes(minutes);
+    impl_->unit.controller().advanceMinutes(minutes);
 }
 
 bool Simulator::setPlantType(int type) {
@@ -334,17 +368,17 @@ void Simulator::setChemicalsLow(bool low) {
 
 bool Simulator::overrideStatusByte(std::size_t offset, std::uint8_t value) {
     std::lock_guard lock(impl_->mutex);
-    return impl_->unit.softener().overrides().pin(offset, value);
+    return impl_->unit.controller().overrides().pin(offset, value);
 }
 
 void Simulator::clearStatusOverrides() {
     std::lock_guard lock(impl_->mutex);
-    impl_->unit.softener().overrides().clear();
+    impl_->unit.controller().overrides().clear();
 }
 
 void Simulator::raiseError(std::uint32_t code) {
     std::lock_guard lock(impl_->mutex);
-    impl_->unit.softener().raiseError(code);
+    impl_->unit.controller().raiseError(code);
 }
 
 void Simulator::setTwoPartHistory(bool twoParts) {
@@ -354,15 +388,17 @@ void Simulator::setTwoPartHistory(bool twoParts) {
 
 void Simulator::setHistoryText(History history, const std::string& text) {
     std::lock_guard lock(impl_->mutex);
-    Softener& softener = impl_->unit.softener();
-    (history == History::Status ? softener.statusLog() : softener.errorLog()).setRaw(text);
+    Unit& unit = impl_->unit;
+    (history == History::Status ? unit.softener().statusLog() : unit.controller().errorLog())
+        .setRaw(text);
 }
 
 std::string Simulator::historyText(History history) const {
     std::lock_guard lock(impl_->mutex);
-    Softener& softener = impl_->unit.softener();
-    softener.statusArea();  // the plant runs up to now and logs what happened
-    return (history == History::Status ? softener.statusLog() : softener.errorLog()).area();
+    Unit& unit = impl_->unit;
+    unit.controller().statusArea();  // the plant runs up to now and logs what happened
+    return (history == History::Status ? unit.softener().statusLog() : unit.controller().errorLog())
+        .area();
 }
 
 bool Simulator::hasModem() const {

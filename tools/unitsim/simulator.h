@@ -24,6 +24,10 @@ enum class Fault {
     ChecksumEcho,       // the answer is the echo of the request's command word
     Silence,            // no answer at all
     Overlong,           // more than 700 characters without end byte
+    EndlessStream,      // characters without end for seconds, no end byte
+    SlowBytes,          // the answer, its first bytes 5.5 s apart
+    Vanish,             // half the answer, then the device is gone (EIO, hang-up)
+    CarrierLoss,        // behind a modem: the line drops instead of an answer
 };
 
 // What the modem in front of the unit answers a dial command with.
@@ -116,6 +120,9 @@ class Simulator {
     void stop();
 
     void setFault(Fault fault, int count = 1);  // count < 0: until cleared
+    // The fault applies once, to the answer to a request with this command
+    // word ("DSI"), after `skip` such answers went out as usual.
+    void setFaultOn(const std::string& commandWord, Fault fault, int skip = 0);
     void clearFault();
     // The next answer is exactly these bytes instead of the unit's own.
     void queueRawAnswer(std::string bytes);
@@ -128,12 +135,14 @@ class Simulator {
     std::vector<ReceivedTelegram> received() const;
     void clearReceived();
 
-    std::string parameterRecord() const;  // 240 or 404 characters
+    // The softener's 240 or 404 characters, the reverse-osmosis unit's 156 or 322.
+    std::string parameterRecord() const;
     void setParameterRecord(const std::string& record);
-    // The 190 characters of the status area; the plant runs up to now first.
+    // The status area (softener 190 characters, reverse osmosis 110); the
+    // plant runs up to now first.
     std::string statusArea() const;
 
-    // The softener plant and the conditions put on it.
+    // The plant and the conditions put on it (plant type: the softener's).
     void setTimeScale(double scale);      // see Config::timeScale
     void advanceMinutes(double minutes);  // jumps the simulated time on
     // Writes the plant-type byte of the record (1, 2, 4 or 8); false for another value.
@@ -146,8 +155,8 @@ class Simulator {
     bool overrideStatusByte(std::size_t offset, std::uint8_t value);
     void clearStatusOverrides();
 
-    // The softener's logs: an alarm with an error code (logged, alarm lamp
-    // on); the status history in one or two answers; and, for tests, the
+    // The logs: an alarm with an error code (logged, alarm lamp on); the
+    // softener's status history in one or two answers; and, for tests, the
     // exact text a log is sent as (empty: the unit's own log again).
     void raiseError(std::uint32_t code);
     void setTwoPartHistory(bool twoParts);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "tools/unitsim/controller_unit.h"
 #include "tools/unitsim/history_log.h"
 #include "tools/unitsim/injected_conditions.h"
 #include "tools/unitsim/request.h"
@@ -17,7 +18,7 @@
 
 namespace unitsim {
 
-class Softener {
+class Softener : public ControllerUnit {
   public:
     Softener(const Config& config, std::int64_t startUs);
 
@@ -35,22 +36,22 @@ class Softener {
     // history goes out in two answers, the first starting with a blank.
     std::optional<Reply> commandReply(const Request& request, bool twoPartHistory);
     HistoryLog& statusLog() { return statusLog_; }
-    HistoryLog& errorLog() { return errorLog_; }
+    HistoryLog& errorLog() override { return errorLog_; }
     // An alarm with this error code: logged, and the alarm lamp lit.
-    void raiseError(std::uint32_t code);
+    void raiseError(std::uint32_t code) override;
 
     // The plant runs up to now first.
-    std::string statusArea();
-    const std::string& record() const { return record_; }
-    void setRecord(std::string record);
+    std::string statusArea() override;
+    const std::string& record() const override { return record_; }
+    void setRecord(std::string record) override;
     bool setPlantType(int type);
 
-    void setTimeScale(double scale);
+    void setTimeScale(double scale) override;
     double timeScale() const { return clock_.scale(); }
-    void advanceMinutes(double minutes);
-    const InjectedConditions& conditions() const { return conditions_; }
-    void setConditions(const InjectedConditions& conditions);
-    StatusOverrides& overrides() { return overrides_; }
+    void advanceMinutes(double minutes) override;
+    const InjectedConditions& conditions() const override { return conditions_; }
+    void setConditions(const InjectedConditions& conditions) override;
+    StatusOverrides& overrides() override { return overrides_; }
 
   private:
     Reply recordReply(const std::string& head, std::size_t from, std::size_t length) const;

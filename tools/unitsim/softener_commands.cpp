@@ -39,14 +39,6 @@ Reply areaReply(const std::string& head, const std::string& area) {
     return Reply{head + area + "|00|", static_cast<int>(head.size() + area.size() + 1)};
 }
 
-// A moment `days` days before `now`, at the given time of day.
-std::tm daysBefore(const UnitClock& clock, int days, int hour, int minute) {
-    std::tm moment = clock.now(days * 86400.0);
-    moment.tm_hour = hour;
-    moment.tm_min = minute;
-    return moment;
-}
-
 }  // namespace
 
 // A unit fresh from the field has a few weeks of history: regenerations
@@ -126,9 +118,7 @@ Reply Softener::operate(const Request& request, bool (SoftenerPlant::*operation)
 }
 
 Reply Softener::setClock(const Request& request) {
-    const std::string& body = request.body;
-    if (body.size() != 11 || body.back() != '|' || !unitClock_.set(body.substr(0, 10)))
-        return echoReply(request.word);
+    if (!unitClock_.setFromRequest(request.body)) return echoReply(request.word);
     return confirmation(request.word);
 }
 

@@ -1,12 +1,11 @@
 #include "tools/unitsim/status_overrides.h"
 
 #include "devlink/fields.h"
-#include "tools/unitsim/status_area.h"
 
 namespace unitsim {
 
 bool StatusOverrides::pin(std::size_t offset, std::uint8_t value) {
-    if (offset + 2 > kStatusAreaLength) return false;
+    if (offset + 2 > areaLength_) return false;
     pinned_[offset] = value;
     return true;
 }

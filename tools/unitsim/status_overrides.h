@@ -11,12 +11,16 @@ namespace unitsim {
 
 class StatusOverrides {
   public:
+    // The softener's status area is 190 characters long.
+    explicit StatusOverrides(std::size_t areaLength = 190) : areaLength_(areaLength) {}
+
     // False for an offset whose two digits do not lie inside the status area.
     bool pin(std::size_t offset, std::uint8_t value);
     void clear() { pinned_.clear(); }
     void applyTo(std::string& area) const;
 
   private:
+    std::size_t areaLength_;
     std::map<std::size_t, std::uint8_t> pinned_;
 };
 

@@ -8,7 +8,13 @@ namespace unitsim {
 Unit::Unit(const Config& config)
     : config_(config),
       softener_(config, devlink::monotonicUs()),
+      osmosis_(config, devlink::monotonicUs()),
       measuring_(config, devlink::monotonicUs()) {}
+
+ControllerUnit& Unit::controller() {
+    if (config_.kind == UnitKind::Osmosis) return osmosis_;
+    return softener_;
+}
 
 std::optional<Reply> Unit::answer(std::string_view telegram) {
     const auto request = parseRequest(telegram);
@@ -23,6 +29,8 @@ std::optional<Reply> Unit::answer(std::string_view telegram) {
 Reply Unit::answerValid(const Request& request) {
     if (request.word == "CSN") return loginReply(config_, request.body);
     if (config_.kind == UnitKind::Softener) return answerSoftener(request);
+    if (config_.kind == UnitKind::Osmosis)
+        return osmosis_.answer(request, config_).value_or(echoReply(request.word));
     if (config_.kind == UnitKind::Measuring)
         return measuring_.answer(request, config_, devlink::monotonicUs());
     return echoReply(request.word);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "tools/unitsim/measuring_unit.h"
+#include "tools/unitsim/osmosis_unit.h"
 #include "tools/unitsim/request.h"
 #include "tools/unitsim/simulator.h"
 #include "tools/unitsim/softener.h"
@@ -23,6 +24,10 @@ class Unit {
     const Config& config() const { return config_; }
     Softener& softener() { return softener_; }
     const Softener& softener() const { return softener_; }
+    OsmosisUnit& osmosis() { return osmosis_; }
+    // The controller the configured kind plays: the reverse-osmosis unit,
+    // else the softener.
+    ControllerUnit& controller();
     MeasuringUnit& measuring() { return measuring_; }
     const MeasuringUnit& measuring() const { return measuring_; }
 
@@ -32,6 +37,7 @@ class Unit {
 
     Config config_;
     Softener softener_;
+    OsmosisUnit osmosis_;
     MeasuringUnit measuring_;
 };
 

@@ -42,4 +42,15 @@ bool UnitClock::set(std::string_view digits) {
     return true;
 }
 
+bool UnitClock::setFromRequest(std::string_view body) {
+    return body.size() == 11 && body.back() == '|' && set(body.substr(0, 10));
+}
+
+std::tm daysBefore(const UnitClock& clock, int days, int hour, int minute) {
+    std::tm moment = clock.now(days * 86400.0);
+    moment.tm_hour = hour;
+    moment.tm_min = minute;
+    return moment;
+}
+
 }  // namespace unitsim

@@ -16,9 +16,15 @@ class UnitClock {
     // the unit's seconds start at 0. False, with the clock as it was, for
     // digits that name no moment.
     bool set(std::string_view digits);
+    // The same from the body of a clock telegram: the ten digits and "|".
+    bool setFromRequest(std::string_view body);
 
   private:
     std::time_t offset_ = 0;  // seconds ahead of the system clock
 };
+
+// A moment `days` days before the clock's now, at the given time of day:
+// where a unit's seeded log entries stand.
+std::tm daysBefore(const UnitClock& clock, int days, int hour, int minute);
 
 }  // namespace unitsim

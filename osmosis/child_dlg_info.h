@@ -1,0 +1,25 @@
+// The reverse-osmosis status page: plant status, conductivity,
+// temperature, pressure, the two water meters, operation hours, the last
+// access and the lamp panel, whose red lamp blinks on alarm.
+#pragma once
+
+#include <string>
+
+#include "softener/status_page.h"
+#include "ui_pln2_info.h"
+
+namespace osmosis {
+
+class CChildDlg_Info : public softener::StatusPage {
+    Q_OBJECT
+  public:
+    explicit CChildDlg_Info(shell::MainWindowBase& owner);
+    void setUpFields();
+
+    void showStatus(const std::string& area);
+
+  private:
+    Ui::Pln2ChildDlgInfo ui_;
+};
+
+}  // namespace osmosis

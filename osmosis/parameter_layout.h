@@ -1,0 +1,35 @@
+// The reverse-osmosis unit's parameter record: a fixed-position hexadecimal
+// text of 156 characters (short form) or 322 (long form, with the alarm-SMS
+// fields). Pages 1 and 2 show the parameters, page 3 the alarm SMS.
+#pragma once
+
+#include <cstddef>
+
+#include "softener/record_layout.h"
+
+namespace osmosis {
+
+inline constexpr std::size_t kShortRecordLength = 156;
+inline constexpr std::size_t kLongRecordLength = 322;
+// A first DPI answer of this many characters, end byte included, is the long form.
+inline constexpr std::size_t kLongAnswerLength = 333;
+
+// Offsets the program and its tests name.
+namespace record {
+inline constexpr std::size_t kPumpMode = 112;
+inline constexpr std::size_t kMetering = 146;
+inline constexpr std::size_t kLanguage = 156;  // shown, sent with the long form only
+inline constexpr std::size_t kDialNumber = 166;
+inline constexpr std::size_t kPrefix = 206;
+inline constexpr std::size_t kAccessNumber = 214;
+inline constexpr std::size_t kExtraText = 254;
+inline constexpr std::size_t kSmsFlags = 314;
+}  // namespace record
+
+// The 14 alarm boxes of page 3, bits 0 to 13 of the flags word.
+inline constexpr int kAlarmBoxes[14] = {1223, 1224, 1225, 1226, 1227, 1228, 1229,
+                                        1230, 1231, 1232, 1233, 1234, 1235, 1236};
+
+const softener::RecordLayout& osmosisLayout();
+
+}  // namespace osmosis

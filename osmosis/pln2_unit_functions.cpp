@@ -1,0 +1,36 @@
+#include "osmosis/pln2_unit_functions.h"
+
+#include <functional>
+#include <utility>
+
+#include "osmosis/aquendor_pln2_dlg.h"
+#include "osmosis/osmosis_history_codes.h"
+
+namespace osmosis {
+
+namespace {
+
+constexpr softener::ResetTexts kResetTexts{
+    "PLN2 zur\u00FCckgesetzt, wenn Alarm-LED (Hupe) leuchtet",
+    "PLN2 reset is o.k. if error-LED (horn) is on"};
+
+}  // namespace
+
+Pln2UnitFunctions::Pln2UnitFunctions(CAquendorPLN2Dlg& window)
+    : QObject(&window),
+      commands_(window, kResetTexts, [&window] { return window.readAll(); }),
+      history_(window) {
+    setObjectName("pln2UnitFunctions");
+    using softener::AfterCommand;
+    const std::pair<int, std::function<void()>> buttons[] = {
+        {1024, [this] { commands_.send("SEQ", AfterCommand::ReadAll); }},  // quit error
+        {1025, [this] { commands_.reset(); }},
+        {1027, [this] { commands_.send("SRS", AfterCommand::Nothing); }},  // run / stop
+        {1028, [this] { commands_.send("SFA", AfterCommand::Nothing); }},  // flush
+        {1213, [this] { commands_.setClock(); }},
+        {1032, [this] { history_.readErrorHistory(kOsmosisErrorCodes); }},
+    };
+    for (const auto& [control, action] : buttons) window.connectOperation(control, action);
+}
+
+}  // namespace osmosis

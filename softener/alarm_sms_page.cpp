@@ -1,0 +1,50 @@
+#include "softener/alarm_sms_page.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "shell/controls.h"
+#include "shell/main_window_base.h"
+#include "softener/alarm_sms_inputs.h"
+#include "softener/sms_notice.h"
+
+namespace softener {
+
+AlarmSmsPage::AlarmSmsPage(shell::MainWindowBase& owner, int selector, const char* version1,
+                           const char* version2)
+    : ChildPage(owner), selector_(selector), version1_(version1), version2_(version2) {}
+
+QString AlarmSmsPage::noticeText(bool supported) const {
+    return smsNoticeText(supported, owner().english(), version1_, version2_);
+}
+
+void AlarmSmsPage::setUpInputs(std::initializer_list<QWidget*> hiddenBoxes) {
+    for (QWidget* box : hiddenBoxes) box->hide();  // its flag bit travels all the same
+    auto* notice = findChild<QPlainTextEdit*>("infoText");
+    // The info text is not for editing: the focus moves on to the page's selector.
+    onFocus(notice, QEvent::FocusIn, [this] {
+        if (QWidget* selector = shell::control(&owner(), selector_)) selector->setFocus();
+    });
+    notice->document()->setDocumentMargin(2);
+    new AlarmSmsInputs(
+        owner(),
+        {findChild<QComboBox*>("smsNumberCombo"),
+         findChild<QAbstractButton*>("saveSmsNumberButton"),
+         findChild<QAbstractButton*>("deleteSmsNumberButton"), findChild<QLineEdit*>("prefixEdit"),
+         findChild<QLineEdit*>("additionalTextEdit")},
+        this);
+}
+
+void AlarmSmsPage::showAvailability(bool supported) {
+    showSmsNotice(findChild<QPlainTextEdit*>("infoText"), noticeText(supported), supported);
+    if (supported) return;
+    findChild<QComboBox*>("smsNumberCombo")->setEditText(QString());
+    findChild<QLineEdit*>("prefixEdit")->clear();
+    findChild<QLineEdit*>("additionalTextEdit")->clear();
+    findChild<QLabel*>("accessNumberLabel")->setText("-");
+}
+
+}  // namespace softener

@@ -1,0 +1,107 @@
+// Every exchange of the Vantiqo program against every fault a unit, a
+// cable or a modem can show: each ends in its message within its timeouts,
+// with the window usable, the status field at rest and no CSV file half
+// written; a slow unit is waited for.
+#include <filesystem>
+
+#include "devlink/delay.h"
+#include "fault_matrix.h"
+#include "vantiqo_fixture.h"
+
+using shell::MessageAnswer;
+using testsupport::measuringConfig;
+using testsupport::VantiqoWindow;
+using unitsim::Fault;
+using namespace testsupport;
+
+namespace {
+
+struct Exchange {
+    const char* label;  // the command word, as the messages name it
+    int button;         // 1018 measured value, 1002 logger readout, 1008 logger clear
+};
+
+const Exchange kExchanges[] = {
+    {"CSN", 1018}, {"RMV", 1018}, {"DFL", 1002}, {"DFI", 1002}, {"CLM", 1008},
+};
+
+std::string paramName(const testing::TestParamInfo<std::tuple<int, Fault>>& info) {
+    return matrixName(kExchanges, info);
+}
+
+}  // namespace
+
+class VantiqoFaultMatrix : public VantiqoWindow,
+                           public testing::WithParamInterface<std::tuple<int, Fault>> {
+  protected:
+    const Exchange& exchange() const { return kExchanges[std::get<0>(GetParam())]; }
+    Fault fault() const { return std::get<1>(GetParam()); }
+    bool overModem() const { return fault() == Fault::CarrierLoss; }
+
+    void SetUp() override {
+        unitsim::Config config = measuringConfig(4, 40);
+        config.modem = overModem();
+        config.dialDelayMs = 100;
+        start(config);
+        if (!overModem()) return;
+        click(1014);
+        edit(1011)->setText("0711");
+        click(1012);
+        ASSERT_EQ(edit(1006)->text(), "ONLINE") << messages.lastText().toStdString();
+        messages.clear();
+    }
+
+    MatrixOutcome expected() const {
+        return matrixOutcome(fault(), exchange().label, "Vantiqo", "COM1: \u00DCbertragungsfehler");
+    }
+
+    void replug() {
+        sim = std::make_unique<unitsim::Simulator>(measuringConfig(4, 40));
+        ASSERT_TRUE(sim->open());
+        ASSERT_TRUE(sim->bindComName(ports.path(), "COM1"));
+        sim->start();
+    }
+};
+
+TEST_P(VantiqoFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
+    sim->setFaultOn(exchange().label, fault());
+    // Yes to the readout or clear question, No to showing the folder.
+    messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    const std::int64_t start = devlink::monotonicMs();
+    click(exchange().button);
+    const std::int64_t tookMs = devlink::monotonicMs() - start;
+
+    const MatrixOutcome outcome = expected();
+    const std::string& message = outcome.message;
+    if (message.empty()) {
+        // Slow but correct: the exchange succeeds; only the questions and
+        // confirmations of the operation appear.
+        for (const auto& shown : messages.shown)
+            EXPECT_EQ(shown.text.indexOf("error"), -1) << shown.text.toStdString();
+        EXPECT_LE(tookMs, outcome.atMostMs);
+    } else {
+        ASSERT_FALSE(messages.shown.empty());
+        EXPECT_EQ(messages.lastText().toStdString().rfind(message, 0), 0u)
+            << messages.lastText().toStdString();
+        EXPECT_LE(tookMs, outcome.atMostMs);
+        EXPECT_TRUE(csvFiles().empty());  // nothing half written
+    }
+    EXPECT_EQ(edit(1006)->text(), overModem() ? "ONLINE" : "BEREIT");
+    EXPECT_NE(window->cursor().shape(), Qt::WaitCursor);
+
+    // The window is usable: the next reading works.
+    if (fault() == Fault::Vanish) replug();
+    if (overModem()) return;
+    sim->clearFault();
+    devlink::Delay(300);
+    messages.clear();
+    click(1018);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    EXPECT_EQ(edit(1006)->text(), "BEREIT");
+}
+
+INSTANTIATE_TEST_SUITE_P(AllExchanges, VantiqoFaultMatrix,
+                         testing::Combine(testing::Range(0,
+                                                         static_cast<int>(std::size(kExchanges))),
+                                          testing::ValuesIn(kMatrixFaults)),
+                         paramName);

@@ -1,0 +1,125 @@
+// The named settings of the reverse-osmosis window: the store and setting
+// files byte for byte (61 values, 62 lines a set, the ninth name on line
+// 497), the factory setting on the pages, Dutch saved as 4, and the backup
+// of the unit's record before a write.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <algorithm>
+#include <filesystem>
+
+#include "file_bytes.h"
+#include "osmosis/osmosis_settings.h"
+#include "pln2_fixture.h"
+#include "softener/settings_controls.h"
+#include "softener/sp_mask_edit.h"
+
+using testsupport::fileBytes;
+using testsupport::osmosisUnit;
+using testsupport::Pln2Window;
+
+namespace {
+
+const char* const kHeader = "//never edit this file !//\r\n";
+
+// The factory setting's 61 lines, as a setting file holds them.
+std::string factoryLines() {
+    std::string lines;
+    for (const auto& value : osmosis::osmosisSettingsProfile().values)
+        lines += value.factory + "\r\n";
+    return lines;
+}
+
+}  // namespace
+
+class Pln2Settings : public Pln2Window {
+  protected:
+    std::string store() const { return workFolder.path() + "/aquendorPLN2.set"; }
+    QComboBox* names() const { return shell::controlAs<QComboBox>(window.get(), 1208); }
+    void select(const QString& name) {
+        const int index = names()->findText(name);
+        ASSERT_GE(index, 0) << name.toStdString();
+        emit names()->activated(index);
+    }
+    void save(const QString& name) {
+        names()->setEditText(name);
+        click(1209);
+    }
+    std::string exported(const std::string& name) {
+        const std::string path = workFolder.path() + "/" + name + ".stg";
+        messages.fileNames.push_back(QString::fromStdString(path));
+        click(1211);
+        return fileBytes(path);
+    }
+    SPMaskEdit* mask(int page, int id) { return pageControlAs<SPMaskEdit>(page, id); }
+    QAbstractButton* choice(int page, int id) { return pageControlAs<QAbstractButton>(page, id); }
+};
+
+TEST_F(Pln2Settings, FactorySettingShowsItsValuesAndExportsItsLinesExactly) {
+    EXPECT_EQ(fileBytes(store()), kHeader);  // a new store holds the header alone
+    select("Werkseinstellung");
+    EXPECT_EQ(mask(2, 1133)->text(), "0,10");
+    EXPECT_EQ(mask(2, 1136)->text(), "0100,0");
+    EXPECT_EQ(mask(2, 1143)->text(), "0001,0");
+    EXPECT_EQ(mask(2, 1166)->text(), "2,00");
+    EXPECT_EQ(mask(2, 1181)->text(), "001,000");
+    EXPECT_EQ(mask(2, 1194)->text(), "00,5");
+    EXPECT_EQ(mask(1, 1068)->text(), "090");
+    EXPECT_TRUE(choice(1, 1079)->isChecked());  // only pump 1
+    EXPECT_TRUE(choice(1, 1204)->isChecked());  // "PROG": tank overflow
+    EXPECT_TRUE(choice(2, 1188)->isChecked());  // metering through water meter 1
+    EXPECT_FALSE(choice(1, 1057)->isChecked());
+    for (const int box : {1058, 1059, 1060, 1128}) EXPECT_TRUE(choice(1, box)->isChecked()) << box;
+    EXPECT_EQ(exported("Werk"), kHeader + factoryLines());
+}
+
+TEST_F(Pln2Settings, NineSetsFillTheStoreAndDutchIsSavedAsFour) {
+    select("Werkseinstellung");
+    choice(2, 1259)->click();  // "holländisch"
+    for (int i = 1; i <= 9; ++i) save(QString("Anlage %1").arg(i));
+    save("Anlage 10");
+    EXPECT_EQ(messages.lastText(), "Max. 9 Einstellungen !");
+
+    std::string lines = factoryLines();
+    const std::size_t language = lines.find("\r\n0\r\n", lines.find("\r\n005\r\n") + 5);
+    lines.replace(language, 5, "\r\n4\r\n");  // line 44 after the impulse length
+    std::string expected = kHeader;
+    for (int i = 1; i <= 9; ++i) expected += "Anlage " + std::to_string(i) + "\r\n" + lines;
+    const std::string bytes = fileBytes(store());
+    EXPECT_EQ(bytes, expected);
+    // Counted after the header, the ninth name stands on line 497.
+    const std::size_t ninth = bytes.find("Anlage 9\r\n");
+    EXPECT_EQ(std::count(bytes.begin() + 28, bytes.begin() + static_cast<long>(ninth), '\n'), 496);
+
+    choice(2, 1255)->click();
+    select("Anlage 4");
+    EXPECT_TRUE(choice(2, 1259)->isChecked());
+}
+
+TEST_F(Pln2Settings, FactorySettingClearsTheSmsFieldsOfAUnitWithoutAlarmSms) {
+    restart(osmosisUnit(false));
+    readUnit();
+    pageControlAs<QLineEdit>(3, 1248)->setText("left over");
+    pageControlAs<QCheckBox>(3, 1223)->setChecked(true);
+    select("Werkseinstellung");
+    EXPECT_TRUE(pageControlAs<QLineEdit>(3, 1248)->text().isEmpty());
+    EXPECT_FALSE(pageControlAs<QCheckBox>(3, 1223)->isChecked());
+    EXPECT_FALSE(pageControl(3, 1248)->isEnabled());
+}
+
+TEST_F(Pln2Settings, AWriteBacksUpWhatTheUnitHeldAsTheUnitSentIt) {
+    readUnit();
+    const std::string asRead = exported("gelesen");
+    choice(1, 1082)->click();  // pumps in series, not yet sent
+    messages.clear();
+    click(ids().write);
+    ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    const std::string folder = workFolder.path() + "/backup 123456";
+    std::vector<std::string> backups;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        backups.push_back(entry.path().string());
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(fileBytes(backups[0]), asRead);
+}
