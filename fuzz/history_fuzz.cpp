@@ -8,6 +8,9 @@
 #include "softener/history_record.h"
 #include "softener/list_file.h"
 #include "softener/softener_history_codes.h"
+#ifdef AQUENDOR_FUZZ_OSMOSIS
+#include "osmosis/osmosis_history_codes.h"
+#endif
 #include "support/files.h"
 #include "support/fuzz_check.h"
 #include "support/scratch_folder.h"
@@ -50,6 +53,15 @@ void listOf(const softener::ListFileKind& kind, const std::vector<softener::Hist
                "a list file holds exactly its bytes");
 }
 
+// The reverse-osmosis program reads only the error history, with its own codes.
+#ifdef AQUENDOR_FUZZ_OSMOSIS
+constexpr bool kStatusHistory = false;
+const softener::CodeTable& kErrorCodes = osmosis::kOsmosisErrorCodes;
+#else
+constexpr bool kStatusHistory = true;
+const softener::CodeTable& kErrorCodes = softener::kSoftenerErrorCodes;
+#endif
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -61,6 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string errors = input.ConsumeRemainingBytesAsString();
 
     // The status history: a second answer follows when the first starts with a blank.
+    if (kStatusHistory) {
     std::string data1 = softener::statusHistoryData(first);
     if (!first.empty() && first[0] == ' ') data1 += softener::statusHistoryData(second);
     const std::size_t count =
@@ -70,6 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto status = softener::decodeHistory(data1, softener::kStatusHistoryLayout, count);
     FUZZ_CHECK(status.size() == count, "one entry a counted record");
     listOf(softener::kStatusList, status, softener::kSoftenerStatusCodes, english, write);
+    }
 
     const std::string data2 = softener::errorHistoryData(errors);
     FUZZ_CHECK(data2.size() <= softener::kErrorHistoryChars,
@@ -77,6 +91,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto failures = softener::decodeHistory(data2, softener::kErrorHistoryLayout,
                                                   softener::historyCount(data2));
     FUZZ_CHECK(failures.size() <= softener::kHistorySlots, "at most 20 errors");
-    listOf(softener::kErrorList, failures, softener::kSoftenerErrorCodes, english, write);
+    listOf(softener::kErrorList, failures, kErrorCodes, english, write);
     return 0;
 }

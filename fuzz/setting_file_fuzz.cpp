@@ -8,15 +8,14 @@
 #include "softener/memory_form.h"
 #include "softener/setting_file.h"
 #include "softener/setting_lines.h"
-#include "softener/softener_settings.h"
 #include "support/files.h"
 #include "support/fuzz_check.h"
+#include "support/settings_of_program.h"
 
 namespace {
 
 const softener::SettingsProfile& profile() {
-    static const softener::SettingsProfile settings = softener::softenerSettingsProfile();
-    return settings;
+    return fuzzing::settingsOfProgram();
 }
 
 }  // namespace
@@ -32,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(values->size() == profile().values.size(), "a taken file holds one line per value");
 
-    softener::MemoryForm pages(profile().values);
+    softener::MemoryForm pages(profile().values, profile().placeholder);
     softener::applyValueLines(profile().values, *values, pages);
     const std::string exported = file.bytesOf(pages);
     FUZZ_CHECK(fuzzing::lineFeeds(exported) == profile().values.size() + 1,
@@ -43,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F,
                        "no control character in a value line");
     }
-    softener::MemoryForm again(profile().values);
+    softener::MemoryForm again(profile().values, profile().placeholder);
     softener::applyValueLines(profile().values, *file.valuesOf(exported), again);
     FUZZ_CHECK(file.bytesOf(again) == exported, "importing an export changes nothing");
     return 0;

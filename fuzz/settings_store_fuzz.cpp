@@ -12,9 +12,9 @@
 #include "softener/memory_form.h"
 #include "softener/setting_lines.h"
 #include "softener/settings_store.h"
-#include "softener/softener_settings.h"
 #include "support/files.h"
 #include "support/fuzz_check.h"
+#include "support/settings_of_program.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -22,8 +22,7 @@ namespace {
 using softener::SettingsStore;
 
 const softener::SettingsProfile& profile() {
-    static const softener::SettingsProfile settings = softener::softenerSettingsProfile();
-    return settings;
+    return fuzzing::settingsOfProgram();
 }
 
 struct SettingsGroup : softener::SettingsUi {
@@ -63,7 +62,7 @@ bool aligned(const std::string& bytes) {
 
 // The names a program start lists, without the factory entry.
 std::vector<std::string> listedNames(const std::string& folder) {
-    softener::MemoryForm form(profile().values);
+    softener::MemoryForm form(profile().values, profile().placeholder);
     SettingsGroup group;
     SettingsStore store(profile(), folder, form, group);
     store.LoadNames();
@@ -87,7 +86,7 @@ void checkSave(const std::string& before, const std::string& after, const std::s
                    softener::linesAfterHeader(lead).size() + profile().recordLines(),
                "a saved record has exactly its line count");
     if (!aligned(lead)) return;
-    softener::MemoryForm form(profile().values);
+    softener::MemoryForm form(profile().values, profile().placeholder);
     SettingsGroup fresh;
     SettingsStore store(profile(), folder, form, fresh);
     store.ApplySet(name);
@@ -116,13 +115,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const auto setup = input.ConsumeIntegral<std::uint8_t>();
     const std::string& folder = fuzzing::ScratchFolder::fresh();
-    const std::string fileName = (setup & 1) ? "aquendorksv2.SET" : "AquendorKSV2.set";
+    const std::string& storeName = profile().storeFileName;
+    const std::string fileName = (setup & 1) ? fuzzing::otherSpelling(storeName) : storeName;
     if (!(setup & 2))
         fuzzing::putFile(folder + "/" + fileName, input.ConsumeRandomLengthString(6000));
-    const std::string path = folder + "/" + ((setup & 2) ? "AquendorKSV2.set" : fileName);
+    const std::string path = folder + "/" + ((setup & 2) ? storeName : fileName);
 
     // Pages as after a start with the factory setting, then changed anyhow.
-    softener::MemoryForm form(profile().values);
+    softener::MemoryForm form(profile().values, profile().placeholder);
     std::vector<std::string> factory;
     for (const softener::SettingValue& value : profile().values) factory.push_back(value.factory);
     softener::applyValueLines(profile().values, factory, form);
@@ -185,7 +185,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (operation == Export) {
             const auto bytes = fuzzing::fileBytes(exported);
             FUZZ_CHECK(bytes.has_value(), "an export writes its file");
-            softener::MemoryForm again(profile().values);
+            softener::MemoryForm again(profile().values, profile().placeholder);
             const auto values = softener::SettingFile(profile().values).valuesOf(*bytes);
             FUZZ_CHECK(values && values->size() == profile().values.size(),
                        "an exported file holds one line per value");

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "devlink/telegram.h"
+#include "osmosis/osmosis_settings.h"
 #include "softener/softener_settings.h"
 #include "tools/unitsim/answer_faults.h"
 #include "tools/unitsim/unit.h"
@@ -70,11 +71,12 @@ unitsim::Config softenerUnit(bool longForm, bool twoParts) {
 
 const std::string kLoginReadWrite = "CSN|2|0E\x04";
 
-// The factory setting's value lines, each ended by `end`.
-std::string factoryLines(const char* end) {
+// The factory setting's value lines of a program, each ended by `end`.
+std::string factoryLines(const char* end,
+                         const softener::SettingsProfile& profile =
+                             softener::softenerSettingsProfile()) {
     std::string lines;
-    for (const auto& value : softener::softenerSettingsProfile().values)
-        lines += value.factory + end;
+    for (const auto& value : profile.values) lines += value.factory + end;
     return lines;
 }
 
@@ -163,6 +165,33 @@ void softenerSeeds() {
                      {7}));
 }
 
+unitsim::Config osmosisUnit(bool longForm, bool twoParts) {
+    unitsim::Config config = softenerUnit(longForm, twoParts);
+    config.kind = unitsim::UnitKind::Osmosis;
+    return config;
+}
+
+void osmosisSeeds() {
+    const std::string factory = factoryLines("\n", osmosis::osmosisSettingsProfile());
+    for (bool longForm : {false, true}) {
+        for (bool twoParts : {false, true}) {
+            Ask unit(osmosisUnit(longForm, twoParts));
+            const std::string status = unit("DSI|");
+            const std::string first = unit("DPI|"), second = twoParts ? unit("DPI|") : "";
+            const std::string name =
+                std::string(longForm ? "long" : "short") + (twoParts ? "_two_parts" : "");
+            seed("osmosis_records_fuzz", name,
+                 withChoices(lengthString(status) + lengthString(first) + lengthString(second) +
+                                 factory,
+                             {0}));
+            // The error history only: no status history answers before it.
+            seed("osmosis_history_fuzz", name,
+                 withChoices(lengthString("") + lengthString("") + unit("DEI|"),
+                             {static_cast<unsigned char>(longForm ? 6 : 5)}));
+        }
+    }
+}
+
 void measuringSeeds() {
     for (int variant = 1; variant <= 6; ++variant) {
         unitsim::Config config;
@@ -196,6 +225,29 @@ void measuringSeeds() {
          "00017,1.25,20.5,3.6.9,14:7\n\n00099  ,  kaputt  ,  20.0  ,  03.06.09 , 14:22\n");
 }
 
+// The settings store and setting-file seeds of a program; `prefix` names
+// its targets.
+void storeSeeds(const std::string& prefix, const softener::SettingsProfile& profile,
+                const std::string& header) {
+    // A store with one set, from the factory values.
+    const std::string set = factoryLines("\r\n", profile);
+    // Steps: operation 0 apply, 1 save, 2 delete, 3 export, 4 import; then
+    // the name, the answer and whether the name is picked from the list.
+    const auto storeSeed = [&](const std::string& store, int operation, const std::string& name) {
+        return withChoices(lengthString(store) + lengthString(set) + lengthString(header + set) +
+                               lengthString(name),
+                           {0, static_cast<unsigned char>(operation), 1, 0});
+    };
+    seed(prefix + "settings_store_fuzz", "save", storeSeed(header, 1, "Winter"));
+    seed(prefix + "settings_store_fuzz", "save_second", storeSeed(header + "Sommer\r\n" + set, 1, "Winter"));
+    seed(prefix + "settings_store_fuzz", "delete", storeSeed(header + "Sommer\r\n" + set, 2, "Sommer"));
+    seed(prefix + "settings_store_fuzz", "apply", storeSeed(header + "Sommer\r\n" + set, 0, "Sommer"));
+    seed(prefix + "settings_store_fuzz", "export", storeSeed(header, 3, ""));
+    seed(prefix + "settings_store_fuzz", "import", storeSeed(header, 4, ""));
+    seed(prefix + "setting_file_fuzz", "factory_start", header + set);
+    seed(prefix + "setting_file_fuzz", "linux_editor", "//never edit this file !//\n" + factoryLines("\n", profile));
+}
+
 void fileSeeds() {
     const std::string header = "//never edit this file !//\r\n";
     const std::string config =
@@ -218,23 +270,8 @@ void fileSeeds() {
          configSeed("//never edit this file !//\nCOM1\nA|1\n", 1, "B", "2", 0));
     seed("config_file_fuzz", "missing", configSeed("", 1, "Werk", "0711", 2));
 
-    // A store with one set, from the factory values.
-    const std::string set = factoryLines("\r\n");
-    // Steps: operation 0 apply, 1 save, 2 delete, 3 export, 4 import; then
-    // the name, the answer and whether the name is picked from the list.
-    const auto storeSeed = [&](const std::string& store, int operation, const std::string& name) {
-        return withChoices(lengthString(store) + lengthString(set) + lengthString(header + set) +
-                               lengthString(name),
-                           {0, static_cast<unsigned char>(operation), 1, 0});
-    };
-    seed("settings_store_fuzz", "save", storeSeed(header, 1, "Winter"));
-    seed("settings_store_fuzz", "save_second", storeSeed(header + "Sommer\r\n" + set, 1, "Winter"));
-    seed("settings_store_fuzz", "delete", storeSeed(header + "Sommer\r\n" + set, 2, "Sommer"));
-    seed("settings_store_fuzz", "apply", storeSeed(header + "Sommer\r\n" + set, 0, "Sommer"));
-    seed("settings_store_fuzz", "export", storeSeed(header, 3, ""));
-    seed("settings_store_fuzz", "import", storeSeed(header, 4, ""));
-    seed("setting_file_fuzz", "factory_start", header + set);
-    seed("setting_file_fuzz", "linux_editor", "//never edit this file !//\n" + factoryLines("\n"));
+    storeSeeds("", softener::softenerSettingsProfile(), header);
+    storeSeeds("osmosis_", osmosis::osmosisSettingsProfile(), header);
 }
 
 }  // namespace
@@ -247,6 +284,7 @@ int main(int argc, char** argv) {
     corpus = argv[1];
     deviceLinkSeeds();
     softenerSeeds();
+    osmosisSeeds();
     measuringSeeds();
     fileSeeds();
     return 0;
