@@ -99,6 +99,16 @@ bool oneLineAdded(const std::string& before, const std::string& after) {
     return oneLineInserted(before, after) || (open && oneLineInserted(before + "\r\n", after));
 }
 
+// A start does not list a last line without its line end; saving an SMS
+// number ends that line first, so from then on it is listed too.
+bool listedAfterSave(const std::vector<std::string>& listed, const std::vector<std::string>& now,
+                     const std::string& saved, const std::string& before) {
+    const std::vector<std::string> expected = withItem(listed, saved);
+    if (now == expected) return true;
+    if (before.empty() || before.back() == '\n' || now.size() != expected.size() + 1) return false;
+    return std::includes(now.begin(), now.end(), expected.begin(), expected.end());
+}
+
 bool oneLineRemoved(const std::string& before, const std::string& after) {
     return oneLineInserted(after, before);
 }
@@ -201,10 +211,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case AddSms:
                 FUZZ_CHECK(oneLineAdded(before, after), "an SMS number is one line more");
-                FUZZ_CHECK(
-                    lists.added.size() == 1 &&
-                        viewAfter->smsNumbers == withItem(viewBefore->smsNumbers, lists.added[0]),
-                    "the saved SMS number is listed at the next start as on screen");
+                FUZZ_CHECK(lists.added.size() == 1 &&
+                               listedAfterSave(viewBefore->smsNumbers, viewAfter->smsNumbers,
+                                               lists.added[0], before),
+                           "the saved SMS number is listed at the next start as on screen");
                 FUZZ_CHECK(viewAfter->locations == viewBefore->locations,
                            "saving an SMS number keeps the locations");
                 break;

@@ -74,15 +74,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The status history: a second answer follows when the first starts with a blank.
     if (kStatusHistory) {
-    std::string data1 = softener::statusHistoryData(first);
-    if (!first.empty() && first[0] == ' ') data1 += softener::statusHistoryData(second);
-    const std::size_t count =
-        softener::historyCount(data1, longForm ? 0 : softener::kShortFormStatusRecords);
-    FUZZ_CHECK(count <= (longForm ? softener::kHistorySlots : softener::kShortFormStatusRecords),
-               "a count is bounded by the slots");
-    const auto status = softener::decodeHistory(data1, softener::kStatusHistoryLayout, count);
-    FUZZ_CHECK(status.size() == count, "one entry a counted record");
-    listOf(softener::kStatusList, status, softener::kSoftenerStatusCodes, english, write);
+        std::string data1 = softener::statusHistoryData(first);
+        if (!first.empty() && first[0] == ' ') data1 += softener::statusHistoryData(second);
+        const std::size_t count =
+            softener::historyCount(data1, longForm ? 0 : softener::kShortFormStatusRecords);
+        FUZZ_CHECK(
+            count <= (longForm ? softener::kHistorySlots : softener::kShortFormStatusRecords),
+            "a count is bounded by the slots");
+        const auto status = softener::decodeHistory(data1, softener::kStatusHistoryLayout, count);
+        FUZZ_CHECK(status.size() == count, "one entry a counted record");
+        listOf(softener::kStatusList, status, softener::kSoftenerStatusCodes, english, write);
     }
 
     const std::string data2 = softener::errorHistoryData(errors);

@@ -34,8 +34,8 @@ void checkStatus(const std::string& area) {
         const char* format;
         std::size_t offset;
     };
-    const Shown values[] = {{"%07.2f", st::kConductivity},    {"%02.0f", st::kTemperature},
-                            {"%02.0f", st::kPressure},        {"%09.4f", st::kPermeateMeter},
+    const Shown values[] = {{"%07.2f", st::kConductivity},     {"%02.0f", st::kTemperature},
+                            {"%02.0f", st::kPressure},         {"%09.4f", st::kPermeateMeter},
                             {"%09.4f", st::kConcentrateMeter}, {"%7.5f", st::kCalibrationFactor}};
     for (const auto& [format, offset] : values) {
         const std::string characters =

@@ -14,8 +14,8 @@
 #include "softener/settings_store.h"
 #include "support/files.h"
 #include "support/fuzz_check.h"
-#include "support/settings_of_program.h"
 #include "support/scratch_folder.h"
+#include "support/settings_of_program.h"
 
 namespace {
 

@@ -72,9 +72,8 @@ unitsim::Config softenerUnit(bool longForm, bool twoParts) {
 const std::string kLoginReadWrite = "CSN|2|0E\x04";
 
 // The factory setting's value lines of a program, each ended by `end`.
-std::string factoryLines(const char* end,
-                         const softener::SettingsProfile& profile =
-                             softener::softenerSettingsProfile()) {
+std::string factoryLines(const char* end, const softener::SettingsProfile& profile =
+                                              softener::softenerSettingsProfile()) {
     std::string lines;
     for (const auto& value : profile.values) lines += value.factory + end;
     return lines;
@@ -181,9 +180,9 @@ void osmosisSeeds() {
             const std::string name =
                 std::string(longForm ? "long" : "short") + (twoParts ? "_two_parts" : "");
             seed("osmosis_records_fuzz", name,
-                 withChoices(lengthString(status) + lengthString(first) + lengthString(second) +
-                                 factory,
-                             {0}));
+                 withChoices(
+                     lengthString(status) + lengthString(first) + lengthString(second) + factory,
+                     {0}));
             // The error history only: no status history answers before it.
             seed("osmosis_history_fuzz", name,
                  withChoices(lengthString("") + lengthString("") + unit("DEI|"),
@@ -239,13 +238,17 @@ void storeSeeds(const std::string& prefix, const softener::SettingsProfile& prof
                            {0, static_cast<unsigned char>(operation), 1, 0});
     };
     seed(prefix + "settings_store_fuzz", "save", storeSeed(header, 1, "Winter"));
-    seed(prefix + "settings_store_fuzz", "save_second", storeSeed(header + "Sommer\r\n" + set, 1, "Winter"));
-    seed(prefix + "settings_store_fuzz", "delete", storeSeed(header + "Sommer\r\n" + set, 2, "Sommer"));
-    seed(prefix + "settings_store_fuzz", "apply", storeSeed(header + "Sommer\r\n" + set, 0, "Sommer"));
+    seed(prefix + "settings_store_fuzz", "save_second",
+         storeSeed(header + "Sommer\r\n" + set, 1, "Winter"));
+    seed(prefix + "settings_store_fuzz", "delete",
+         storeSeed(header + "Sommer\r\n" + set, 2, "Sommer"));
+    seed(prefix + "settings_store_fuzz", "apply",
+         storeSeed(header + "Sommer\r\n" + set, 0, "Sommer"));
     seed(prefix + "settings_store_fuzz", "export", storeSeed(header, 3, ""));
     seed(prefix + "settings_store_fuzz", "import", storeSeed(header, 4, ""));
     seed(prefix + "setting_file_fuzz", "factory_start", header + set);
-    seed(prefix + "setting_file_fuzz", "linux_editor", "//never edit this file !//\n" + factoryLines("\n", profile));
+    seed(prefix + "setting_file_fuzz", "linux_editor",
+         "//never edit this file !//\n" + factoryLines("\n", profile));
 }
 
 void fileSeeds() {
