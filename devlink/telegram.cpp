@@ -31,7 +31,11 @@ std::size_t answerLength(const AnswerBuffer& answer) {
 
 bool verifyAnswer(const char* answer) {
     const std::size_t length = std::strlen(answer);
-    if (length < 3) return false;
+    // The reader stops at the first end byte, so an answer that does not end
+    // in one here was cut short by a zero byte inside it (a line break reads
+    // as zeros): the checksum would not cover what came, and the byte taken
+    // for the end byte would be any byte.
+    if (length < 3 || answer[length - 1] != kEndByte) return false;
     const std::size_t summed = length - 3;
     const auto sum = checksum(std::string_view(answer, summed), summed);
     return answer[summed] == sum[0] && answer[summed + 1] == sum[1];

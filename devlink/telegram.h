@@ -28,7 +28,8 @@ std::size_t answerLength(const AnswerBuffer& answer);
 
 // True when the two characters before the end byte are the checksum of
 // everything before them, compared character for character (case matters).
-// Answers shorter than three characters fail.
+// Answers shorter than three characters fail, and so does an answer that
+// does not end in the end byte, such as one holding a zero byte.
 bool verifyAnswer(const char* answer);
 
 // True when the answer is the seven-byte echo a unit sends for a request it

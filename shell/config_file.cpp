@@ -76,10 +76,14 @@ bool startsWithDigit(const std::string& text, std::size_t pos) {
     return pos < text.size() && text[pos] >= '0' && text[pos] <= '9';
 }
 
-// Cut to what the screen field holds, then to the file's code page.
+// Cut to what the screen field holds, then to the file's code page. A
+// pasted line break or tab would split the entry's line or hide in it:
+// control characters become blanks, so an entry is always one line.
 std::string toFile(const std::string& utf8) {
     std::string cp = utf8ToCp1252(utf8);
     if (cp.size() > kScreenChars) cp.resize(kScreenChars);
+    for (char& c : cp)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
     return cp;
 }
 

@@ -54,6 +54,11 @@ TEST(VerifyAnswer, AcceptsOnlyExactUpperCaseChecksum) {
     EXPECT_FALSE(verifyAnswer("\x04"));
     EXPECT_FALSE(verifyAnswer("0\x04"));
     EXPECT_TRUE(verifyAnswer("00\x04"));  // nothing summed gives "00"
+    // A zero byte inside an answer cuts the text short: the character before
+    // it is no end byte, whatever the digits before that say.
+    const std::string broken("CSN|1|0DM\0\0\0N|1|0D\x04", 19);
+    EXPECT_FALSE(verifyAnswer(broken.c_str()));
+    EXPECT_FALSE(verifyAnswer("CSN|2|0E"));  // no end byte
 }
 
 TEST(Fields, DecodeDigitsLeftToRight) {

@@ -107,6 +107,16 @@ TEST_F(ControllerLogin, EchoAndUnknownAnswers) {
     EXPECT_EQ(window.lastStatus(), "WRITE");
 }
 
+TEST_F(ControllerLogin, AZeroByteInTheAnswerIsAChecksumError) {
+    // A reading-only answer, a stray byte, zeros from a line break, then an
+    // end byte: the digits before the stray byte must not grant a level.
+    sim->queueRawAnswer(std::string("CSN|1|0DM\0\0\0N|1|0D\x04", 19));
+    EXPECT_EQ(controllerLogin(link, LoginIntent::Read), 0);
+    EXPECT_EQ(window.lastMessage(),
+              "CSN: checksum error, error in transmission (Aquendor\u00AE -> PC)");
+    EXPECT_NE(window.lastStatus(), "READ");
+}
+
 TEST_F(ControllerLogin, OnlySixDecimalDigitsAreSent) {
     for (const char* serial : {"12345", "", "12345a", "12|456", "12345\xC3"}) {
         window.serialNumber = serial;

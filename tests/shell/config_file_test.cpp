@@ -172,6 +172,24 @@ TEST_F(ConfigFileTest, ALocationSavedAfterALastLineWithoutLineEndStartsALine) {
     EXPECT_EQ(fresh.locations, (std::vector<std::string>{"Werk Nord"}));
 }
 
+TEST_F(ConfigFileTest, PastedLineBreaksAndTabsBecomeBlanks) {
+    // A name pasted into the location box keeps its line break: written as
+    // it is, it would split its entry into two lines.
+    write(lines({"COM2", "0170111"}));
+    config().AddLocation("Werk\r\nNord\tX", "0711\n5");
+    EXPECT_EQ(ui.last(), "location saved !");
+    EXPECT_EQ(read(), lines({"COM2", "Werk  Nord X|0711 5", "0170111"}));
+    EXPECT_EQ(ui.locations, (std::vector<std::string>{"Werk  Nord X"}));
+    RecordingConfigUi fresh;
+    ConfigFile(shell::softenerConfigProfile(), folder.path(), fresh).LoadAtStart();
+    EXPECT_EQ(fresh.locations, ui.locations);
+    EXPECT_EQ(fresh.smsNumbers, (std::vector<std::string>{"0170111"}));
+    // Deleting by the pasted text finds the entry it wrote.
+    config().RemoveLocation("Werk\r\nNord\tX");
+    EXPECT_EQ(ui.last(), "location deleted !");
+    EXPECT_EQ(read(), lines({"COM2", "0170111"}));
+}
+
 TEST_F(ConfigFileTest, ALongStoredNameIsFoundByItsFullText) {
     // A hand-made file may hold names longer than the 39 characters a
     // screen field takes; the list shows them whole and selects them whole.

@@ -1,0 +1,97 @@
+// The unit's two logs: a status history of one or two DHI answers and an
+// error history (DEI) of any shape, decoded and formatted as the list
+// file, which is then written into a scratch folder and read back.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <ctime>
+
+#include "softener/history_record.h"
+#include "softener/list_file.h"
+#include "softener/softener_history_codes.h"
+#ifdef AQUENDOR_FUZZ_OSMOSIS
+#include "osmosis/osmosis_history_codes.h"
+#endif
+#include "support/files.h"
+#include "support/fuzz_check.h"
+#include "support/scratch_folder.h"
+
+namespace {
+
+// The bytes of a list: CR LF after every line and nowhere else, and no
+// other control character, so that each record stays one line.
+void checkListBytes(std::string_view bytes, std::size_t records) {
+    FUZZ_CHECK(fuzzing::lineFeeds(bytes) == 2 + records,
+               "a list has its header, a blank line and one line a record");
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c == '\r')
+            FUZZ_CHECK(i + 1 < bytes.size() && bytes[i + 1] == '\n', "CR only before LF");
+        if (c == '\n') FUZZ_CHECK(i > 0 && bytes[i - 1] == '\r', "every line ends in CR LF");
+        if (c != '\r' && c != '\n') FUZZ_CHECK(c >= 0x20, "no control character in a list");
+    }
+    FUZZ_CHECK(bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n",
+               "the last line is ended");
+}
+
+void listOf(const softener::ListFileKind& kind, const std::vector<softener::HistoryEntry>& entries,
+            const softener::CodeTable& codes, bool english, bool write) {
+    const std::string text = softener::listText(kind, entries, codes, english);
+    const std::string bytes = softener::listFileBytes(text);
+    checkListBytes(bytes, entries.size());
+    if (!write) return;
+    std::tm moment{};
+    moment.tm_year = 126;
+    moment.tm_mon = 11;
+    moment.tm_mday = 7;
+    const std::string& folder = fuzzing::ScratchFolder::fresh();
+    const auto first = softener::writeListFile(folder, kind, "123456", moment, bytes);
+    const auto second = softener::writeListFile(folder, kind, "123456", moment, bytes);
+    FUZZ_CHECK(first.result == softener::ListFileOutcome::Written &&
+                   second.result == softener::ListFileOutcome::Written && first.path != second.path,
+               "every reading gets a new file, never replacing one");
+    FUZZ_CHECK(fuzzing::fileBytes(first.path) == bytes && fuzzing::fileBytes(second.path) == bytes,
+               "a list file holds exactly its bytes");
+}
+
+// The reverse-osmosis program reads only the error history, with its own codes.
+#ifdef AQUENDOR_FUZZ_OSMOSIS
+constexpr bool kStatusHistory = false;
+const softener::CodeTable& kErrorCodes = osmosis::kOsmosisErrorCodes;
+#else
+constexpr bool kStatusHistory = true;
+const softener::CodeTable& kErrorCodes = softener::kSoftenerErrorCodes;
+#endif
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    const auto choice = input.ConsumeIntegral<std::uint8_t>();
+    const bool english = choice & 1, longForm = choice & 2, write = choice & 4;
+    const std::string first = input.ConsumeRandomLengthString(700);
+    const std::string second = input.ConsumeRandomLengthString(700);
+    const std::string errors = input.ConsumeRemainingBytesAsString();
+
+    // The status history: a second answer follows when the first starts with a blank.
+    if (kStatusHistory) {
+        std::string data1 = softener::statusHistoryData(first);
+        if (!first.empty() && first[0] == ' ') data1 += softener::statusHistoryData(second);
+        const std::size_t count =
+            softener::historyCount(data1, longForm ? 0 : softener::kShortFormStatusRecords);
+        FUZZ_CHECK(
+            count <= (longForm ? softener::kHistorySlots : softener::kShortFormStatusRecords),
+            "a count is bounded by the slots");
+        const auto status = softener::decodeHistory(data1, softener::kStatusHistoryLayout, count);
+        FUZZ_CHECK(status.size() == count, "one entry a counted record");
+        listOf(softener::kStatusList, status, softener::kSoftenerStatusCodes, english, write);
+    }
+
+    const std::string data2 = softener::errorHistoryData(errors);
+    FUZZ_CHECK(data2.size() <= softener::kErrorHistoryChars,
+               "error data is at most 362 characters");
+    const auto failures = softener::decodeHistory(data2, softener::kErrorHistoryLayout,
+                                                  softener::historyCount(data2));
+    FUZZ_CHECK(failures.size() <= softener::kHistorySlots, "at most 20 errors");
+    listOf(softener::kErrorList, failures, kErrorCodes, english, write);
+    return 0;
+}

@@ -1,0 +1,123 @@
+// The reverse-osmosis unit's two records: a status area of any shape as
+// the status page reads it, and one or two DPI answers decoded onto the
+// parameter pages held in memory, edited with value lines as an operator
+// or a setting file would, and encoded back for DPS. The record keeps its
+// length and positions no page shows go back unchanged.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <vector>
+
+#include "devlink/fields.h"
+#include "osmosis/osmosis_settings.h"
+#include "osmosis/parameter_layout.h"
+#include "osmosis/status_record.h"
+#include "softener/memory_form.h"
+#include "softener/record_codec.h"
+#include "support/fuzz_check.h"
+
+namespace {
+
+using softener::FieldKind;
+
+const softener::SettingsProfile& profile() {
+    static const softener::SettingsProfile settings = osmosis::osmosisSettingsProfile();
+    return settings;
+}
+
+void checkStatus(const std::string& area) {
+    namespace st = osmosis::status;
+    const int code = devlink::decodeByte(area, st::kPlantStatus);
+    const char* text = osmosis::plantStatusText(code);
+    FUZZ_CHECK(code != 0 || text == nullptr, "code 0 leaves the status text as it was");
+    osmosis::lampBits(area);
+    struct Shown {
+        const char* format;
+        std::size_t offset;
+    };
+    const Shown values[] = {{"%07.2f", st::kConductivity},     {"%02.0f", st::kTemperature},
+                            {"%02.0f", st::kPressure},         {"%09.4f", st::kPermeateMeter},
+                            {"%09.4f", st::kConcentrateMeter}, {"%7.5f", st::kCalibrationFactor}};
+    for (const auto& [format, offset] : values) {
+        const std::string characters =
+            softener::maskCharacters(format, devlink::decodeFloat(area, offset));
+        FUZZ_CHECK(!characters.empty() && characters.size() < 64, "a printed value fits its field");
+        for (char c : characters)
+            FUZZ_CHECK((c >= '0' && c <= '9') || c == '-' || c == ' ',
+                       "a status value prints as digits, in the C locale");
+    }
+}
+
+std::size_t fieldWidth(FieldKind kind) {
+    switch (kind) {
+        case FieldKind::Float:
+            return 8;
+        case FieldKind::Word16:
+        case FieldKind::Time:
+            return 4;
+        default:
+            return 2;
+    }
+}
+
+// The positions some page shows, for a record of the given form.
+std::vector<bool> shownPositions(std::size_t length, bool longForm) {
+    const softener::RecordLayout& layout = osmosis::osmosisLayout();
+    std::vector<bool> shown(length, false);
+    const auto mark = [&](std::size_t offset, std::size_t width) {
+        for (std::size_t i = offset; i < offset + width && i < length; ++i) shown[i] = true;
+    };
+    for (const softener::ParameterField& field : layout.fields)
+        mark(field.offset, fieldWidth(field.kind));
+    if (longForm) {
+        mark(layout.sms.dialNumber, 40);
+        mark(layout.sms.prefix, 8);
+        mark(layout.sms.accessNumber, 40);
+        mark(layout.sms.extraText, 60);
+        mark(layout.sms.flags, 8);
+    }
+    return shown;
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    const bool afterWrite = input.ConsumeBool();
+    checkStatus(input.ConsumeRandomLengthString(osmosis::kStatusLength + 20));
+    const std::string first = input.ConsumeRandomLengthString(700);
+    const std::string second = input.ConsumeRandomLengthString(700);
+    const std::string lines = input.ConsumeRemainingBytesAsString();
+
+    const softener::RecordLayout& layout = osmosis::osmosisLayout();
+    softener::UnitRecord record(layout.form);
+    if (record.takeFirstAnswer(first)) record.takeSecondAnswer(second, afterWrite ? 4 : 7);
+    FUZZ_CHECK(record.text().size() <= first.size() + second.size(),
+               "the record holds no more than the answers brought");
+
+    softener::MemoryForm form(profile().values, profile().placeholder);
+    softener::decodeRecord(layout, record, form);
+    softener::applyValueLines(profile().values, splitLines(lines), form);
+    softener::firstUnreadableFloat(layout, form);
+
+    if (!record.complete()) return 0;
+    const std::string before = record.text();
+    softener::encodeRecord(layout, form, record);
+    const std::string& after = record.text();
+    FUZZ_CHECK(after.size() == before.size(), "encoding keeps the record's length");
+    const std::vector<bool> shown = shownPositions(before.size(), record.longForm());
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (!shown[i])
+            FUZZ_CHECK(after[i] == before[i], "positions no page shows go back unchanged");
+    FUZZ_CHECK(record.writeBody().size() == record.formLength(), "DPS carries the whole form");
+    return 0;
+}

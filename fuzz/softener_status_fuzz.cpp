@@ -1,0 +1,50 @@
+// The softener's status answer as the status page reads it: the 190
+// characters of the area behind "DSI|", whatever the unit put there
+// (short areas, letters where digits belong, any byte).
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "devlink/fields.h"
+#include "softener/parameter_record.h"
+#include "softener/status_record.h"
+#include "support/fuzz_check.h"
+
+namespace {
+
+namespace st = softener::status;
+
+// A masked status value as the page prints it: never wider than its
+// buffer, digits and at most a sign, a point and "e"-free.
+void checkPrinted(const char* format, double value) {
+    const std::string characters = softener::maskCharacters(format, value);
+    FUZZ_CHECK(!characters.empty() && characters.size() < 64, "a printed value fits its field");
+    for (char c : characters)
+        FUZZ_CHECK((c >= '0' && c <= '9') || c == '-' || c == ' ',
+                   "a status value prints as digits, in the C locale");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string answer(reinterpret_cast<const char*>(data), size);
+    // What the window keeps of an answer: the area behind "DSI|".
+    const std::string area =
+        answer.size() > 4 ? answer.substr(4, softener::kStatusLength) : std::string();
+    FUZZ_CHECK(area.size() <= softener::kStatusLength, "the area is at most 190 characters");
+
+    for (int plantType = 0; plantType <= 16; ++plantType) {
+        const int code = softener::plantStatusCode(plantType, area);
+        const softener::PlantStatus shown = softener::plantStatusText(code);
+        FUZZ_CHECK(code == 0 || (shown.german && shown.english),
+                   "every plant-status code the area gives has its text");
+    }
+    const std::string access = softener::lastAccessText(area);
+    FUZZ_CHECK(access.size() == 14 && access[2] == '.' && access[5] == '.' && access[8] == ' ' &&
+                   access[11] == ':',
+               "the last access always reads dd.mm.yy hh:mm");
+    softener::lampBits(area);
+    checkPrinted("%06.1f", devlink::decodeFloat(area, st::kResidualCapacity));
+    checkPrinted("%05.1f", devlink::decodeFloat(area, st::kMeasuredHardness));
+    checkPrinted("%7.1f", devlink::decodeFloat(area, st::kWaterMeter1) / 1000);
+    checkPrinted("%07.1f", devlink::decodeFloat(area, st::kWaterMeter2) / 1000);
+    return 0;
+}
