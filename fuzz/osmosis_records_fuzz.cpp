@@ -14,10 +14,9 @@
 #include "softener/memory_form.h"
 #include "softener/record_codec.h"
 #include "support/fuzz_check.h"
+#include "support/record_positions.h"
 
 namespace {
-
-using softener::FieldKind;
 
 const softener::SettingsProfile& profile() {
     static const softener::SettingsProfile settings = osmosis::osmosisSettingsProfile();
@@ -47,47 +46,6 @@ void checkStatus(const std::string& area) {
     }
 }
 
-std::size_t fieldWidth(FieldKind kind) {
-    switch (kind) {
-        case FieldKind::Float:
-            return 8;
-        case FieldKind::Word16:
-        case FieldKind::Time:
-            return 4;
-        default:
-            return 2;
-    }
-}
-
-// The positions some page shows, for a record of the given form.
-std::vector<bool> shownPositions(std::size_t length, bool longForm) {
-    const softener::RecordLayout& layout = osmosis::osmosisLayout();
-    std::vector<bool> shown(length, false);
-    const auto mark = [&](std::size_t offset, std::size_t width) {
-        for (std::size_t i = offset; i < offset + width && i < length; ++i) shown[i] = true;
-    };
-    for (const softener::ParameterField& field : layout.fields)
-        mark(field.offset, fieldWidth(field.kind));
-    if (longForm) {
-        mark(layout.sms.dialNumber, 40);
-        mark(layout.sms.prefix, 8);
-        mark(layout.sms.accessNumber, 40);
-        mark(layout.sms.extraText, 60);
-        mark(layout.sms.flags, 8);
-    }
-    return shown;
-}
-
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start <= text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -106,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     softener::MemoryForm form(profile().values, profile().placeholder);
     softener::decodeRecord(layout, record, form);
-    softener::applyValueLines(profile().values, splitLines(lines), form);
+    softener::applyValueLines(profile().values, fuzzing::splitLines(lines), form);
     softener::firstUnreadableFloat(layout, form);
 
     if (!record.complete()) return 0;
@@ -114,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     softener::encodeRecord(layout, form, record);
     const std::string& after = record.text();
     FUZZ_CHECK(after.size() == before.size(), "encoding keeps the record's length");
-    const std::vector<bool> shown = shownPositions(before.size(), record.longForm());
+    const std::vector<bool> shown =
+        fuzzing::shownPositions(layout, before.size(), record.longForm());
     for (std::size_t i = 0; i < before.size(); ++i)
         if (!shown[i])
             FUZZ_CHECK(after[i] == before[i], "positions no page shows go back unchanged");

@@ -14,6 +14,7 @@
 #include "softener/settings_store.h"
 #include "support/files.h"
 #include "support/fuzz_check.h"
+#include "support/record_positions.h"
 #include "support/scratch_folder.h"
 #include "support/settings_of_program.h"
 
@@ -43,16 +44,6 @@ struct SettingsGroup : softener::SettingsUi {
 
 std::vector<std::string> pageLines(const softener::ParameterForm& form) {
     return softener::valueLines(profile().values, form);
-}
-
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start <= text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
 }
 
 // A store whose records all start where a reader looks for names.
@@ -126,8 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> factory;
     for (const softener::SettingValue& value : profile().values) factory.push_back(value.factory);
     softener::applyValueLines(profile().values, factory, form);
-    softener::applyValueLines(profile().values, splitLines(input.ConsumeRandomLengthString(3000)),
-                              form);
+    softener::applyValueLines(profile().values,
+                              fuzzing::splitLines(input.ConsumeRandomLengthString(3000)), form);
     SettingsGroup group;
     SettingsStore store(profile(), folder, form, group);
     store.setEnglish(setup & 4);

@@ -13,45 +13,21 @@
 #include "softener/setting_file.h"
 #include "softener/softener_settings.h"
 #include "support/fuzz_check.h"
+#include "support/record_positions.h"
 
 namespace {
-
-using softener::FieldKind;
 
 const softener::SettingsProfile& profile() {
     static const softener::SettingsProfile settings = softener::softenerSettingsProfile();
     return settings;
 }
 
-std::size_t fieldWidth(FieldKind kind) {
-    switch (kind) {
-        case FieldKind::Float:
-            return 8;
-        case FieldKind::Word16:
-        case FieldKind::Time:
-            return 4;
-        default:
-            return 2;
-    }
-}
-
-// The positions some page shows, for a record of the given form.
+// The layout's positions, and the long form's last byte, which sets the
+// box in front of the regeneration interval.
 std::vector<bool> shownPositions(std::size_t length, bool longForm) {
-    std::vector<bool> shown(length, false);
-    const auto mark = [&](std::size_t offset, std::size_t width) {
-        for (std::size_t i = offset; i < offset + width && i < length; ++i) shown[i] = true;
-    };
-    for (const softener::ParameterField& field : softener::shortFormFields())
-        mark(field.offset, fieldWidth(field.kind));
-    if (longForm) {
-        namespace sms = softener::sms;
-        mark(sms::kDialNumber, 40);
-        mark(sms::kPrefix, 8);
-        mark(sms::kAccessNumber, 40);
-        mark(sms::kExtraText, 60);
-        mark(sms::kFlags, 8);
-        mark(sms::kIntervalOn, 2);
-    }
+    std::vector<bool> shown = fuzzing::shownPositions(softener::softenerLayout(), length, longForm);
+    if (longForm && softener::sms::kIntervalOn + 2 <= length)
+        shown[softener::sms::kIntervalOn] = shown[softener::sms::kIntervalOn + 1] = true;
     return shown;
 }
 
@@ -81,13 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "a backup holds exactly one value line per value");
 
     // The operator's edits: value lines of any content on the pages.
-    std::vector<std::string> edits;
-    for (std::size_t start = 0; start <= lines.size();) {
-        const std::size_t end = std::min(lines.find('\n', start), lines.size());
-        edits.push_back(lines.substr(start, end - start));
-        start = end + 1;
-    }
-    softener::applyValueLines(profile().values, edits, form);
+    softener::applyValueLines(profile().values, fuzzing::splitLines(lines), form);
     softener::firstUnreadableFloat(form);
 
     if (!record.complete()) return 0;
