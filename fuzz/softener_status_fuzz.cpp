@@ -7,22 +7,9 @@
 #include "softener/parameter_record.h"
 #include "softener/status_record.h"
 #include "support/fuzz_check.h"
-
-namespace {
+#include "support/printed_value.h"
 
 namespace st = softener::status;
-
-// A masked status value as the page prints it: never wider than its
-// buffer, digits and at most a sign, a point and "e"-free.
-void checkPrinted(const char* format, double value) {
-    const std::string characters = softener::maskCharacters(format, value);
-    FUZZ_CHECK(!characters.empty() && characters.size() < 64, "a printed value fits its field");
-    for (char c : characters)
-        FUZZ_CHECK((c >= '0' && c <= '9') || c == '-' || c == ' ',
-                   "a status value prints as digits, in the C locale");
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string answer(reinterpret_cast<const char*>(data), size);
@@ -42,9 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    access[11] == ':',
                "the last access always reads dd.mm.yy hh:mm");
     softener::lampBits(area);
-    checkPrinted("%06.1f", devlink::decodeFloat(area, st::kResidualCapacity));
-    checkPrinted("%05.1f", devlink::decodeFloat(area, st::kMeasuredHardness));
-    checkPrinted("%7.1f", devlink::decodeFloat(area, st::kWaterMeter1) / 1000);
-    checkPrinted("%07.1f", devlink::decodeFloat(area, st::kWaterMeter2) / 1000);
+    fuzzing::checkPrinted("%06.1f", devlink::decodeFloat(area, st::kResidualCapacity));
+    fuzzing::checkPrinted("%05.1f", devlink::decodeFloat(area, st::kMeasuredHardness));
+    fuzzing::checkPrinted("%7.1f", devlink::decodeFloat(area, st::kWaterMeter1) / 1000);
+    fuzzing::checkPrinted("%07.1f", devlink::decodeFloat(area, st::kWaterMeter2) / 1000);
     return 0;
 }
