@@ -39,13 +39,17 @@ int radioCode(const SettingValue& value, int index) {
     return index < static_cast<int>(value.codes.size()) ? value.codes[index] : -1;
 }
 
+// A group with a button for "any other number" takes a line that is no
+// number there too: a group left without a button would be saved as -1,
+// which that button takes, so the next import would differ from the pages.
 int radioIndexOf(const SettingValue& value, std::optional<long> code) {
     const int count = static_cast<int>(value.buttons.size());
-    if (!code) return -1;
-    if (value.codes.empty()) return *code >= 0 && *code < count ? static_cast<int>(*code) : -1;
-    for (int i = 0; i < static_cast<int>(value.codes.size()) && i < count; ++i)
+    const int other = value.otherButton < count ? value.otherButton : -1;
+    if (value.codes.empty())
+        return code && *code >= 0 && *code < count ? static_cast<int>(*code) : -1;
+    for (int i = 0; code && i < static_cast<int>(value.codes.size()) && i < count; ++i)
         if (value.codes[i] == *code) return i;
-    return value.otherButton < count ? value.otherButton : -1;
+    return other;
 }
 
 void applyState(const SettingValue& value, std::string_view line, ParameterForm& form) {

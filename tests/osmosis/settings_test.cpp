@@ -13,6 +13,7 @@
 #include "file_bytes.h"
 #include "osmosis/osmosis_settings.h"
 #include "pln2_fixture.h"
+#include "softener/memory_form.h"
 #include "softener/settings_controls.h"
 #include "softener/sp_mask_edit.h"
 
@@ -56,6 +57,23 @@ class Pln2Settings : public Pln2Window {
     SPMaskEdit* mask(int page, int id) { return pageControlAs<SPMaskEdit>(page, id); }
     QAbstractButton* choice(int page, int id) { return pageControlAs<QAbstractButton>(page, id); }
 };
+
+// Any number that names no pump mode selects "serial"; so does a line that
+// is no number at all (a stray CR before the digit), so that what is
+// exported imports again to the same pages.
+TEST(Pln2SettingLines, APumpModeLineThatIsNoNumberSelectsSerialLikeAnyOtherNumber) {
+    const auto profile = osmosis::osmosisSettingsProfile();
+    const softener::SettingValue& pumpMode = profile.values[6];
+    ASSERT_EQ(pumpMode.control, 1079);
+    softener::MemoryForm pages(profile.values, profile.placeholder);
+    for (const char* line : {"\r0", "", "x", "7", "-1"}) {
+        softener::applyValueLine(pumpMode, "0", pages);
+        softener::applyValueLine(pumpMode, line, pages);
+        EXPECT_EQ(softener::valueLine(pumpMode, pages), "1") << line;
+    }
+    softener::applyValueLine(pumpMode, "0", pages);
+    EXPECT_EQ(softener::valueLine(pumpMode, pages), "0");  // "alternate"
+}
 
 TEST_F(Pln2Settings, FactorySettingShowsItsValuesAndExportsItsLinesExactly) {
     EXPECT_EQ(fileBytes(store()), kHeader);  // a new store holds the header alone
