@@ -25,19 +25,10 @@ const Exchange kExchanges[] = {
     {"CSN", 1018}, {"RMV", 1018}, {"DFL", 1002}, {"DFI", 1002}, {"CLM", 1008},
 };
 
-std::string paramName(const testing::TestParamInfo<std::tuple<int, Fault>>& info) {
-    return matrixName(kExchanges, info);
-}
-
 }  // namespace
 
-class VantiqoFaultMatrix : public VantiqoWindow,
-                           public testing::WithParamInterface<std::tuple<int, Fault>> {
+class VantiqoFaultMatrix : public VantiqoWindow, public MatrixCell<kExchanges> {
   protected:
-    const Exchange& exchange() const { return kExchanges[std::get<0>(GetParam())]; }
-    Fault fault() const { return std::get<1>(GetParam()); }
-    bool overModem() const { return fault() == Fault::CarrierLoss; }
-
     void SetUp() override {
         unitsim::Config config = measuringConfig(4, 40);
         config.modem = overModem();
@@ -100,8 +91,5 @@ TEST_P(VantiqoFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
     EXPECT_EQ(edit(1006)->text(), "BEREIT");
 }
 
-INSTANTIATE_TEST_SUITE_P(AllExchanges, VantiqoFaultMatrix,
-                         testing::Combine(testing::Range(0,
-                                                         static_cast<int>(std::size(kExchanges))),
-                                          testing::ValuesIn(kMatrixFaults)),
-                         paramName);
+INSTANTIATE_TEST_SUITE_P(AllExchanges, VantiqoFaultMatrix, VantiqoFaultMatrix::cells(),
+                         VantiqoFaultMatrix::name);

@@ -31,19 +31,10 @@ const Exchange kExchanges[] = {
     {"STS", "STS", 0, true, 1213, false},   {"DEI", "DEI", 0, true, 1032, false},
 };
 
-std::string paramName(const testing::TestParamInfo<std::tuple<int, Fault>>& info) {
-    return matrixName(kExchanges, info);
-}
-
 }  // namespace
 
-class OsmosisFaultMatrix : public Pln2Window,
-                           public testing::WithParamInterface<std::tuple<int, Fault>> {
+class OsmosisFaultMatrix : public Pln2Window, public MatrixCell<kExchanges> {
   protected:
-    const Exchange& exchange() const { return kExchanges[std::get<0>(GetParam())]; }
-    Fault fault() const { return std::get<1>(GetParam()); }
-    bool overModem() const { return fault() == Fault::CarrierLoss; }
-
     void SetUp() override {
         unitsim::Config config = osmosisUnit();
         config.twoPartDpi = exchange().twoParts;
@@ -109,8 +100,5 @@ TEST_P(OsmosisFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
     EXPECT_EQ(edit(ids().status)->text(), "OFFLINE");
 }
 
-INSTANTIATE_TEST_SUITE_P(AllExchanges, OsmosisFaultMatrix,
-                         testing::Combine(testing::Range(0,
-                                                         static_cast<int>(std::size(kExchanges))),
-                                          testing::ValuesIn(kMatrixFaults)),
-                         paramName);
+INSTANTIATE_TEST_SUITE_P(AllExchanges, OsmosisFaultMatrix, OsmosisFaultMatrix::cells(),
+                         OsmosisFaultMatrix::name);

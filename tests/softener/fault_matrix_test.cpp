@@ -42,19 +42,10 @@ MatrixOutcome expected(const Exchange& exchange, Fault fault) {
     return matrixOutcome(fault, exchange.label, "Aquendor\u00AE", "COM2: transmission error");
 }
 
-std::string paramName(const testing::TestParamInfo<std::tuple<int, Fault>>& info) {
-    return matrixName(kExchanges, info);
-}
-
 }  // namespace
 
-class SoftenerFaultMatrix : public Ksv2Window,
-                            public testing::WithParamInterface<std::tuple<int, Fault>> {
+class SoftenerFaultMatrix : public Ksv2Window, public MatrixCell<kExchanges> {
   protected:
-    const Exchange& exchange() const { return kExchanges[std::get<0>(GetParam())]; }
-    Fault fault() const { return std::get<1>(GetParam()); }
-    bool overModem() const { return fault() == Fault::CarrierLoss; }
-
     void SetUp() override {
         unitsim::Config config;
         config.twoPartDpi = exchange().twoParts;
@@ -128,8 +119,5 @@ TEST_P(SoftenerFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
     EXPECT_EQ(edit(1013)->text(), "OFFLINE");
 }
 
-INSTANTIATE_TEST_SUITE_P(AllExchanges, SoftenerFaultMatrix,
-                         testing::Combine(testing::Range(0,
-                                                         static_cast<int>(std::size(kExchanges))),
-                                          testing::ValuesIn(kMatrixFaults)),
-                         paramName);
+INSTANTIATE_TEST_SUITE_P(AllExchanges, SoftenerFaultMatrix, SoftenerFaultMatrix::cells(),
+                         SoftenerFaultMatrix::name);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <tuple>
 
@@ -80,5 +81,25 @@ std::string matrixName(const Exchanges& exchanges,
     while (!label.empty() && label.back() == ' ') label.pop_back();
     return label + "_" + faultName(std::get<1>(info.param));
 }
+
+// The cells of a program's matrix: every exchange of its table against
+// every fault. A fixture takes its exchange and fault from here, and the
+// instantiation its cells and their names.
+template <const auto& exchanges>
+class MatrixCell : public testing::WithParamInterface<std::tuple<int, Fault>> {
+  public:
+    static auto cells() {
+        return testing::Combine(testing::Range(0, static_cast<int>(std::size(exchanges))),
+                                testing::ValuesIn(kMatrixFaults));
+    }
+    static std::string name(const testing::TestParamInfo<std::tuple<int, Fault>>& info) {
+        return matrixName(exchanges, info);
+    }
+
+  protected:
+    const auto& exchange() const { return exchanges[std::get<0>(this->GetParam())]; }
+    Fault fault() const { return std::get<1>(this->GetParam()); }
+    bool overModem() const { return fault() == Fault::CarrierLoss; }
+};
 
 }  // namespace testsupport
