@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <ctime>
 
+#include "devlink/skip_clock.h"
 #include "devlink/wait_hook.h"
 
 namespace devlink {
@@ -25,7 +26,10 @@ void tightenTimerSlackOnce() {
     }
 }
 
+// deadlineUs on the link's clock, which runs ahead of the monotonic clock by
+// the time a test's clock skipped.
 void sleepOnce(std::int64_t deadlineUs) {
+    deadlineUs -= skippedUs();
     timespec deadline{};
     deadline.tv_sec = static_cast<time_t>(deadlineUs / 1000000);
     deadline.tv_nsec = static_cast<long>((deadlineUs % 1000000) * 1000);
@@ -38,7 +42,7 @@ void sleepOnce(std::int64_t deadlineUs) {
 std::int64_t monotonicUs() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    return toUs(now);
+    return toUs(now) + skippedUs();
 }
 
 std::int64_t monotonicMs() {
@@ -47,6 +51,14 @@ std::int64_t monotonicMs() {
 
 void sleepUntilUs(std::int64_t deadlineUs) {
     tightenTimerSlackOnce();
+    if (clockSkipping()) {
+        // A test's clock: the sleep may end early when the clock skips ahead.
+        while (monotonicUs() < deadlineUs) {
+            waitOnClock(nullptr, 0, deadlineUs, waitPieceEndUs(deadlineUs));
+            serviceWaitHook();
+        }
+        return;
+    }
     if (!waitHook()) return sleepOnce(deadlineUs);
     // With a hook the sleep goes in pieces, the hook running between them.
     for (;;) {

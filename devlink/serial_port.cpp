@@ -14,6 +14,7 @@
 #include "devlink/com_names.h"
 #include "devlink/delay.h"
 #include "devlink/port_problem.h"
+#include "devlink/skip_clock.h"
 #include "devlink/traffic_trace.h"
 #include "devlink/wait_hook.h"
 
@@ -49,12 +50,11 @@ std::string shownPath(const std::string& path) {
 // Waits until fd is ready for events or the deadline passes. With a wait
 // hook installed the wait goes in short pieces with the hook between them.
 bool waitReady(int fd, short events, std::int64_t deadlineMs) {
+    const std::int64_t deadlineUs = deadlineMs * 1000;
     for (;;) {
-        const std::int64_t left = deadlineMs - monotonicMs();
-        if (left <= 0) return false;
-        const std::int64_t piece = waitHook() ? std::min(left, kWaitSliceUs / 1000) : left;
+        if (monotonicUs() >= deadlineUs) return false;
         pollfd p{fd, events, 0};
-        const int n = poll(&p, 1, static_cast<int>(piece));
+        const int n = waitOnClock(&p, 1, deadlineUs, waitPieceEndUs(deadlineUs));
         if (n > 0) return (p.revents & events) != 0;
         if (n < 0 && errno != EINTR) return false;
         serviceWaitHook();
@@ -183,6 +183,7 @@ bool SerialPort::openDevice() {
         return false;
     }
     ioctl(fd_, TIOCEXCL);  // fails harmlessly on a file that is no terminal
+    noteReceiver(InFlight::ToProgram, fd_);
     return true;
 }
 
@@ -231,6 +232,8 @@ void SerialPort::closePort() {
     // it so that the next open (this program's or another's) is not refused.
     if (fd_ >= 0) {
         ioctl(fd_, TIOCNXCL);
+        noteUnreadGone();
+        forgetReceiver(fd_);
         ::close(fd_);
     }
     lock_.release();
@@ -252,6 +255,7 @@ bool SerialPort::purgeReceive() {
     if (lost_ && !reopenLost()) return false;
     received_.clear();
     if (fd_ < 0) return false;
+    noteUnreadGone();
     if (tcflush(fd_, TCIFLUSH) == 0) return true;
     if (errno != EIO && errno != ENXIO) return false;
     markLost(errno);  // gone since the last action
@@ -274,6 +278,15 @@ void SerialPort::markLost(int error) {
     noteProblem(PortProblem::Kind::Lost, error);
 }
 
+// What the unit sent and this side never reads (purged or closed with the
+// port) is no longer under way for a test's clock.
+void SerialPort::noteUnreadGone() const {
+    if (!clockSkipping()) return;
+    int unread = 0;
+    if (ioctl(fd_, FIONREAD, &unread) == 0 && unread > 0)
+        noteTaken(InFlight::ToProgram, static_cast<std::size_t>(unread));
+}
+
 bool SerialPort::purgeTransmit() {
     return fd_ >= 0 && tcflush(fd_, TCOFLUSH) == 0;
 }
@@ -282,7 +295,9 @@ bool SerialPort::writeByte(std::uint8_t byte) {
     if (fd_ < 0) return false;
     const std::int64_t deadline = monotonicMs() + timeouts_.singleByteWrite();
     for (;;) {
+        notePut(InFlight::ToUnit);
         const ssize_t n = ::write(fd_, &byte, 1);
+        if (n != 1) noteTaken(InFlight::ToUnit);  // it did not go
         if (n == 1) {
             if (TrafficTrace* trace = TrafficTrace::active())
                 trace->byte(name_, TraceDirection::Sent, byte);
@@ -315,6 +330,7 @@ bool SerialPort::fillReceiveBuffer(std::int64_t deadlineMs) {
     for (;;) {
         const ssize_t n = ::read(fd_, received_.bytes.data(), received_.bytes.size());
         if (n > 0) {
+            noteTaken(InFlight::ToProgram, static_cast<std::size_t>(n));
             received_.end = static_cast<std::size_t>(n);
             return true;
         }

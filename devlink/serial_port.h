@@ -87,6 +87,7 @@ class SerialPort : public Port {
     bool setTimeouts(const CommTimeouts& timeouts);
     void failOpen(const std::string& message);
     bool fillReceiveBuffer(std::int64_t deadlineMs);
+    void noteUnreadGone() const;
 
     // Bytes taken from the driver but not yet handed out: part of the
     // port's receive buffer, emptied by purgeReceive like the rest.

@@ -30,6 +30,7 @@ const Exchange kExchanges[] = {
 class VantiqoFaultMatrix : public VantiqoWindow, public MatrixCell<kExchanges> {
   protected:
     void SetUp() override {
+        startClock();
         unitsim::Config config = measuringConfig(4, 40);
         config.modem = overModem();
         config.dialDelayMs = 100;
@@ -47,6 +48,7 @@ class VantiqoFaultMatrix : public VantiqoWindow, public MatrixCell<kExchanges> {
     }
 
     void replug() {
+        newLine();
         sim = std::make_unique<unitsim::Simulator>(measuringConfig(4, 40));
         ASSERT_TRUE(sim->open());
         ASSERT_TRUE(sim->bindComName(ports.path(), "COM1"));
@@ -84,7 +86,7 @@ TEST_P(VantiqoFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
     if (fault() == Fault::Vanish) replug();
     if (overModem()) return;
     sim->clearFault();
-    devlink::Delay(300);
+    ASSERT_TRUE(sim->waitUntilIdle());  // an endless stream runs out once nobody reads it
     messages.clear();
     click(1018);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();

@@ -36,6 +36,7 @@ const Exchange kExchanges[] = {
 class OsmosisFaultMatrix : public Pln2Window, public MatrixCell<kExchanges> {
   protected:
     void SetUp() override {
+        startClock();
         unitsim::Config config = osmosisUnit();
         config.twoPartDpi = exchange().twoParts;
         config.modem = overModem();
@@ -61,6 +62,7 @@ class OsmosisFaultMatrix : public Pln2Window, public MatrixCell<kExchanges> {
     }
 
     void replug() {
+        newLine();
         sim = std::make_unique<unitsim::Simulator>(osmosisUnit());
         ASSERT_TRUE(sim->open());
         ASSERT_TRUE(sim->bindComName(ports.path(), "COM2"));
@@ -93,7 +95,7 @@ TEST_P(OsmosisFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
     if (fault() == Fault::Vanish) replug();
     if (overModem()) return;
     sim->clearFault();
-    devlink::Delay(300);
+    ASSERT_TRUE(sim->waitUntilIdle());  // an endless stream runs out once nobody reads it
     messages.clear();
     click(ids().read);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();

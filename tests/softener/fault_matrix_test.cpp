@@ -47,6 +47,7 @@ MatrixOutcome expected(const Exchange& exchange, Fault fault) {
 class SoftenerFaultMatrix : public Ksv2Window, public MatrixCell<kExchanges> {
   protected:
     void SetUp() override {
+        startClock();
         unitsim::Config config;
         config.twoPartDpi = exchange().twoParts;
         config.modem = overModem();
@@ -74,6 +75,7 @@ class SoftenerFaultMatrix : public Ksv2Window, public MatrixCell<kExchanges> {
 
     // A new device behind COM2, as an adapter plugged in again.
     void replug() {
+        newLine();
         sim = std::make_unique<unitsim::Simulator>(unitsim::Config{});
         ASSERT_TRUE(sim->open());
         ASSERT_TRUE(sim->bindComName(ports.path(), "COM2"));
@@ -112,7 +114,7 @@ TEST_P(SoftenerFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
     if (fault() == Fault::Vanish) replug();
     if (overModem()) return;  // the line is gone; dialling again is the operator's
     sim->clearFault();
-    devlink::Delay(300);  // an endless stream runs out once nobody reads it
+    ASSERT_TRUE(sim->waitUntilIdle());  // an endless stream runs out once nobody reads it
     messages.clear();
     click(1024);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();

@@ -8,8 +8,11 @@
 
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <tuple>
+
+#include "skipping_clock.h"
 
 #include "tools/unitsim/simulator.h"
 
@@ -100,6 +103,20 @@ class MatrixCell : public testing::WithParamInterface<std::tuple<int, Fault>> {
     const auto& exchange() const { return exchanges[std::get<0>(this->GetParam())]; }
     Fault fault() const { return std::get<1>(this->GetParam()); }
     bool overModem() const { return fault() == Fault::CarrierLoss; }
+
+    // The first exchange of a program meets every fault on the real clock;
+    // the others on a clock that skips the waits in which nothing happens.
+    // Before the simulator starts.
+    void startClock() {
+        if (std::get<0>(this->GetParam()) != 0) clock_.emplace();
+    }
+    // A device plugged in again: nothing is under way on the new line.
+    void newLine() {
+        if (clock_) devlink::enableClockSkipping(true);
+    }
+
+  private:
+    std::optional<SkippingClock> clock_;
 };
 
 }  // namespace testsupport

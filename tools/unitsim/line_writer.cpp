@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "devlink/delay.h"
+#include "devlink/skip_clock.h"
 
 namespace unitsim {
 
@@ -34,6 +35,9 @@ void LineWriter::sendPaced(const std::string& bytes, int baud,
 }
 
 bool LineWriter::writeAll(const char* data, std::size_t size) const {
+    // Under way for a test's clock until the program has read it; what did
+    // not go out is not.
+    devlink::notePut(devlink::InFlight::ToProgram, size);
     while (size > 0) {
         const ssize_t n = ::write(fd_, data, size);
         if (n > 0) {
@@ -42,11 +46,17 @@ bool LineWriter::writeAll(const char* data, std::size_t size) const {
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && errno != EAGAIN) return false;
-        pollfd p{fd_, POLLOUT, 0};
-        if (poll(&p, 1, kFullLineTimeoutMs) <= 0) return false;
+        if ((n < 0 && errno != EAGAIN) || !lineTakesMore()) {
+            devlink::noteTaken(devlink::InFlight::ToProgram, size);
+            return false;
+        }
     }
     return true;
+}
+
+bool LineWriter::lineTakesMore() const {
+    pollfd p{fd_, POLLOUT, 0};
+    return poll(&p, 1, kFullLineTimeoutMs) > 0;
 }
 
 }  // namespace unitsim

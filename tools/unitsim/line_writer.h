@@ -19,6 +19,8 @@ class LineWriter {
     void sendPaced(const std::string& bytes, int baud, const std::atomic<bool>& stop) const;
     // False when the line stayed full (nobody reads the other side).
     bool writeAll(const char* data, std::size_t size) const;
+    // Waits a while for room on a full line; false when none came.
+    bool lineTakesMore() const;
 
     int fd_;
 };

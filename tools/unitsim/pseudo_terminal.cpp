@@ -9,6 +9,8 @@
 
 #include <cerrno>
 
+#include "devlink/skip_clock.h"
+
 namespace unitsim {
 
 namespace {
@@ -28,6 +30,7 @@ bool PseudoTerminal::open() {
     if (isOpen()) return true;
     if (openMaster() && openSlave()) {
         watchCloses();
+        devlink::noteReceiver(devlink::InFlight::ToUnit, master_);
         return true;
     }
     const int error = errno;
@@ -76,6 +79,7 @@ void PseudoTerminal::releaseExclusiveMode() {
 }
 
 void PseudoTerminal::closeAll() {
+    if (master_ >= 0) devlink::forgetReceiver(master_);
     closeFd(closeWatch_);
     closeFd(slave_);
     closeFd(master_);

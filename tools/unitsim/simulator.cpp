@@ -4,12 +4,15 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 
 #include "devlink/delay.h"
+#include "devlink/skip_clock.h"
 #include "tools/unitsim/answer_faults.h"
 #include "tools/unitsim/com_binding.h"
 #include "tools/unitsim/hayes_modem.h"
@@ -43,12 +46,13 @@ struct Simulator::Impl {
     }
 
     void run();
-    int waitMs() const;
+    std::int64_t wakeUs() const;
     bool readLine();
     void passToModem(std::string_view bytes, std::int64_t readUs);
     void serveModem();
     void answerTelegrams();
     void wake() const;
+    void setIdle(bool on);
     void drainWakeUps() const;
     void handle(const IncomingTelegram& telegram);
     std::optional<ShapedAnswer> answerFor(const IncomingTelegram& telegram);
@@ -73,14 +77,23 @@ struct Simulator::Impl {
     LinePacer modemPacer;
     std::thread thread;
     std::atomic<bool> stopping{false};
+    // Set while the thread waits for the line with nothing left to do.
+    mutable std::mutex idleMutex;
+    mutable std::condition_variable idleChanged;
+    bool idle = false;
     int wakeFd = -1;  // written to end the thread's wait at once, e.g. by stop()
 };
 
 void Simulator::Impl::run() {
+    const devlink::ClockParty party;  // a test's clock skips only while the unit waits too
     while (!stopping) {
         pollfd fds[] = {
             {pty.masterFd(), POLLIN, 0}, {wakeFd, POLLIN, 0}, {pty.closeWatchFd(), POLLIN, 0}};
-        if (poll(fds, 3, waitMs()) < 0) {
+        const std::int64_t until = wakeUs();
+        setIdle(true);
+        const int ready = devlink::waitOnClock(fds, 3, until, until);
+        setIdle(false);
+        if (ready < 0) {
             if (errno == EINTR) continue;
             return;
         }
@@ -94,21 +107,20 @@ void Simulator::Impl::run() {
     }
 }
 
-// Until the modem's next dial result or escape is due; without one, until
-// something happens on the line.
-int Simulator::Impl::waitMs() const {
+// When the modem's next dial result or escape is due; without one (-1),
+// the wait lasts until something happens on the line.
+std::int64_t Simulator::Impl::wakeUs() const {
     if (!modem) return -1;
     std::lock_guard lock(mutex);
     const auto deadline = modem->deadlineUs();
-    if (!deadline) return -1;
-    const std::int64_t leftUs = *deadline - devlink::monotonicUs();
-    return leftUs <= 0 ? 0 : static_cast<int>((leftUs + 999) / 1000);
+    return deadline ? std::max<std::int64_t>(0, *deadline) : -1;
 }
 
 bool Simulator::Impl::readLine() {
     char bytes[4096];
     const ssize_t n = ::read(pty.masterFd(), bytes, sizeof bytes);
     if (n <= 0) return n < 0 && (errno == EAGAIN || errno == EINTR);
+    devlink::noteTaken(devlink::InFlight::ToUnit, static_cast<std::size_t>(n));
     const std::string_view read(bytes, static_cast<std::size_t>(n));
     if (modem) {
         passToModem(read, devlink::monotonicUs());
@@ -153,7 +165,16 @@ void Simulator::Impl::answerTelegrams() {
     }
 }
 
+void Simulator::Impl::setIdle(bool on) {
+    {
+        std::lock_guard lock(idleMutex);
+        idle = on;
+    }
+    if (on) idleChanged.notify_all();
+}
+
 void Simulator::Impl::wake() const {
+    devlink::notePut(devlink::InFlight::Signal);
     const std::uint64_t one = 1;
     // Cannot fail short of a full counter, which wake-ups never reach: the
     // thread drains them.
@@ -162,7 +183,8 @@ void Simulator::Impl::wake() const {
 
 void Simulator::Impl::drainWakeUps() const {
     std::uint64_t count = 0;
-    [[maybe_unused]] const ssize_t n = ::read(wakeFd, &count, sizeof count);
+    if (::read(wakeFd, &count, sizeof count) == sizeof count)
+        devlink::noteTaken(devlink::InFlight::Signal, count);
 }
 
 void Simulator::Impl::handle(const IncomingTelegram& telegram) {
@@ -263,6 +285,12 @@ void Simulator::start() {
     impl_->wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     impl_->stopping = false;
     impl_->thread = std::thread([this] { impl_->run(); });
+}
+
+bool Simulator::waitUntilIdle(int limitMs) const {
+    std::unique_lock lock(impl_->idleMutex);
+    return impl_->idleChanged.wait_for(lock, std::chrono::milliseconds(limitMs),
+                                       [this] { return impl_->idle; });
 }
 
 void Simulator::stop() {

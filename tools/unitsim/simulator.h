@@ -118,6 +118,9 @@ class Simulator {
     void setTrafficObserver(TrafficObserver observer);
     void start();  // answers in a background thread
     void stop();
+    // Waits until the unit has nothing left to do: no answer going out, no
+    // request half handled. False when that took longer than limitMs.
+    bool waitUntilIdle(int limitMs = 20000) const;
 
     void setFault(Fault fault, int count = 1);  // count < 0: until cleared
     // The fault applies once, to the answer to a request with this command
