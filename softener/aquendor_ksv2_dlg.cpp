@@ -182,12 +182,13 @@ void CAquendorKSV2Dlg::decodeAll() {
 
 void CAquendorKSV2Dlg::writeParameters() {
     if (refuseUnreadyWrite()) return;
-    if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
-    // What the unit holds now is kept before anything is sent to it.
+    // What the unit holds now is kept before anything, the login included,
+    // is sent to it.
     if (!softener::backUpBeforeWrite(*this, unitRecord_)) {
         ShowLinkState();
         return;
     }
+    if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
     softener::encodeParameters(softener::PagesForm(*this), record_);
     if (!sendParameterRecord()) return;
     unitRecord_ = record_;  // the unit has confirmed it

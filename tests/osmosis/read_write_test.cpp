@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <filesystem>
 
 #include "devlink/fields.h"
 #include "devlink/telegram.h"
+#include "file_size_limit.h"
 #include "osmosis/parameter_layout.h"
 #include "pln2_fixture.h"
 #include "softener/sp_mask_edit.h"
@@ -187,6 +189,34 @@ TEST_F(Pln2ReadWrite, WriteIsRefusedBeforeAReadAndForAFieldWithoutANumber) {
     EXPECT_TRUE(sim->received().empty());
     EXPECT_TRUE(window->func2Page()->isVisible());
     EXPECT_TRUE(mask(2, 1136)->hasFocus());
+}
+
+// On a full disk the backup before the write cannot be made: the operator
+// is told why and asked before anything, the login included, goes to the
+// unit. No is the default.
+TEST_F(Pln2ReadWrite, ABackupThatCannotBeWrittenAsksBeforeAnythingIsSent) {
+    restart(osmosisUnit(), "AquendorPLN2 english");
+    readUnit();
+    const std::string before = sim->parameterRecord();
+    choose(1, 1082);  // pumps in series, not sent
+    sim->clearReceived();
+    {
+        testsupport::FileSizeLimit fullDisk(16);
+        click(ids().write);
+    }
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const QString question = messages.lastText();
+    EXPECT_TRUE(question.startsWith(QString::fromStdString(
+        "Cannot create the backup of the unit's parameters before writing:\n" + workFolder.path() +
+        "/backup 123456/backup 123456 ")))
+        << question.toStdString();
+    EXPECT_TRUE(question.endsWith(".stg\nNo space left on the disk.\n\nWrite anyway?"))
+        << question.toStdString();
+    EXPECT_EQ(messages.shown[0].buttons, shell::MessageButtons::YesNoDefaultNo);
+    EXPECT_TRUE(sim->received().empty());
+    EXPECT_EQ(sim->parameterRecord(), before);
+    EXPECT_TRUE(std::filesystem::is_empty(workFolder.path() + "/backup 123456"));
+    EXPECT_EQ(edit(ids().status)->text(), "OFFLINE");
 }
 
 TEST_F(Pln2ReadWrite, ABadChecksumOnTheWriteAnswerShowsOneMessageAndStops) {
