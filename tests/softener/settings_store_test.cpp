@@ -282,6 +282,10 @@ TEST_F(SettingsStoreTest, ImportTakesExactlyOneSet) {
         {kHeader + crlf(std::vector<std::string>(imported.begin(), imported.end() - 1)), 86},
         {kHeader + crlf(std::vector<std::string>(61, "0")), 61},
         {kHeader + crlf(imported) + "0\r\n", 88},
+        // Cut short and padded with empty lines to the full count.
+        {kHeader + crlf(std::vector<std::string>(imported.begin(), imported.begin() + 50)) +
+             crlf(std::vector<std::string>(37, "")),
+         50},
     };
     for (const auto& [bytes, found] : refused) {
         write(path, bytes);
