@@ -105,6 +105,7 @@ std::vector<SettingValue> osmosisValues() {
 softener::SettingsProfile osmosisSettingsProfile() {
     softener::SettingsProfile profile;
     profile.storeFileName = "aquendorPLN2.set";
+    profile.maxNameLength = 38;  // its readers take lines of 39 characters with the line end
     profile.values = osmosisValues();
     profile.placeholder = ' ';
     profile.notFoundEnglish = "setting not found !";

@@ -161,6 +161,21 @@ TEST_F(Pln2Settings, NineSetsFillTheStoreAndDutchIsSavedAsFour) {
     EXPECT_TRUE(choice(2, 1259)->isChecked());
 }
 
+// Its readers take names of up to 38 characters.
+TEST_F(Pln2Settings, NamesUpToThirtyEightCharacters) {
+    select("Werkseinstellung");
+    for (const int length : {35, 38}) {
+        save(QString(length, 'a'));
+        EXPECT_EQ(messages.lastText(), "Einstellung gespeichert !") << length;
+    }
+    save(QString(39, 'b'));
+    EXPECT_TRUE(messages.lastText().startsWith("Der Name einer Einstellung muss 1 bis 38 Zeichen"))
+        << messages.lastText().toStdString();
+    const std::string bytes = fileBytes(store());
+    EXPECT_NE(bytes.find("\r\n" + std::string(38, 'a') + "\r\n"), std::string::npos);
+    EXPECT_EQ(bytes.find(std::string(39, 'b')), std::string::npos);
+}
+
 TEST_F(Pln2Settings, FactorySettingClearsTheSmsFieldsOfAUnitWithoutAlarmSms) {
     restart(osmosisUnit(false));
     readUnit();
