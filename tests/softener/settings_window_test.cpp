@@ -287,6 +287,32 @@ TEST_F(Ksv2Settings, AFailedBackupAsksAndOnlyYesWrites) {
     EXPECT_EQ(devlink::decodeByte(sim->parameterRecord(), 116), func1Box(1106)->isChecked());
 }
 
+// A store with its last record cut off.
+class Ksv2DamagedStore : public Ksv2Settings {
+  protected:
+    void SetUp() override {
+        std::ofstream(store(), std::ios::binary)
+            << "//never edit this file !//\r\n"
+            << storedSet("Zeche", "Zeche Text") << storedSet("Halle", "").substr(0, 300);
+        start(unitsim::Config{}, commandLine());
+    }
+};
+
+TEST_F(Ksv2DamagedStore, TheStartNamesTheBrokenRecordAndListsOnlyTheWholeOnes) {
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              QString::fromStdString("Die Datei " + store() +
+                                     " ist besch\u00E4digt: die Einstellung Nr. 2 \"Halle\" ist "
+                                     "unvollst\u00E4ndig.\nEine Kopie der Datei liegt daneben als "
+                                     "AquendorKSV2.set.damaged.\nDas Programm verwendet nur die "
+                                     "vollst\u00E4ndigen Einstellungen."));
+    EXPECT_EQ(messages.shown[0].icon, shell::MessageIcon::Exclamation);
+    EXPECT_EQ(messages.shown[0].caption, QString::fromUtf8("Aquendor\u00AE KSV2"));
+    EXPECT_EQ(items(), (QStringList{"Werkseinstellung", "Zeche"}));
+    EXPECT_TRUE(std::filesystem::exists(store() + ".damaged"));
+    EXPECT_TRUE(window->isVisible());
+}
+
 TEST_F(Ksv2Settings, AStoreThatCannotBeOpenedEndsTheProgramAtStart) {
     window.reset();
     std::filesystem::remove(store());
