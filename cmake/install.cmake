@@ -28,7 +28,7 @@ endforeach()
 list(APPEND AQUENDOR_MANUALS aquendor-ports unitsim)
 
 # Manual pages and the changelog go compressed, as Debian keeps them.
-set(AQUENDOR_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/aquendor-suite)
+set(AQUENDOR_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/${AQUENDOR_PACKAGE_NAME})
 foreach(name IN LISTS AQUENDOR_MANUALS)
   set(source ${DESKTOP}/man/${name}.1)
   set(packed ${CMAKE_CURRENT_BINARY_DIR}/man/${name}.1.gz)
@@ -45,7 +45,7 @@ add_custom_target(packed_documents ALL DEPENDS ${AQUENDOR_PACKED} ${changelog})
 install(FILES ${changelog} ${DESKTOP}/copyright DESTINATION ${AQUENDOR_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME aquendor-suite)
+set(CPACK_PACKAGE_NAME ${AQUENDOR_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Aquendor suite developers <service@aquendor.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "remote control of Aquendor and Vantiqo water-treatment controllers")

@@ -35,14 +35,23 @@ struct CommonOptions {
     bool desktop = false;   // --desktop: started from the desktop menu
     std::string traceFile;  // --trace FILE, else $AQUENDOR_TRACE
     std::string problem;    // an option that is missing its value
+    // Words that look like options ("--something") but are none of these;
+    // the program says so and starts all the same, as it ignores any other
+    // word on its command line.
+    std::vector<std::string> unknown;
 };
 
 CommonOptions parseCommonOptions(const std::vector<std::string>& arguments);
 
 // The text --help or --version prints, in the language the command line
-// chooses; empty when neither was asked for.
+// chooses; empty when neither was asked for. --version names the program's
+// own version and the version of the package it came with.
 std::string informationText(const ProgramDescription& program, const CommonOptions& options,
                             LanguageFlag language);
+
+// The terminal's note on options the program does not know; empty when
+// there are none.
+std::string unknownOptionsText(const std::string& programName, const CommonOptions& options);
 
 // The folder a program started from the desktop menu works in:
 // $AQUENDOR_HOME, else "Aquendor" in the user's documents folder.

@@ -47,6 +47,28 @@ TEST(ProgramStart, OptionsAndTheDesktopFolder) {
     QDir::setCurrent(before);
 }
 
+// Words the programs do not know are ignored, as ever; only those written
+// like an option are named on the terminal, since they are most likely a
+// typing error.
+TEST(ProgramStart, UnknownOptionsAreNamedAndTheRestIgnored) {
+    struct Case {
+        std::vector<std::string> words;
+        std::vector<std::string> unknown;
+    };
+    const Case cases[] = {
+        {{"english", "german", "-x", "anything", "--"}, {}},
+        {{"--trace", "--file-named-like-an-option", "--desktop", "-h"}, {}},
+        {{"--trace=t.log", "--help", "--version"}, {}},
+        {{"--bogus", "english", "--Help", "--version=2"}, {"--bogus", "--Help", "--version=2"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(shell::parseCommonOptions(c.words).unknown, c.unknown) << c.words[0];
+    EXPECT_EQ(shell::unknownOptionsText("AquendorKSV2", shell::parseCommonOptions({"--bogus"})),
+              "AquendorKSV2: unknown option --bogus ignored (see AquendorKSV2 --help)\n");
+    EXPECT_EQ(shell::unknownOptionsText("AquendorKSV2", shell::parseCommonOptions({"english"})),
+              "");
+}
+
 TEST_F(Ksv2Window, TheTraceShowsEveryByteAndDecodesTheTelegrams) {
     const std::string trace = workFolder.path() + "/trace.log";
     ASSERT_TRUE(devlink::TrafficTrace::open(trace));
