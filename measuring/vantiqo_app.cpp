@@ -17,7 +17,7 @@ shell::ProgramDescription CVantiqoApp::description() {
             "  --desktop      arbeitet in $AQUENDOR_HOME oder Dokumente/Aquendor\n"
             "  --help         diese Hilfe\n"
             "  --version      die Programm- und die Paketversion\n",
-            ""};
+            "", "vantiqo"};
 }
 
 int CVantiqoApp::run() {

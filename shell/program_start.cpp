@@ -39,8 +39,8 @@ CommonOptions parseCommonOptions(const std::vector<std::string>& arguments) {
     return options;
 }
 
-ProgramDescription controllerDescription(const std::string& name, const std::string& version,
-                                         const std::string& aboutGerman,
+ProgramDescription controllerDescription(const std::string& name, const std::string& desktopId,
+                                         const std::string& version, const std::string& aboutGerman,
                                          const std::string& aboutEnglish) {
     return {name, version,
             "Aufruf: " + name + " [english] [--trace DATEI] [--desktop]\n" + aboutGerman +
@@ -60,7 +60,8 @@ ProgramDescription controllerDescription(const std::string& name, const std::str
                 "                 (as the desktop menu starts it)\n"
                 "  --help         this help\n"
                 "  --version      the program's and the package's version\n"
-                "COM names are set up with aquendor-ports.\n"};
+                "COM names are set up with aquendor-ports.\n",
+            desktopId};
 }
 
 std::string informationText(const ProgramDescription& program, const CommonOptions& options,

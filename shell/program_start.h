@@ -18,13 +18,16 @@ struct ProgramDescription {
     std::string version;  // "Aquendor® KSV2 Version 1.3"
     std::string helpGerman;
     std::string helpEnglish;  // empty: the program is German only
+    // The name of its desktop entry without ".desktop" ("aquendor-ksv2"):
+    // its windows carry it as their class, so docks find the entry.
+    std::string desktopId;
 };
 
 // The description of a controller program: its --help texts are the usage
 // line, the program's own lines (what it controls, where its files are)
 // and the options both controller programs share.
-ProgramDescription controllerDescription(const std::string& name, const std::string& version,
-                                         const std::string& aboutGerman,
+ProgramDescription controllerDescription(const std::string& name, const std::string& desktopId,
+                                         const std::string& version, const std::string& aboutGerman,
                                          const std::string& aboutEnglish);
 
 // The options every program knows, besides the words "german" and
