@@ -10,12 +10,17 @@ foreach(program IN LISTS AQUENDOR_PROGRAMS)
 endforeach()
 
 set(DESKTOP ${PROJECT_SOURCE_DIR}/resources/desktop)
-# The desktop entries and icons of the programs that are built.
-foreach(pair "AquendorKSV2;aquendor-ksv2" "AquendorPLN2;aquendor-pln2" "Vantiqo;vantiqo")
-  list(GET pair 0 program)
-  list(GET pair 1 icon)
+# The desktop entries, the AppStream metainfo (what software centres show of
+# a program) and the icons of the programs that are built.
+foreach(triple "AquendorKSV2;aquendor-ksv2;ksv2" "AquendorPLN2;aquendor-pln2;pln2"
+               "Vantiqo;vantiqo;vantiqo")
+  list(GET triple 0 program)
+  list(GET triple 1 icon)
+  list(GET triple 2 component)
   if(TARGET ${program})
     install(FILES ${DESKTOP}/${icon}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${DESKTOP}/example.aquendor.${component}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     install(FILES ${DESKTOP}/icons/${icon}-48.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps RENAME ${icon}.png)
     install(FILES ${DESKTOP}/icons/${icon}-256.png
