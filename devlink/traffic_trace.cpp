@@ -1,6 +1,8 @@
 #include "devlink/traffic_trace.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cinttypes>
 #include <ctime>
@@ -25,6 +27,22 @@ std::string wallClock() {
     const std::size_t n = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
     std::snprintf(text + n, sizeof text - n, ".%06ld", now.tv_nsec / 1000);
     return text;
+}
+
+// The trace holds the units' serial numbers and the numbers dialled: only
+// its user may read it, and it is never written through a symbolic link
+// laid in its place. A trace left readable by an earlier version is closed
+// to others too.
+std::FILE* openPrivately(const std::string& path) {
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return nullptr;
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 077) != 0)
+        fchmod(fd, info.st_mode & 0700);
+    std::FILE* file = fdopen(fd, "a");
+    if (!file) ::close(fd);
+    return file;
 }
 
 // Printable ASCII as it is; the rest by name or in hex.
@@ -78,7 +96,7 @@ std::string describeTelegram(const std::string& bytes) {
 
 bool TrafficTrace::open(const std::string& path, std::uintmax_t maxBytes) {
     close();
-    std::FILE* file = std::fopen(path.c_str(), "a");
+    std::FILE* file = openPrivately(path);
     if (!file) return false;
     active_ = new TrafficTrace(path, file, maxBytes);
     active_->event("-", "trace started");
@@ -151,7 +169,7 @@ void TrafficTrace::rotateIfLarge() {
         std::rename((path_ + "." + std::to_string(part)).c_str(),
                     (path_ + "." + std::to_string(part + 1)).c_str());
     std::rename(path_.c_str(), (path_ + ".1").c_str());
-    file_ = std::fopen(path_.c_str(), "a");
+    file_ = openPrivately(path_);
     if (!file_) file_ = std::fopen("/dev/null", "a");
     written_ = 0;
 }

@@ -73,7 +73,6 @@ CAquendorPLN2Dlg::CAquendorPLN2Dlg(shell::MessageService& messages, QWidget* par
       unitRecord_(osmosis::osmosisLayout().form) {
     initResources();
     ui_.setupUi(this);
-    setWindowIcon(QIcon(":/icons/aquendorpln2.xpm"));
     connectOperation(1023, [this] { writeParameters(); });
     functions_ = new osmosis::Pln2UnitFunctions(*this);  // the window's child
     setFixedSize(size());

@@ -70,7 +70,6 @@ CAquendorKSV2Dlg::CAquendorKSV2Dlg(shell::MessageService& messages, QWidget* par
     : MainWindowBase(softenerControls(), softenerTexts(), messages, parent) {
     initResources();
     ui_.setupUi(this);
-    setWindowIcon(QIcon(":/icons/aquendorksv2.xpm"));
     connectOperation(1025, [this] { writeParameters(); });
     new softener::Ksv2UnitFunctions(*this);  // the window's child
     setFixedSize(size());
