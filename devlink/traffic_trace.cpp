@@ -1,6 +1,8 @@
 #include "devlink/traffic_trace.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cinttypes>
 #include <ctime>
@@ -48,6 +50,33 @@ std::string shown(const std::string& bytes) {
     return text;
 }
 
+// A trace file of an earlier version may still be open to all.
+void makePrivate(int fd) {
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 077) != 0)
+        fchmod(fd, info.st_mode & 0700);
+}
+
+void makePrivate(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return;
+    makePrivate(fd);
+    ::close(fd);
+}
+
+// The trace holds the unit's serial number (its login) and dial numbers:
+// private to the user, and never written through a symbolic link that
+// someone may have put in its place.
+std::FILE* openPrivate(const std::string& path) {
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return nullptr;
+    makePrivate(fd);
+    std::FILE* file = fdopen(fd, "a");
+    if (!file) ::close(fd);
+    return file;
+}
+
 }  // namespace
 
 TrafficTrace* TrafficTrace::active_ = nullptr;
@@ -78,8 +107,9 @@ std::string describeTelegram(const std::string& bytes) {
 
 bool TrafficTrace::open(const std::string& path, std::uintmax_t maxBytes) {
     close();
-    std::FILE* file = std::fopen(path.c_str(), "a");
+    std::FILE* file = openPrivate(path);
     if (!file) return false;
+    for (int part = 1; part <= kKeptParts; ++part) makePrivate(path + "." + std::to_string(part));
     active_ = new TrafficTrace(path, file, maxBytes);
     active_->event("-", "trace started");
     return true;
@@ -93,7 +123,7 @@ void TrafficTrace::close() {
 TrafficTrace::TrafficTrace(std::string path, std::FILE* file, std::uintmax_t maxBytes)
     : path_(std::move(path)), file_(file), maxBytes_(maxBytes) {
     struct stat info {};
-    if (stat(path_.c_str(), &info) == 0) written_ = static_cast<std::uintmax_t>(info.st_size);
+    if (fstat(fileno(file_), &info) == 0) written_ = static_cast<std::uintmax_t>(info.st_size);
 }
 
 TrafficTrace::~TrafficTrace() {
@@ -151,7 +181,7 @@ void TrafficTrace::rotateIfLarge() {
         std::rename((path_ + "." + std::to_string(part)).c_str(),
                     (path_ + "." + std::to_string(part + 1)).c_str());
     std::rename(path_.c_str(), (path_ + ".1").c_str());
-    file_ = std::fopen(path_.c_str(), "a");
+    file_ = openPrivate(path_);
     if (!file_) file_ = std::fopen("/dev/null", "a");
     written_ = 0;
 }
