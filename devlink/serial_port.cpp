@@ -52,7 +52,7 @@ std::string shownPath(const std::string& path) {
 bool waitReady(int fd, short events, std::int64_t deadlineMs) {
     for (;;) {
         const std::int64_t left = deadlineMs - monotonicMs();
-        if (left <= 0) return false;
+        if (left <= 0 || endRequested()) return false;
         const std::int64_t piece = waitHook() ? std::min(left, kWaitSliceUs / 1000) : left;
         pollfd p{fd, events, 0};
         const int n = poll(&p, 1, static_cast<int>(piece));

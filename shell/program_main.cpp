@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "shell/termination_signals.h"
+
 namespace shell {
 
 int programMain(int argc, char** argv, const ProgramDescription& program,
@@ -26,7 +28,8 @@ int programMain(int argc, char** argv, const ProgramDescription& program,
     const ProgramStart start(options, language);
     if (!start.warning().empty())
         std::fprintf(stderr, "%s: %s", program.name.c_str(), start.warning().c_str());
-    return run(commandLine);
+    const TerminationSignals termination;
+    return termination.exitCode(run(commandLine));
 }
 
 }  // namespace shell
