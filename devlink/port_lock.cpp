@@ -215,8 +215,10 @@ bool PortLock::take(const std::string& lock) {
     std::string temporary;
     struct stat made {};
     if (!writeTemporary(lockFolder(), temporary, made)) {
-        unlockedError_ = errno;  // no lock folder we may write: go without
-        return true;
+        // No lock folder we may write: go without, unless a tool that may
+        // write there holds the port.
+        unlockedError_ = errno;
+        return judge(lock, false) != Verdict::Held;
     }
     bool free = true;
     for (int attempt = 0;; ++attempt) {

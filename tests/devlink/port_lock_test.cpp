@@ -19,6 +19,7 @@
 #include "file_bytes.h"
 #include "recording_window.h"
 #include "temp_folder.h"
+#include "unprivileged.h"
 
 using namespace devlink;
 using testsupport::RecordingWindow;
@@ -310,6 +311,30 @@ TEST_F(PortLocks, PicocomOnThePortIsNamed) {
         << window.lastMessage();
     stop(picocom);
     close(terminal);
+}
+
+// Where only some tools may write the lock folder, the others still see
+// their locks.
+TEST_F(PortLocks, ALockFolderThatCannotBeWrittenStillKeepsALockedPort) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs a lock folder that its user cannot write";
+    testsupport::openTo(ports.path(), 0755);
+    testsupport::openTo(locks.path(), 0755);
+    chmod(device.c_str(), 0666);
+    const pid_t holder = sleeper();
+    testsupport::writeFileBytes(lock(), asciiLock(holder));
+    chmod(lock().c_str(), 0644);
+    EXPECT_EQ(testsupport::runUnprivileged([&] {
+                  RecordingWindow quiet;
+                  SerialPort other(quiet);
+                  other.setPortName("COM5");
+                  if (other.openPort()) return 1;
+                  return quiet.lastMessage().find("(process " + std::to_string(holder)) ==
+                                 std::string::npos
+                             ? 2
+                             : 0;
+              }),
+              0);
+    stop(holder);
 }
 
 TEST_F(PortLocks, APortWithoutALockIsSaidOnceInTheTrace) {
