@@ -29,6 +29,9 @@ void enterState(const std::string& mode, QDialog& window, devlink::SerialPort& p
         QTimer::singleShot(0, sayReady);  // runs at the first turn the wait gives
         // A hundred bytes from a silent line, six seconds each.
         for (int i = 0; i < 100; ++i) port.readByte();
+        // The operation fails and says so in a message box.
+        QDialog box(&window);
+        box.exec();
     } else {
         sayReady();
     }
