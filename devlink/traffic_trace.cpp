@@ -29,6 +29,34 @@ std::string wallClock() {
     return text;
 }
 
+// A trace file (or a rotated part) left readable by an earlier version.
+void makePrivate(int fd) {
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 077) != 0)
+        fchmod(fd, info.st_mode & 0700);
+}
+
+void makePrivate(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return;
+    makePrivate(fd);
+    ::close(fd);
+}
+
+// The trace holds the units' serial numbers and the numbers dialled: only
+// its user may read it, and it is never written through a symbolic link
+// laid in its place. A trace left readable by an earlier version is closed
+// to others too.
+std::FILE* openPrivately(const std::string& path) {
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return nullptr;
+    makePrivate(fd);
+    std::FILE* file = fdopen(fd, "a");
+    if (!file) ::close(fd);
+    return file;
+}
+
 // Printable ASCII as it is; the rest by name or in hex.
 std::string shown(const std::string& bytes) {
     std::string text;
@@ -48,33 +76,6 @@ std::string shown(const std::string& bytes) {
         }
     }
     return text;
-}
-
-// A trace file of an earlier version may still be open to all.
-void makePrivate(int fd) {
-    struct stat info {};
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 077) != 0)
-        fchmod(fd, info.st_mode & 0700);
-}
-
-void makePrivate(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return;
-    makePrivate(fd);
-    ::close(fd);
-}
-
-// The trace holds the unit's serial number (its login) and dial numbers:
-// private to the user, and never written through a symbolic link that
-// someone may have put in its place.
-std::FILE* openPrivate(const std::string& path) {
-    const int fd =
-        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) return nullptr;
-    makePrivate(fd);
-    std::FILE* file = fdopen(fd, "a");
-    if (!file) ::close(fd);
-    return file;
 }
 
 }  // namespace
@@ -107,7 +108,7 @@ std::string describeTelegram(const std::string& bytes) {
 
 bool TrafficTrace::open(const std::string& path, std::uintmax_t maxBytes) {
     close();
-    std::FILE* file = openPrivate(path);
+    std::FILE* file = openPrivately(path);
     if (!file) return false;
     for (int part = 1; part <= kKeptParts; ++part) makePrivate(path + "." + std::to_string(part));
     active_ = new TrafficTrace(path, file, maxBytes);
@@ -181,7 +182,7 @@ void TrafficTrace::rotateIfLarge() {
         std::rename((path_ + "." + std::to_string(part)).c_str(),
                     (path_ + "." + std::to_string(part + 1)).c_str());
     std::rename(path_.c_str(), (path_ + ".1").c_str());
-    file_ = openPrivate(path_);
+    file_ = openPrivately(path_);
     if (!file_) file_ = std::fopen("/dev/null", "a");
     written_ = 0;
 }

@@ -150,7 +150,7 @@ int runPortsCommand(const std::vector<std::string>& arguments, std::ostream& out
         return 0;
     }
     if (arguments[0] == "--version") {
-        out << "aquendor-ports 1.0\n";
+        out << "aquendor-ports 1.0\nfrom the package " AQUENDOR_PACKAGE_VERSION "\n";
         return 0;
     }
     if (arguments[0] == "bind" && arguments.size() == 3)
