@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <pty.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -259,36 +258,6 @@ TEST_F(PortLocks, ALockUnderTheNameOfALinkToTheDeviceKeepsThePort) {
 
 // Terminal programs such as picocom take a flock on the device and make no
 // lock file: /proc/locks names them.
-TEST_F(PortLocks, AFlockWithoutALockFileNamesItsHolder) {
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
-    const pid_t holder = fork();
-    if (holder == 0) {
-        const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
-        if (fd >= 0 && flock(fd, LOCK_EX) == 0) (void)!write(ready[1], "1", 1);
-        for (;;) pause();
-    }
-    close(ready[1]);
-    std::string said;
-    ASSERT_TRUE(testsupport::readUntil(ready[0], "1", 10000, said));
-    close(ready[0]);
-    std::string name;
-    std::getline(std::ifstream("/proc/self/comm"), name);
-    const std::string process = std::to_string(holder) + " " + name;
-    EXPECT_FALSE(port.openPort());
-    EXPECT_EQ(window.lastMessage(), "COM5: cannot open port !\n" + shown() +
-                                        ": held by another program (process " + process +
-                                        "). Close that program, then try again.");
-    window.englishUi = false;
-    EXPECT_FALSE(port.openPort());
-    EXPECT_EQ(window.lastMessage(), "COM5 konnte nicht ge\u00F6ffnet werden !\n" + shown() +
-                                        ": von einem anderen Programm belegt (Prozess " + process +
-                                        "). Bitte dieses Programm beenden und es dann erneut "
-                                        "versuchen.");
-    stop(holder);
-    EXPECT_TRUE(port.openPort()) << window.lastMessage();
-}
-
 TEST_F(PortLocks, PicocomOnThePortIsNamed) {
     if (access("/usr/bin/picocom", X_OK) != 0) GTEST_SKIP() << "picocom is not installed";
     int terminal = -1, terminalSlave = -1;

@@ -41,7 +41,7 @@ void enterState(const std::string& mode, QDialog& window, devlink::SerialPort& p
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "window";
-    const shell::ProgramDescription program{"termination_child", "1", "", ""};
+    const shell::ProgramDescription program{"termination_child", "1", "", "", "termination-child"};
     return shell::programMain(argc, argv, program, [&](const std::string&) {
         testsupport::RecordingWindow link;
         devlink::SerialPort port(link);
