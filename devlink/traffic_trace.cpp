@@ -29,6 +29,20 @@ std::string wallClock() {
     return text;
 }
 
+// A trace file (or a rotated part) left readable by an earlier version.
+void makePrivate(int fd) {
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 077) != 0)
+        fchmod(fd, info.st_mode & 0700);
+}
+
+void makePrivate(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return;
+    makePrivate(fd);
+    ::close(fd);
+}
+
 // The trace holds the units' serial numbers and the numbers dialled: only
 // its user may read it, and it is never written through a symbolic link
 // laid in its place. A trace left readable by an earlier version is closed
@@ -37,9 +51,7 @@ std::FILE* openPrivately(const std::string& path) {
     const int fd =
         ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) return nullptr;
-    struct stat info {};
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 077) != 0)
-        fchmod(fd, info.st_mode & 0700);
+    makePrivate(fd);
     std::FILE* file = fdopen(fd, "a");
     if (!file) ::close(fd);
     return file;
@@ -98,6 +110,7 @@ bool TrafficTrace::open(const std::string& path, std::uintmax_t maxBytes) {
     close();
     std::FILE* file = openPrivately(path);
     if (!file) return false;
+    for (int part = 1; part <= kKeptParts; ++part) makePrivate(path + "." + std::to_string(part));
     active_ = new TrafficTrace(path, file, maxBytes);
     active_->event("-", "trace started");
     return true;
@@ -111,7 +124,7 @@ void TrafficTrace::close() {
 TrafficTrace::TrafficTrace(std::string path, std::FILE* file, std::uintmax_t maxBytes)
     : path_(std::move(path)), file_(file), maxBytes_(maxBytes) {
     struct stat info {};
-    if (stat(path_.c_str(), &info) == 0) written_ = static_cast<std::uintmax_t>(info.st_size);
+    if (fstat(fileno(file_), &info) == 0) written_ = static_cast<std::uintmax_t>(info.st_size);
 }
 
 TrafficTrace::~TrafficTrace() {

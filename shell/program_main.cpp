@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "shell/program_identity.h"
+#include "shell/termination_signals.h"
 
 namespace shell {
 
@@ -33,7 +34,8 @@ int programMain(int argc, char** argv, const ProgramDescription& program,
     const ProgramStart start(options, language);
     if (!start.warning().empty())
         std::fprintf(stderr, "%s: %s", program.name.c_str(), start.warning().c_str());
-    return run(commandLine);
+    const TerminationSignals termination;
+    return termination.exitCode(run(commandLine));
 }
 
 }  // namespace shell

@@ -116,12 +116,18 @@ TEST(TrafficTrace, TheFileIsPrivateAndNoLinkIsFollowed) {
     const std::string old = folder.path() + "/old.log";
     testsupport::writeFileBytes(old, "earlier trace\n");
     chmod(old.c_str(), 0644);
+    testsupport::writeFileBytes(old + ".2", "earlier part\n");
+    chmod((old + ".2").c_str(), 0644);
     for (const std::string& trace : {fresh, old}) {
         ASSERT_TRUE(devlink::TrafficTrace::open(trace, 200));
         for (int i = 0; i < 10; ++i) devlink::TrafficTrace::active()->event("COM1", "opened");
         devlink::TrafficTrace::close();
         EXPECT_EQ(modeOf(trace), 0600u) << trace;
-        EXPECT_EQ(modeOf(trace + ".1"), 0600u) << trace;
+        for (const char* part : {".1", ".2", ".3"}) {
+            if (access((trace + part).c_str(), F_OK) == 0) {
+                EXPECT_EQ(modeOf(trace + part), 0600u) << trace << part;
+            }
+        }
     }
 
     const std::string target = folder.path() + "/elsewhere";
