@@ -33,7 +33,8 @@ void sleepOnce(std::int64_t deadlineUs) {
     timespec deadline{};
     deadline.tv_sec = static_cast<time_t>(deadlineUs / 1000000);
     deadline.tv_nsec = static_cast<long>((deadlineUs % 1000000) * 1000);
-    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR &&
+           !endRequested()) {
     }
 }
 
@@ -51,6 +52,7 @@ std::int64_t monotonicMs() {
 
 void sleepUntilUs(std::int64_t deadlineUs) {
     tightenTimerSlackOnce();
+    if (endRequested()) return;
     if (clockSkipping()) {
         // A test's clock: the sleep may end early when the clock skips ahead.
         while (monotonicUs() < deadlineUs) {
@@ -64,7 +66,7 @@ void sleepUntilUs(std::int64_t deadlineUs) {
     for (;;) {
         sleepOnce(waitPieceEndUs(deadlineUs));
         serviceWaitHook();
-        if (monotonicUs() >= deadlineUs) return;
+        if (monotonicUs() >= deadlineUs || endRequested()) return;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "devlink/wait_hook.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "devlink/delay.h"
 
@@ -16,7 +17,18 @@ struct HookState {
 
 thread_local HookState state;
 
+std::atomic<bool> endFlag{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+
 }  // namespace
+
+void requestEnd() {
+    endFlag.store(true, std::memory_order_relaxed);
+}
+
+bool endRequested() {
+    return endFlag.load(std::memory_order_relaxed);
+}
 
 WaitHook* setWaitHook(WaitHook* hook) {
     WaitHook* previous = state.hook;

@@ -36,6 +36,13 @@ WaitHook* waitHook();
 // already and kHookIntervalUs have passed since it last ran.
 void serviceWaitHook();
 
+// Asks every wait of the link, in every thread, to end at once from now on:
+// the program is to end (a termination signal), so the operation in
+// progress gives up at its next wait and the port can be closed. Safe to
+// call from a signal handler.
+void requestEnd();
+bool endRequested();
+
 // The end of the next piece of a wait that lasts until deadlineUs: the
 // deadline itself without a hook, else at most kWaitSliceUs from now.
 std::int64_t waitPieceEndUs(std::int64_t deadlineUs);
