@@ -55,7 +55,7 @@ void sleepUntilUs(std::int64_t deadlineUs) {
     if (endRequested()) return;
     if (clockSkipping()) {
         // A test's clock: the sleep may end early when the clock skips ahead.
-        while (monotonicUs() < deadlineUs) {
+        while (monotonicUs() < deadlineUs && !endRequested()) {
             waitOnClock(nullptr, 0, deadlineUs, waitPieceEndUs(deadlineUs));
             serviceWaitHook();
         }
