@@ -122,7 +122,8 @@ std::optional<std::string> ReadOutLogger(OperationContext& context) {
     MeasuringUi& ui = context.ui;
     // The folder and file are named after the number the unit was asked with.
     const std::string serial = ui.serialNumberText();
-    const auto size = askLoggerSize(context, devlink::LoginIntent::QuietRead, 2);
+    const auto size =
+        askLoggerSize(context, devlink::LoginIntent::QuietRead, 2, EmptyLogger::BelowOneRecord);
     if (!size || !ui.ask(readoutQuestion(size->records), UiIcon::None)) return std::nullopt;
     ui.repaintWindow();
 

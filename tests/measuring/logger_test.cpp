@@ -256,3 +256,34 @@ TEST_F(VantiqoLogger, ClearingAsksWithTheCountAndSendsClm) {
     EXPECT_EQ(requests(), std::vector<std::string>({"CSN"}));
     EXPECT_EQ(sim->loggerRecords(), 5u);
 }
+
+TEST_F(VantiqoLogger, ClearingErasesAnyCountButZero) {
+    const struct {
+        std::uint32_t bytes;
+        const char* question;  // nullptr: the logger is empty
+    } cases[] = {
+        {0, nullptr},
+        {1, "Sollen die 0 Datens\u00E4tze gel\u00F6scht werden?"},
+        {15, "Sollen die 0 Datens\u00E4tze gel\u00F6scht werden?"},
+        {16, "Sollen die 1 Datens\u00E4tze gel\u00F6scht werden?"},
+    };
+    for (const auto& c : cases) {
+        sim->fillLogger(1);
+        sim->setLoggerAnnouncedBytes(c.bytes);
+        sim->clearReceived();
+        messages.clear();
+        messages.answers = {MessageAnswer::Yes};
+        click(1008);
+        if (!c.question) {
+            EXPECT_EQ(messages.lastText(), "Messwertspeicher ist leer !");
+            EXPECT_EQ(requests(), std::vector<std::string>({"CSN", "DFL"}));
+            continue;
+        }
+        ASSERT_EQ(messages.shown.size(), 2u) << c.bytes;
+        EXPECT_EQ(messages.shown[0].text, QString::fromUtf8(c.question));
+        EXPECT_EQ(messages.lastText(),
+                  QString::fromUtf8("Messdaten aus Datenlogger gel\u00F6scht!"));
+        EXPECT_EQ(requests(), std::vector<std::string>({"CSN", "DFL", "CLM"})) << c.bytes;
+        EXPECT_EQ(sim->loggerRecords(), 0u);
+    }
+}
