@@ -1,6 +1,9 @@
 #include "devlink/wait_hook.h"
 
+#include <poll.h>
+
 #include <algorithm>
+#include <cerrno>
 
 #include "devlink/delay.h"
 
@@ -43,6 +46,20 @@ void serviceWaitHook() {
 std::int64_t waitPieceEndUs(std::int64_t deadlineUs) {
     if (!state.hook) return deadlineUs;
     return std::min(deadlineUs, monotonicUs() + kWaitSliceUs);
+}
+
+bool waitForDescriptor(int fd, short events, std::int64_t deadlineMs) {
+    for (;;) {
+        // Past the deadline the piece is a look without waiting.
+        const std::int64_t left = std::max<std::int64_t>(0, deadlineMs - monotonicMs());
+        const std::int64_t piece = state.hook ? std::min(left, kWaitSliceUs / 1000) : left;
+        pollfd p{fd, events, 0};
+        const int n = poll(&p, 1, static_cast<int>(piece));
+        if (n > 0) return (p.revents & events) != 0;
+        if (n < 0 && errno != EINTR) return false;
+        if (left == 0) return false;
+        serviceWaitHook();
+    }
 }
 
 }  // namespace devlink
