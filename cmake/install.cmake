@@ -10,12 +10,17 @@ foreach(program IN LISTS AQUENDOR_PROGRAMS)
 endforeach()
 
 set(DESKTOP ${PROJECT_SOURCE_DIR}/resources/desktop)
-# The desktop entries and icons of the programs that are built.
-foreach(pair "AquendorKSV2;aquendor-ksv2" "AquendorPLN2;aquendor-pln2" "Vantiqo;vantiqo")
-  list(GET pair 0 program)
-  list(GET pair 1 icon)
+# The desktop entries, the AppStream metainfo (what software centres show of
+# a program) and the icons of the programs that are built.
+foreach(triple "AquendorKSV2;aquendor-ksv2;ksv2" "AquendorPLN2;aquendor-pln2;pln2"
+               "Vantiqo;vantiqo;vantiqo")
+  list(GET triple 0 program)
+  list(GET triple 1 icon)
+  list(GET triple 2 component)
   if(TARGET ${program})
     install(FILES ${DESKTOP}/${icon}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${DESKTOP}/example.aquendor.${component}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     install(FILES ${DESKTOP}/icons/${icon}-48.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps RENAME ${icon}.png)
     install(FILES ${DESKTOP}/icons/${icon}-256.png
@@ -28,7 +33,7 @@ endforeach()
 list(APPEND AQUENDOR_MANUALS aquendor-ports unitsim)
 
 # Manual pages and the changelog go compressed, as Debian keeps them.
-set(AQUENDOR_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/aquendor-suite)
+set(AQUENDOR_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/${AQUENDOR_PACKAGE_NAME})
 foreach(name IN LISTS AQUENDOR_MANUALS)
   set(source ${DESKTOP}/man/${name}.1)
   set(packed ${CMAKE_CURRENT_BINARY_DIR}/man/${name}.1.gz)
@@ -45,7 +50,7 @@ add_custom_target(packed_documents ALL DEPENDS ${AQUENDOR_PACKED} ${changelog})
 install(FILES ${changelog} ${DESKTOP}/copyright DESTINATION ${AQUENDOR_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME aquendor-suite)
+set(CPACK_PACKAGE_NAME ${AQUENDOR_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Aquendor suite developers <service@aquendor.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "remote control of Aquendor and Vantiqo water-treatment controllers")
@@ -58,7 +63,10 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
+# Qt's German texts, the file browser for "show the folder", the Wayland
+# platform (else the programs run through XWayland with a generic icon) and
+# the SVG icon engine for the scalable icon.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils, qt6-wayland, libqt6svg6")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -29,7 +29,8 @@ void sleepOnce(std::int64_t deadlineUs) {
     timespec deadline{};
     deadline.tv_sec = static_cast<time_t>(deadlineUs / 1000000);
     deadline.tv_nsec = static_cast<long>((deadlineUs % 1000000) * 1000);
-    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR &&
+           !endRequested()) {
     }
 }
 
@@ -47,12 +48,13 @@ std::int64_t monotonicMs() {
 
 void sleepUntilUs(std::int64_t deadlineUs) {
     tightenTimerSlackOnce();
+    if (endRequested()) return;
     if (!waitHook()) return sleepOnce(deadlineUs);
     // With a hook the sleep goes in pieces, the hook running between them.
     for (;;) {
         sleepOnce(waitPieceEndUs(deadlineUs));
         serviceWaitHook();
-        if (monotonicUs() >= deadlineUs) return;
+        if (monotonicUs() >= deadlineUs || endRequested()) return;
     }
 }
 

@@ -12,7 +12,8 @@ std::int64_t monotonicMs();
 // Microseconds on the monotonic clock since an arbitrary start.
 std::int64_t monotonicUs();
 
-// Blocks for at least ms milliseconds.
+// Blocks for at least ms milliseconds (less only once the program is asked
+// to end, see endRequested).
 void Delay(unsigned ms);
 
 // Blocks until the monotonic clock reaches deadlineUs (see monotonicUs).

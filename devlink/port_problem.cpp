@@ -1,6 +1,8 @@
 #include "devlink/port_problem.h"
 
 #include <dirent.h>
+#include <grp.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstring>
@@ -40,22 +42,96 @@ std::string joined(const std::vector<std::string>& items, const std::string& non
     return text;
 }
 
-std::string holderText(const PortProblem& p, bool english) {
-    if (p.holder <= 0) return {};
-    const std::string name = processName(p.holder);
-    return std::string(english ? " (process " : " (Prozess ") + std::to_string(p.holder) +
-           (name.empty() ? "" : " " + name) + ")";
+// Who holds the port and what the technician does about it.
+std::string busyText(const PortProblem& p, bool english) {
+    if (p.holder > 0) {
+        const std::string name = processName(p.holder);
+        const std::string process = std::to_string(p.holder) + (name.empty() ? "" : " " + name);
+        return english ? " (process " + process + "). Close that program, then try again."
+                       : " (Prozess " + process +
+                             "). Bitte dieses Programm beenden und es dann erneut versuchen.";
+    }
+    if (!p.lockFile.empty())
+        return english ? " (lock file " + p.lockFile +
+                             "). Close that program, then try again; if none is running, remove "
+                             "the lock file."
+                       : " (Sperrdatei " + p.lockFile +
+                             "). Bitte dieses Programm beenden und es dann erneut versuchen; "
+                             "l\u00E4uft keines, die Sperrdatei l\u00F6schen.";
+    return english ? ". Close the program that uses it, then try again."
+                   : ". Bitte das Programm beenden, das sie verwendet, und es dann erneut "
+                     "versuchen.";
+}
+
+std::string missingText(const PortProblem& p, bool english) {
+    const std::string present = joined(presentSerialDevices(), english ? "none" : "keine");
+    if (english)
+        return p.path + ": no such device. " + p.comName +
+               (p.bound ? " is set in the ports folder " + portsFolder() +
+                              " (aquendor-ports lists and binds them)."
+                        : " has no entry in the ports folder " + portsFolder() +
+                              " and opens this default (aquendor-ports binds it to a device).") +
+               " Serial devices present: " + present + ".";
+    return p.path + ": Ger\u00E4t nicht vorhanden. " + p.comName +
+           (p.bound ? " wird im Ordner " + portsFolder() +
+                          " festgelegt (aquendor-ports zeigt und setzt die Namen)."
+                    : " hat keinen Eintrag im Ordner " + portsFolder() +
+                          " und \u00F6ffnet diese Vorgabe (aquendor-ports setzt die Namen).") +
+           " Vorhandene serielle Ger\u00E4te: " + present + ".";
+}
+
+std::string permissionText(const PortProblem& p, bool english) {
+    const std::string& group = p.group;
+    if (group.empty())
+        return english ? p.path +
+                             ": permission denied. No group may use it; ask the administrator "
+                             "for access."
+                       : p.path +
+                             ": keine Berechtigung. Keine Gruppe darf es verwenden; bitte den "
+                             "Administrator um Zugriff bitten.";
+    return english ? p.path + ": permission denied. Add yourself to the group " + group +
+                         ": sudo usermod -aG " + group + " $USER, then log in again."
+                   : p.path + ": keine Berechtigung. Bitte in die Gruppe " + group +
+                         " aufnehmen: sudo usermod -aG " + group + " $USER, danach neu anmelden.";
+}
+
+// A built-in port has a UART behind it when the kernel knows its type (0
+// is none); without the type to read, the device counts.
+bool hasUart(const std::string& ttyClassFolder, const std::string& device) {
+    std::ifstream type(ttyClassFolder + "/" + device.substr(device.rfind('/') + 1) + "/type");
+    int value = 0;
+    return !(type >> value) || value != 0;
 }
 
 }  // namespace
 
 std::vector<std::string> presentSerialDevices() {
-    std::vector<std::string> devices = entries("/dev/serial/by-id", "");
+    return presentSerialDevices("/dev", "/sys/class/tty");
+}
+
+std::vector<std::string> presentSerialDevices(const std::string& devFolder,
+                                              const std::string& ttyClassFolder) {
+    std::vector<std::string> devices = entries(devFolder + "/serial/by-id", "");
     for (const char* prefix : {"ttyUSB", "ttyACM"}) {
-        const auto more = entries("/dev", prefix);
+        const auto more = entries(devFolder, prefix);
         devices.insert(devices.end(), more.begin(), more.end());
     }
+    for (const std::string& device : entries(devFolder, "ttyS"))
+        if (hasUart(ttyClassFolder, device)) devices.push_back(device);
     return devices;
+}
+
+std::string deviceGroup(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || info.st_gid == 0 ||
+        (info.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP))
+        return {};
+    group entry{};
+    group* found = nullptr;
+    char buffer[4096];
+    if (getgrgid_r(info.st_gid, &entry, buffer, sizeof buffer, &found) != 0 || !found)
+        return std::to_string(info.st_gid);
+    return found->gr_name;
 }
 
 std::string explain(const PortProblem& p, bool english) {
@@ -68,28 +144,12 @@ std::string explain(const PortProblem& p, bool english) {
             return english ? "Only COM1 to COM9 can be opened."
                            : "Nur COM1 bis COM9 sind m\u00F6glich.";
         case K::Missing:
-            return english
-                       ? path + ": no such device. " + p.comName + " is set in the ports folder " +
-                             portsFolder() +
-                             " (aquendor-ports lists and binds them). Serial devices present: " +
-                             joined(presentSerialDevices(), "none") + "."
-                       : path + ": Ger\u00E4t nicht vorhanden. " + p.comName + " wird im Ordner " +
-                             portsFolder() +
-                             " festgelegt (aquendor-ports zeigt und setzt die Namen). "
-                             "Vorhandene serielle Ger\u00E4te: " +
-                             joined(presentSerialDevices(), "keine") + ".";
+            return missingText(p, english);
         case K::Permission:
-            return english ? path +
-                                 ": permission denied. Add yourself to the group dialout: "
-                                 "sudo usermod -aG dialout $USER, then log in again."
-                           : path +
-                                 ": keine Berechtigung. Bitte in die Gruppe dialout "
-                                 "aufnehmen: sudo usermod -aG dialout $USER, danach neu "
-                                 "anmelden.";
+            return permissionText(p, english);
         case K::Busy:
-            return english
-                       ? path + ": held by another program" + holderText(p, true) + "."
-                       : path + ": von einem anderen Programm belegt" + holderText(p, false) + ".";
+            return english ? path + ": held by another program" + busyText(p, true)
+                           : path + ": von einem anderen Programm belegt" + busyText(p, false);
         case K::NotSerial:
             return english ? path + ": not a serial device."
                            : path + ": keine serielle Schnittstelle.";

@@ -21,14 +21,25 @@ struct PortProblem {
     };
     Kind kind = Kind::None;
     std::string comName;
-    std::string path;  // the device path the COM name resolved to, with its link target
-    int error = 0;     // errno of the failed call
-    pid_t holder = 0;  // Busy: the process a lock file names, 0 when unknown
+    std::string path;      // the device path the COM name resolved to, with its link target
+    int error = 0;         // errno of the failed call
+    pid_t holder = 0;      // Busy: the process a lock file or a flock names, 0 when unknown
+    std::string lockFile;  // Busy: the lock file that keeps the port without naming a process
+    bool bound = false;    // the COM name has an entry in the ports folder
+    std::string group;     // Permission: the group that may use the device, empty when none
 };
 
 // The serial devices present, stable names first: /dev/serial/by-id/*,
-// /dev/ttyUSB*, /dev/ttyACM*.
+// /dev/ttyUSB*, /dev/ttyACM*, then the built-in ports /dev/ttyS* that have
+// a UART behind them.
 std::vector<std::string> presentSerialDevices();
+// The same, looked for in other folders than /dev and /sys/class/tty.
+std::vector<std::string> presentSerialDevices(const std::string& devFolder,
+                                              const std::string& ttyClassFolder);
+
+// The group whose members may read and write the device (links followed);
+// empty when no group but root's may.
+std::string deviceGroup(const std::string& path);
 
 // The cause and the remedy, in the interface language; empty for None.
 std::string explain(const PortProblem& problem, bool english);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <sstream>
 
 #include "devlink/com_names.h"
@@ -99,7 +100,7 @@ SerialPort::~SerialPort() {
 bool SerialPort::openPort() {
     if (checkOpenFlag_ && open_) return false;
     if (!openQuietly()) {
-        if (problem_.kind == PortProblem::Kind::NotSerial) return false;  // said already
+        if (problemShown_) return false;
         window_.showMessage(pick(window_, name_ + " konnte nicht ge\u00F6ffnet werden !",
                                  name_ + ": cannot open port !") +
                                 withCause(),
@@ -115,6 +116,7 @@ bool SerialPort::openQuietly() {
     closePort();
     problem_ = PortProblem{};
     problem_.comName = name_;
+    problemShown_ = false;
     TrafficTrace* trace = TrafficTrace::active();
     if (!openDevice() || !configureLine()) {
         if (trace) trace->event(name_, "open failed: " + explain(problem_, true));
@@ -139,10 +141,32 @@ void SerialPort::noteProblem(PortProblem::Kind kind, int error) {
     problem_.error = error;
 }
 
+PortProblem::Kind SerialPort::openFailure(int error, const std::string& path) {
+    using Kind = PortProblem::Kind;
+    switch (error) {
+        case ENOENT:
+        case ENXIO:
+        case ENODEV:
+            return Kind::Missing;
+        case EACCES:
+        case EPERM:
+            problem_.group = deviceGroup(path);
+            return Kind::Permission;
+        case EBUSY:  // in exclusive use; its holder may have a flock on it too
+            problem_.holder = flockHolder(path);
+            return Kind::Busy;
+        case EISDIR:
+            return Kind::NotSerial;
+        default:
+            return Kind::Other;
+    }
+}
+
 bool SerialPort::openDevice() {
     using Kind = PortProblem::Kind;
     const std::string path = resolveComName(name_);
     problem_.path = shownPath(path);
+    problem_.bound = path.rfind(portsFolder() + "/", 0) == 0;
     if (path.empty()) {
         noteProblem(Kind::NoComName, EINVAL);
         return false;
@@ -150,25 +174,42 @@ bool SerialPort::openDevice() {
     fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
         const int error = errno;
-        noteProblem(error == ENOENT || error == ENXIO || error == ENODEV ? Kind::Missing
-                    : error == EACCES || error == EPERM                  ? Kind::Permission
-                    : error == EBUSY                                     ? Kind::Busy
-                                                                         : Kind::Other,
-                    error);
+        noteProblem(openFailure(error, path), error);
         return false;
     }
     // Serial tools agree on a lock file; another program holding the port
     // keeps it. Without one, flock and the terminal's exclusive mode tell.
-    if (!lock_.acquire(path) || flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    if (!lock_.acquire(path)) {
         problem_.holder = lock_.holder();
-        noteProblem(Kind::Busy, EBUSY);
-        ::close(fd_);
-        fd_ = -1;
-        lock_.release();
-        return false;
+        problem_.lockFile = lock_.blockingLock();
+        return refuseBusy();
     }
+    if (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        problem_.holder = flockHolder(path);
+        return refuseBusy();
+    }
+    if (lock_.unlockedError() != 0) sayUnlocked();
     ioctl(fd_, TIOCEXCL);  // fails harmlessly on a file that is no terminal
     return true;
+}
+
+bool SerialPort::refuseBusy() {
+    noteProblem(PortProblem::Kind::Busy, EBUSY);
+    ::close(fd_);
+    fd_ = -1;
+    lock_.release();
+    return false;
+}
+
+// Without a lock file other serial tools cannot see that the port is in
+// use; support learns it from the trace, once.
+void SerialPort::sayUnlocked() {
+    TrafficTrace* trace = TrafficTrace::active();
+    if (unlockedSaid_ || !trace) return;
+    unlockedSaid_ = true;
+    trace->event(name_, "no lock file: cannot write in " + lockFolder() + " (" +
+                            std::strerror(lock_.unlockedError()) +
+                            "); the port is used without one");
 }
 
 bool SerialPort::configureLine() {
@@ -207,6 +248,7 @@ bool SerialPort::configureLine() {
 }
 
 void SerialPort::failOpen(const std::string& message) {
+    problemShown_ = true;
     window_.showMessage(message, MessageCaption::ProgramName);
     closePort();
 }
@@ -251,10 +293,14 @@ bool SerialPort::reopenLost() {
 }
 
 void SerialPort::markLost(int error) {
-    if (TrafficTrace* trace = TrafficTrace::active())
-        trace->event(name_, "device gone: " + explain(PortProblem{PortProblem::Kind::Lost, name_,
-                                                                  problem_.path, error, 0},
-                                                      true));
+    if (TrafficTrace* trace = TrafficTrace::active()) {
+        PortProblem gone;
+        gone.kind = PortProblem::Kind::Lost;
+        gone.comName = name_;
+        gone.path = problem_.path;
+        gone.error = error;
+        trace->event(name_, "device gone: " + explain(gone, true));
+    }
     lost_ = true;
     noteProblem(PortProblem::Kind::Lost, error);
 }

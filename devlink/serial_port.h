@@ -78,6 +78,9 @@ class SerialPort : public Port {
   private:
     bool openQuietly();
     bool openDevice();
+    PortProblem::Kind openFailure(int error, const std::string& path);
+    bool refuseBusy();
+    void sayUnlocked();
     void noteProblem(PortProblem::Kind kind, int error);
     void markLost(int error);
     bool reopenLost();
@@ -109,7 +112,9 @@ class SerialPort : public Port {
     ReceiveBuffer received_;
     PortProblem problem_;
     PortLock lock_;
-    bool lost_ = false;  // the device went away while open
+    bool lost_ = false;          // the device went away while open
+    bool problemShown_ = false;  // the last failed open has said why already
+    bool unlockedSaid_ = false;  // the trace knows the port has no lock file
 };
 
 }  // namespace devlink

@@ -1,6 +1,8 @@
 #include "devlink/traffic_trace.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cinttypes>
 #include <ctime>
@@ -25,6 +27,34 @@ std::string wallClock() {
     const std::size_t n = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
     std::snprintf(text + n, sizeof text - n, ".%06ld", now.tv_nsec / 1000);
     return text;
+}
+
+// A trace file (or a rotated part) left readable by an earlier version.
+void makePrivate(int fd) {
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 077) != 0)
+        fchmod(fd, info.st_mode & 0700);
+}
+
+void makePrivate(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return;
+    makePrivate(fd);
+    ::close(fd);
+}
+
+// The trace holds the units' serial numbers and the numbers dialled: only
+// its user may read it, and it is never written through a symbolic link
+// laid in its place. A trace left readable by an earlier version is closed
+// to others too.
+std::FILE* openPrivately(const std::string& path) {
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return nullptr;
+    makePrivate(fd);
+    std::FILE* file = fdopen(fd, "a");
+    if (!file) ::close(fd);
+    return file;
 }
 
 // Printable ASCII as it is; the rest by name or in hex.
@@ -78,8 +108,9 @@ std::string describeTelegram(const std::string& bytes) {
 
 bool TrafficTrace::open(const std::string& path, std::uintmax_t maxBytes) {
     close();
-    std::FILE* file = std::fopen(path.c_str(), "a");
+    std::FILE* file = openPrivately(path);
     if (!file) return false;
+    for (int part = 1; part <= kKeptParts; ++part) makePrivate(path + "." + std::to_string(part));
     active_ = new TrafficTrace(path, file, maxBytes);
     active_->event("-", "trace started");
     return true;
@@ -93,7 +124,7 @@ void TrafficTrace::close() {
 TrafficTrace::TrafficTrace(std::string path, std::FILE* file, std::uintmax_t maxBytes)
     : path_(std::move(path)), file_(file), maxBytes_(maxBytes) {
     struct stat info {};
-    if (stat(path_.c_str(), &info) == 0) written_ = static_cast<std::uintmax_t>(info.st_size);
+    if (fstat(fileno(file_), &info) == 0) written_ = static_cast<std::uintmax_t>(info.st_size);
 }
 
 TrafficTrace::~TrafficTrace() {
@@ -151,7 +182,7 @@ void TrafficTrace::rotateIfLarge() {
         std::rename((path_ + "." + std::to_string(part)).c_str(),
                     (path_ + "." + std::to_string(part + 1)).c_str());
     std::rename(path_.c_str(), (path_ + ".1").c_str());
-    file_ = std::fopen(path_.c_str(), "a");
+    file_ = openPrivately(path_);
     if (!file_) file_ = std::fopen("/dev/null", "a");
     written_ = 0;
 }

@@ -17,7 +17,8 @@ enum class TraceDirection { Sent, Received };
 class TrafficTrace {
   public:
     // Opens the process's trace; false (and no trace) when the file cannot
-    // be written. maxBytes: the size at which the file rotates (FILE.1 ...
+    // be written or is a symbolic link. The file and its parts are the
+    // user's alone (mode 0600). maxBytes: the size at which the file rotates (FILE.1 ...
     // FILE.3 keep the older parts).
     static bool open(const std::string& path, std::uintmax_t maxBytes = 8u << 20);
     static void close();

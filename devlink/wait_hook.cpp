@@ -3,6 +3,7 @@
 #include <poll.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 
 #include "devlink/delay.h"
@@ -19,7 +20,18 @@ struct HookState {
 
 thread_local HookState state;
 
+std::atomic<bool> endFlag{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+
 }  // namespace
+
+void requestEnd() {
+    endFlag.store(true, std::memory_order_relaxed);
+}
+
+bool endRequested() {
+    return endFlag.load(std::memory_order_relaxed);
+}
 
 WaitHook* setWaitHook(WaitHook* hook) {
     WaitHook* previous = state.hook;
@@ -50,6 +62,7 @@ std::int64_t waitPieceEndUs(std::int64_t deadlineUs) {
 
 bool waitForDescriptor(int fd, short events, std::int64_t deadlineMs) {
     for (;;) {
+        if (endRequested()) return false;  // the program is to end
         // Past the deadline the piece is a look without waiting.
         const std::int64_t left = std::max<std::int64_t>(0, deadlineMs - monotonicMs());
         const std::int64_t piece = state.hook ? std::min(left, kWaitSliceUs / 1000) : left;

@@ -36,6 +36,13 @@ WaitHook* waitHook();
 // already and kHookIntervalUs have passed since it last ran.
 void serviceWaitHook();
 
+// Asks every wait of the link, in every thread, to end at once from now on:
+// the program is to end (a termination signal), so the operation in
+// progress gives up at its next wait and the port can be closed. Safe to
+// call from a signal handler.
+void requestEnd();
+bool endRequested();
+
 // The end of the next piece of a wait that lasts until deadlineUs: the
 // deadline itself without a hook, else at most kWaitSliceUs from now.
 std::int64_t waitPieceEndUs(std::int64_t deadlineUs);
@@ -45,7 +52,7 @@ std::int64_t waitPieceEndUs(std::int64_t deadlineUs);
 // pieces with the hook between them. A hook that held the wait up past its
 // deadline (a window handling a slow event) does not turn into a timeout by
 // itself: the descriptor is looked at once more, and the bytes that came in
-// the meantime count.
+// the meantime count. A requested end (requestEnd) ends it at once.
 bool waitForDescriptor(int fd, short events, std::int64_t deadlineMs);
 
 }  // namespace devlink

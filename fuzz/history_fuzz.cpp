@@ -3,6 +3,7 @@
 // file, which is then written into a scratch folder and read back.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <ctime>
 
 #include "softener/history_record.h"
@@ -53,6 +54,17 @@ void listOf(const softener::ListFileKind& kind, const std::vector<softener::Hist
                "a list file holds exactly its bytes");
 }
 
+// Never more entries than the count, the slots, the limit (0: none) or
+// the whole records of the data; fewer than the count asks for only when
+// the cut is reported.
+void checkBounds(const softener::HistoryRecords& history, std::size_t limit) {
+    const std::size_t listed = history.entries.size();
+    const std::size_t wanted = limit != 0 ? std::min(history.announced, limit) : history.announced;
+    FUZZ_CHECK(listed <= softener::kHistorySlots && listed <= wanted && listed <= history.sent,
+               "a list holds only counted records the data hold whole");
+    FUZZ_CHECK(history.cut == (listed < wanted), "a list cut short of the count says so");
+}
+
 // The reverse-osmosis program reads only the error history, with its own codes.
 #ifdef AQUENDOR_FUZZ_OSMOSIS
 constexpr bool kStatusHistory = false;
@@ -76,22 +88,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (kStatusHistory) {
         std::string data1 = softener::statusHistoryData(first);
         if (!first.empty() && first[0] == ' ') data1 += softener::statusHistoryData(second);
-        const std::size_t count =
-            softener::historyCount(data1, longForm ? 0 : softener::kShortFormStatusRecords);
-        FUZZ_CHECK(
-            count <= (longForm ? softener::kHistorySlots : softener::kShortFormStatusRecords),
-            "a count is bounded by the slots");
-        const auto status = softener::decodeHistory(data1, softener::kStatusHistoryLayout, count);
-        FUZZ_CHECK(status.size() == count, "one entry a counted record");
-        listOf(softener::kStatusList, status, softener::kSoftenerStatusCodes, english, write);
+        const auto status =
+            softener::historyRecords(data1, softener::kStatusHistoryLayout,
+                                     longForm ? 0 : softener::kShortFormStatusRecords);
+        checkBounds(status, longForm ? 0 : softener::kShortFormStatusRecords);
+        listOf(softener::kStatusList, status.entries, softener::kSoftenerStatusCodes, english,
+               write);
     }
 
     const std::string data2 = softener::errorHistoryData(errors);
     FUZZ_CHECK(data2.size() <= softener::kErrorHistoryChars,
                "error data is at most 362 characters");
-    const auto failures = softener::decodeHistory(data2, softener::kErrorHistoryLayout,
-                                                  softener::historyCount(data2));
-    FUZZ_CHECK(failures.size() <= softener::kHistorySlots, "at most 20 errors");
-    listOf(softener::kErrorList, failures, kErrorCodes, english, write);
+    const auto failures = softener::historyRecords(data2, softener::kErrorHistoryLayout);
+    checkBounds(failures, 0);
+    listOf(softener::kErrorList, failures.entries, kErrorCodes, english, write);
     return 0;
 }

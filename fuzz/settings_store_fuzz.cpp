@@ -1,10 +1,11 @@
 // The named settings store and the setting files: any store a user may
 // have (cut short, LF line ends, overlong or binary lines, another
 // spelling of the name), pages holding any values, and a sequence of the
-// operations of the settings group. A saved set is a record of exactly
-// its line count and comes back as it was saved; a deleted set takes its
-// record with it and nothing else; an export imports again to the same
-// pages; no temporary file is left behind.
+// operations of the settings group. A damaged store is kept in a copy and
+// cut back to its whole records at the start. A saved set is a record of
+// exactly its line count and comes back as it was saved; a deleted set
+// takes its record with it and nothing else; an export imports again to
+// the same pages; no temporary file is left behind.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "softener/memory_form.h"
 #include "softener/setting_lines.h"
 #include "softener/settings_store.h"
+#include "softener/store_records.h"
 #include "support/files.h"
 #include "support/fuzz_check.h"
 #include "support/record_positions.h"
@@ -98,6 +100,19 @@ void checkDelete(const std::string& before, const std::string& after) {
                "only the last set, cut short, is shorter than a record");
 }
 
+softener::StoreRecords recordsOf(const std::string& bytes) {
+    return softener::StoreRecords(bytes, profile().recordLines(), SettingsStore::kSizeLimit);
+}
+
+// A damaged store is kept in a copy as it was and cut back to whole records.
+void checkStart(const std::string& original, const std::string& path) {
+    if (recordsOf(original).damaged())
+        FUZZ_CHECK(fuzzing::fileBytes(path + ".damaged") == original,
+                   "a damaged store is kept byte for byte in a copy beside it");
+    FUZZ_CHECK(!recordsOf(fuzzing::fileBytes(path).value_or("")).damaged(),
+               "after the start the store holds whole records only");
+}
+
 enum Operation { Apply, Save, Delete, Export, Import, kOperations };
 
 }  // namespace
@@ -108,8 +123,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& folder = fuzzing::ScratchFolder::fresh();
     const std::string& storeName = profile().storeFileName;
     const std::string fileName = (setup & 1) ? fuzzing::otherSpelling(storeName) : storeName;
-    if (!(setup & 2))
-        fuzzing::putFile(folder + "/" + fileName, input.ConsumeRandomLengthString(6000));
+    std::string original;
+    if (!(setup & 2)) {
+        original = input.ConsumeRandomLengthString(6000);
+        fuzzing::putFile(folder + "/" + fileName, original);
+    }
     const std::string path = folder + "/" + ((setup & 2) ? storeName : fileName);
 
     // Pages as after a start with the factory setting, then changed anyhow.
@@ -124,12 +142,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     store.setEnglish(setup & 4);
     store.LoadNames();
     if (group.fatalShown) return 0;
+    checkStart(original, path);
     const std::string exported = folder + "/export.stg", imported = folder + "/import.stg";
     group.exportName = exported;
     group.importName = imported;
     fuzzing::putFile(imported, input.ConsumeRandomLengthString(3000));
-    const std::set<std::string> files{std::filesystem::path(path).filename().string(),
-                                      "import.stg"};
+    // The store, the file to import and a damaged store's copy.
+    const std::set<std::string> files = fuzzing::folderEntries(folder);
 
     for (int step = 0; step < 4 && input.remaining_bytes() > 0; ++step) {
         const auto operation = input.ConsumeIntegralInRange<int>(0, kOperations - 1);

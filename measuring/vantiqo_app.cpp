@@ -16,8 +16,8 @@ shell::ProgramDescription CVantiqoApp::description() {
             "                 (ebenso $AQUENDOR_TRACE)\n"
             "  --desktop      arbeitet in $AQUENDOR_HOME oder Dokumente/Aquendor\n"
             "  --help         diese Hilfe\n"
-            "  --version      die Programmversion\n",
-            ""};
+            "  --version      die Programm- und die Paketversion\n",
+            "", "vantiqo"};
 }
 
 int CVantiqoApp::run() {

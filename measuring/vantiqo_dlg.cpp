@@ -61,7 +61,6 @@ CVantiqoDlg::CVantiqoDlg(shell::MessageService& messages, QWidget* parent)
     initVantiqoResources();
     ui_.setupUi(this);
     setWindowTitle(kCaption);
-    setWindowIcon(QIcon(":/icons/vantiqo.xpm"));
     setFixedSize(size());
     clock = pcLocalTime;
     folderLauncher = startFileManager;

@@ -5,7 +5,7 @@
 
 shell::ProgramDescription CAquendorPLN2App::description() {
     return shell::controllerDescription(
-        "AquendorPLN2", "Aquendor\u00AE PLN2 Version 1.2",
+        "AquendorPLN2", "aquendor-pln2", "Aquendor\u00AE PLN2 Version 1.2",
         "Fernbedienung einer Aquendor-Umkehrosmose-Steuerung \u00FCber ein Nullmodemkabel\n"
         "oder ein Modem (COM1 bis COM9): Status, Parameter, Befehle, Fehlerhistorie.\n"
         "Konfiguration, Einstellungen und Listen liegen im Ordner, in dem das Programm\n"

@@ -73,7 +73,6 @@ CAquendorPLN2Dlg::CAquendorPLN2Dlg(shell::MessageService& messages, QWidget* par
       unitRecord_(osmosis::osmosisLayout().form) {
     initResources();
     ui_.setupUi(this);
-    setWindowIcon(QIcon(":/icons/aquendorpln2.xpm"));
     connectOperation(1023, [this] { writeParameters(); });
     functions_ = new osmosis::Pln2UnitFunctions(*this);  // the window's child
     setFixedSize(size());
@@ -156,11 +155,13 @@ void CAquendorPLN2Dlg::writeParameters() {
     const softener::RecordLayout& layout = osmosis::osmosisLayout();
     osmosis::PagesForm form(*this);
     if (softener::refuseUnreadyWrite(*this, record_, layout, form)) return;
-    if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
+    // What the unit holds now is kept before anything, the login included,
+    // is sent to it.
     if (!backUpUnitRecord()) {
         ShowLinkState();
         return;
     }
+    if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
     softener::encodeRecord(layout, form, record_);
     if (!softener::sendRecord(*this, record_)) return;
     unitRecord_ = record_;  // the unit has confirmed it

@@ -22,6 +22,12 @@ SettingValue contact(int first, const char* factory) {
     return radios(1, {first, first + 1}, factory, {1, 0});
 }
 
+SettingValue metering() {
+    SettingValue v = radios(2, {1188, 1189}, "1", {1, 2});
+    v.noneCode = 0;
+    return v;
+}
+
 SettingValue bitBoxes(std::vector<std::pair<int, int>> boxes, const char* factory) {
     SettingValue v = softener::stateValue(1, boxes.front().first, factory);
     v.kind = ValueKind::Bits;
@@ -77,8 +83,9 @@ std::vector<SettingValue> osmosisValues() {
         box(2, 1178, "1"),
         digits(2, 1181, "001000"),  // water meters 1 and 2, litres per impulse
         digits(2, 1185, "001000"),
-        // Metering through water meter 1 is 1, through water meter 2 is 2.
-        radios(2, {1188, 1189}, "1", {1, 2}),
+        // Metering is the button's index + 1: water meter 1 is 1, water meter 2
+        // is 2, neither 0 (which selects neither again).
+        metering(),
         digits(2, 1191, "010000"),  // metering resolution
         digits(2, 1194, "005"),     // metering impulse 00,5
         // The unit's language: Dutch is the fifth button, saved as 4.
@@ -98,6 +105,7 @@ std::vector<SettingValue> osmosisValues() {
 softener::SettingsProfile osmosisSettingsProfile() {
     softener::SettingsProfile profile;
     profile.storeFileName = "aquendorPLN2.set";
+    profile.maxNameLength = 38;  // its readers take lines of 39 characters with the line end
     profile.values = osmosisValues();
     profile.placeholder = ' ';
     profile.notFoundEnglish = "setting not found !";

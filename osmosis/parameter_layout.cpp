@@ -134,10 +134,7 @@ const softener::RecordLayout& osmosisLayout() {
         buildFields(),
         {3, record::kDialNumber, 1208, record::kPrefix, 1242, record::kAccessNumber, 1243,
          record::kExtraText, 1248, record::kSmsFlags,
-         std::vector<int>(std::begin(kAlarmBoxes), std::end(kAlarmBoxes))},
-        // The typed number itself is truncated to single precision: 0,10
-        // goes out as 3DCCCCCC.
-        softener::FloatText::Exact};
+         std::vector<int>(std::begin(kAlarmBoxes), std::end(kAlarmBoxes))}};
     return layout;
 }
 

@@ -193,6 +193,17 @@ void ConfigFile::fatal(const std::string& fileName, const std::string& text, Con
               icon);
 }
 
+// A write that failed (a full disk) has left the file as it was: the
+// operator is told so and goes on, the pages keep their edits.
+void ConfigFile::notWritten(const std::string& fileName, ConfigCaption caption,
+                            const std::string& german, const std::string& english) {
+    ui_.inform(pick("Kann " + fileName + " nicht schreiben !\n" + path(fileName) + "\n" + german +
+                        ", die Datei ist unver\u00E4ndert.",
+                    "cannot write " + fileName + " !\n" + path(fileName) + "\n" + english +
+                        "; the file is unchanged."),
+               caption, ConfigIcon::Exclamation);
+}
+
 void ConfigFile::fatalOpen(const std::string& fileName, bool addLocation) {
     const std::string english = "cannot open " + fileName + " !\nexit program";
     if (!addLocation) {
@@ -346,14 +357,15 @@ void ConfigFile::AddLocation(const std::string& nameText, const std::string& num
     // What follows the insertion point is carried along, never written over.
     const std::size_t at = image.disk[insertion];
     const std::string line = name + "|" + number + "\r\n";
-    ui_.addLocation(cp1252ToUtf8(name));
     // A last line without its line end gets one, so the entry starts a line.
     const bool open = !bytes->empty() && bytes->back() != '\n';
     const bool written = at == bytes->size()
                              ? append(file, (open ? "\r\n" : "") + line)
                              : rewrite(file, bytes->substr(0, at) + line + bytes->substr(at));
     if (!written)
-        return fatal(file, "cannot create " + file + " !\nexit program", ConfigIcon::None);
+        return notWritten(file, ConfigCaption::Program, "Der Standort wurde nicht gespeichert",
+                          "The location was not saved");
+    ui_.addLocation(cp1252ToUtf8(name));
     ui_.inform(pick("Standort gespeichert !", "location saved !"), ConfigCaption::Program,
                ConfigIcon::Information);
 }
@@ -389,9 +401,10 @@ void ConfigFile::RemoveLocation(const std::string& nameText) {
                            ConfigCaption::Program))
         return;
     const std::string kept = bytes->substr(0, image.disk[*found]) + bytes->substr(image.disk[pos]);
-    ui_.removeLocation(shown);
     if (!rewrite(file, kept))
-        return fatal(file, "cannot create " + file + " !\nexit program", ConfigIcon::None);
+        return notWritten(file, ConfigCaption::Program, "Der Standort wurde nicht gel\u00F6scht",
+                          "The location was not deleted");
+    ui_.removeLocation(shown);
     ui_.inform(pick("Standort gel\u00F6scht !", "location deleted !"), ConfigCaption::Program,
                ConfigIcon::Information);
 }
@@ -451,7 +464,8 @@ void ConfigFile::AddSmsNumber(const std::string& numberText) {
     // A last line without its line end gets one, so the number starts a line.
     const bool open = !bytes.empty() && bytes.back() != '\n';
     if (!append(file, (open ? "\r\n" : "") + number + "\r\n"))
-        return fatal(file, "cannot create " + file + " !\nexit program", ConfigIcon::None);
+        return notWritten(file, ConfigCaption::Sms, "Die sms- Wahlnummer wurde nicht gespeichert",
+                          "The sms- dialupnumber was not saved");
     ui_.addSmsNumber(cp1252ToUtf8(number));
     if (lines.empty())
         say("sms-Wahlnummer gespeichert !", "sms-dialupnumber saved !");
@@ -487,7 +501,8 @@ void ConfigFile::RemoveSmsNumber(const std::string& numberText) {
     const std::string kept = scan->bytes.substr(0, scan->image.disk[match->begin]) +
                              scan->bytes.substr(scan->image.disk[match->end]);
     if (!rewrite(file, kept))
-        return fatal(file, "cannot create " + file + " !\nexit program", ConfigIcon::None);
+        return notWritten(file, ConfigCaption::Sms, "Die sms- Wahlnummer wurde nicht gel\u00F6scht",
+                          "The sms- dialupnumber was not deleted");
     ui_.removeSmsNumber(shown);
     say("sms- Wahlnummer gel\u00F6scht !", "sms- dialupnumber deleted !");
 }

@@ -78,6 +78,8 @@ class ConfigFile {
     bool rewrite(const std::string& fileName, const std::string& bytes);
     bool append(const std::string& fileName, const std::string& bytes);
     void fatal(const std::string& fileName, const std::string& text, ConfigIcon icon);
+    void notWritten(const std::string& fileName, ConfigCaption caption, const std::string& german,
+                    const std::string& english);
     void fatalOpen(const std::string& fileName, bool addLocation);
     void fatalCorrupt(const std::string& fileName);
     void fatalShortCorrupt(const std::string& fileName);

@@ -37,6 +37,20 @@ const CodePage& codePage() {
     return page;
 }
 
+// The code page's byte for a character; bytes that are no UTF-8 come out
+// as the replacement character, which the code page lacks.
+std::optional<char> byteOf(char32_t c) {
+    const CodePage& page = codePage();
+    if (c > 0xFFFF) return std::nullopt;
+    const auto found = page.fromUnicode.find(static_cast<char16_t>(c));
+    if (found == page.fromUnicode.end()) return std::nullopt;
+    return found->second;
+}
+
+QList<uint> ucs4Of(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUcs4();
+}
+
 }  // namespace
 
 std::string cp1252ToUtf8(std::string_view bytes) {
@@ -48,17 +62,17 @@ std::string cp1252ToUtf8(std::string_view bytes) {
 }
 
 std::string utf8ToCp1252(std::string_view text) {
-    const CodePage& page = codePage();
-    const QString unicode = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     std::string out;
-    out.reserve(static_cast<std::size_t>(unicode.size()));
+    out.reserve(text.size());
     // Characters the code page lacks (an emoji, a Greek letter) become "?".
-    for (const char32_t c : unicode.toUcs4()) {
-        const auto found =
-            c <= 0xFFFF ? page.fromUnicode.find(static_cast<char16_t>(c)) : page.fromUnicode.end();
-        out += found == page.fromUnicode.end() ? '?' : found->second;
-    }
+    for (const char32_t c : ucs4Of(text)) out += byteOf(c).value_or('?');
     return out;
+}
+
+std::optional<char32_t> firstOutsideCp1252(std::string_view text) {
+    for (const char32_t c : ucs4Of(text))
+        if (!byteOf(c)) return c;
+    return std::nullopt;
 }
 
 }  // namespace shell

@@ -6,7 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <functional>
+#include <limits>
 
 namespace shell {
 
@@ -60,14 +63,39 @@ void syncFolder(const std::string& folder) {
     ::close(fd);
 }
 
+// Puts a file's whole content into an open file; false when a write failed.
+using Filler = std::function<bool(int fd)>;
+
+Filler bytesFiller(std::string_view bytes) {
+    return [bytes](int fd) { return writeAll(fd, bytes); };
+}
+
+// Streams the file at source into fd, whatever its size.
+Filler copyFiller(const std::string& source) {
+    return [&source](int fd) {
+        const int in = ::open(source.c_str(), O_RDONLY);
+        if (in < 0) return false;
+        char buffer[65536];
+        bool ok = true;
+        for (;;) {
+            const ssize_t n = ::read(in, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) continue;
+            ok = n >= 0 && writeAll(fd, std::string_view(buffer, static_cast<std::size_t>(n)));
+            if (n <= 0 || !ok) break;
+        }
+        ::close(in);
+        return ok;
+    };
+}
+
 // A complete temporary file beside target with the given mode (and owner
 // where allowed); its name, or empty when it could not be made.
-std::string completeTemporary(const std::string& target, std::string_view bytes,
+std::string completeTemporary(const std::string& target, const Filler& fill,
                               const struct stat* old) {
     std::string temporary = folderOf(target) + "/." + nameOf(target) + ".XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0) return {};
-    bool ok = writeAll(fd, bytes);
+    bool ok = fill(fd);
     if (old) {
         ok = ok && fchmod(fd, old->st_mode & 07777) == 0;
         (void)!fchown(fd, old->st_uid, old->st_gid);  // only where allowed
@@ -79,6 +107,31 @@ std::string completeTemporary(const std::string& target, std::string_view bytes,
     if (ok) return temporary;
     ::unlink(temporary.c_str());
     return {};
+}
+
+NewFileResult placeNewFile(const std::string& path, const Filler& fill) {
+    struct stat existing {};
+    if (lstat(path.c_str(), &existing) == 0) return NewFileResult::Exists;
+    const std::string temporary = completeTemporary(path, fill, nullptr);
+    if (temporary.empty()) return NewFileResult::Failed;
+    // link() never replaces an existing name, so a file that appeared in the
+    // meantime stays as it is.
+    const int linked = ::link(temporary.c_str(), path.c_str());
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    if (linked == 0) {
+        syncFolder(folderOf(path));
+        return NewFileResult::Written;
+    }
+    if (error == EEXIST) return NewFileResult::Exists;
+    // File systems without hard links: an exclusive create, removed again
+    // when it cannot be completed.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    if (fd < 0) return errno == EEXIST ? NewFileResult::Exists : NewFileResult::Failed;
+    const bool ok = fill(fd) && fsync(fd) == 0;
+    if ((::close(fd) == 0) && ok) return NewFileResult::Written;
+    ::unlink(path.c_str());
+    return NewFileResult::Failed;
 }
 
 // The folder cannot take a temporary file: the file itself is rewritten.
@@ -93,6 +146,11 @@ bool rewriteInPlace(const std::string& target, std::string_view bytes) {
 }  // namespace
 
 std::optional<std::string> readWholeFile(const std::string& path, bool forUpdate) {
+    return readFileUpTo(path, std::numeric_limits<std::size_t>::max() - 1, forUpdate);
+}
+
+std::optional<std::string> readFileUpTo(const std::string& path, std::size_t limit,
+                                        bool forUpdate) {
     const int fd = ::open(path.c_str(), forUpdate ? O_RDWR : O_RDONLY);
     if (fd < 0) return std::nullopt;
     struct stat info {};
@@ -100,10 +158,12 @@ std::optional<std::string> readWholeFile(const std::string& path, bool forUpdate
         ::close(fd);
         return std::nullopt;
     }
+    const std::size_t wanted = limit + 1;
     std::string bytes;
     char buffer[8192];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    while (bytes.size() < wanted) {
+        const std::size_t room = std::min(sizeof buffer, wanted - bytes.size());
+        const ssize_t n = ::read(fd, buffer, room);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             ::close(fd);
@@ -122,7 +182,8 @@ bool rewriteFile(const std::string& path, std::string_view bytes) {
     const bool exists = stat(target.c_str(), &old) == 0;
     if (exists && access(folderOf(target).c_str(), W_OK) != 0 && access(target.c_str(), W_OK) == 0)
         return rewriteInPlace(target, bytes);
-    const std::string temporary = completeTemporary(target, bytes, exists ? &old : nullptr);
+    const std::string temporary =
+        completeTemporary(target, bytesFiller(bytes), exists ? &old : nullptr);
     if (temporary.empty()) return false;
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
@@ -152,28 +213,11 @@ bool appendToFile(const std::string& path, std::string_view bytes) {
 }
 
 NewFileResult writeNewFile(const std::string& path, std::string_view bytes) {
-    struct stat existing {};
-    if (lstat(path.c_str(), &existing) == 0) return NewFileResult::Exists;
-    const std::string temporary = completeTemporary(path, bytes, nullptr);
-    if (temporary.empty()) return NewFileResult::Failed;
-    // link() never replaces an existing name, so a file that appeared in the
-    // meantime stays as it is.
-    const int linked = ::link(temporary.c_str(), path.c_str());
-    const int error = errno;
-    ::unlink(temporary.c_str());
-    if (linked == 0) {
-        syncFolder(folderOf(path));
-        return NewFileResult::Written;
-    }
-    if (error == EEXIST) return NewFileResult::Exists;
-    // File systems without hard links: an exclusive create, removed again
-    // when it cannot be completed.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-    if (fd < 0) return errno == EEXIST ? NewFileResult::Exists : NewFileResult::Failed;
-    const bool ok = writeAll(fd, bytes) && fsync(fd) == 0;
-    if ((::close(fd) == 0) && ok) return NewFileResult::Written;
-    ::unlink(path.c_str());
-    return NewFileResult::Failed;
+    return placeNewFile(path, bytesFiller(bytes));
+}
+
+NewFileResult copyToNewFile(const std::string& source, const std::string& path) {
+    return placeNewFile(path, copyFiller(source));
 }
 
 }  // namespace shell

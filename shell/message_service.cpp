@@ -28,9 +28,10 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
 MessageAnswer QtMessageService::show(QWidget* parent, const Message& message) {
     QMessageBox box(qtIcon(message.icon), message.caption, message.text, QMessageBox::NoButton,
                     parent);
-    if (message.buttons == MessageButtons::YesNo) {
+    if (message.buttons != MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        const bool safeNo = message.buttons == MessageButtons::YesNoDefaultNo;
+        box.setDefaultButton(safeNo ? QMessageBox::No : QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

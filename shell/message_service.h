@@ -12,7 +12,8 @@ class QWidget;
 namespace shell {
 
 enum class MessageIcon { None, Information, Exclamation, Stop, Question };
-enum class MessageButtons { Ok, YesNo };
+// YesNoDefaultNo: a question whose safe answer is No, which Enter then gives.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 struct Message {

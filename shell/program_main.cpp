@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "shell/program_identity.h"
+#include "shell/termination_signals.h"
+
 namespace shell {
 
 int programMain(int argc, char** argv, const ProgramDescription& program,
@@ -23,10 +26,16 @@ int programMain(int argc, char** argv, const ProgramDescription& program,
         return 0;
     }
     QApplication application(argc, argv);
+    identifyProgram(program.desktopId);
+    // Qt has taken its own options (-platform, --style ...) out of argv.
+    const std::string unknown = unknownOptionsText(
+        program.name, parseCommonOptions(std::vector<std::string>(argv + 1, argv + argc)));
+    std::fputs(unknown.c_str(), stderr);
     const ProgramStart start(options, language);
     if (!start.warning().empty())
         std::fprintf(stderr, "%s: %s", program.name.c_str(), start.warning().c_str());
-    return run(commandLine);
+    const TerminationSignals termination;
+    return termination.exitCode(run(commandLine));
 }
 
 }  // namespace shell

@@ -32,13 +32,15 @@ CommonOptions parseCommonOptions(const std::vector<std::string>& arguments) {
                 options.problem = "--trace";
         } else if (argument.rfind("--trace=", 0) == 0) {
             options.traceFile = argument.substr(8);
+        } else if (argument.size() > 2 && argument.rfind("--", 0) == 0) {
+            options.unknown.push_back(argument);
         }
     }
     return options;
 }
 
-ProgramDescription controllerDescription(const std::string& name, const std::string& version,
-                                         const std::string& aboutGerman,
+ProgramDescription controllerDescription(const std::string& name, const std::string& desktopId,
+                                         const std::string& version, const std::string& aboutGerman,
                                          const std::string& aboutEnglish) {
     return {name, version,
             "Aufruf: " + name + " [english] [--trace DATEI] [--desktop]\n" + aboutGerman +
@@ -48,7 +50,7 @@ ProgramDescription controllerDescription(const std::string& name, const std::str
                 "  --desktop      arbeitet in $AQUENDOR_HOME oder Dokumente/Aquendor\n"
                 "                 (so startet es das Desktop-Men\u00FC)\n"
                 "  --help         diese Hilfe\n"
-                "  --version      die Programmversion\n"
+                "  --version      die Programm- und die Paketversion\n"
                 "Die COM-Namen werden mit aquendor-ports festgelegt.\n",
             "Usage: " + name + " [english] [--trace FILE] [--desktop]\n" + aboutEnglish +
                 "  english        English interface (german: German, the default)\n"
@@ -57,16 +59,28 @@ ProgramDescription controllerDescription(const std::string& name, const std::str
                 "  --desktop      works in $AQUENDOR_HOME or Documents/Aquendor\n"
                 "                 (as the desktop menu starts it)\n"
                 "  --help         this help\n"
-                "  --version      the program's version\n"
-                "COM names are set up with aquendor-ports.\n"};
+                "  --version      the program's and the package's version\n"
+                "COM names are set up with aquendor-ports.\n",
+            desktopId};
 }
 
 std::string informationText(const ProgramDescription& program, const CommonOptions& options,
                             LanguageFlag language) {
-    if (options.version) return program.version + "\n";
+    // The program's version is the one its About box shows; the package
+    // counts the releases of the suite that brings all its programs.
+    if (options.version)
+        return program.version + "\nfrom the package " AQUENDOR_PACKAGE_VERSION "\n";
     if (!options.help) return {};
     const bool english = language == English && !program.helpEnglish.empty();
     return english ? program.helpEnglish : program.helpGerman;
+}
+
+std::string unknownOptionsText(const std::string& programName, const CommonOptions& options) {
+    std::string text;
+    for (const std::string& option : options.unknown)
+        text += programName + ": unknown option " + option + " ignored (see " + programName +
+                " --help)\n";
+    return text;
 }
 
 std::string desktopWorkingFolder() {

@@ -18,13 +18,16 @@ struct ProgramDescription {
     std::string version;  // "Aquendor® KSV2 Version 1.3"
     std::string helpGerman;
     std::string helpEnglish;  // empty: the program is German only
+    // The name of its desktop entry without ".desktop" ("aquendor-ksv2"):
+    // its windows carry it as their class, so docks find the entry.
+    std::string desktopId;
 };
 
 // The description of a controller program: its --help texts are the usage
 // line, the program's own lines (what it controls, where its files are)
 // and the options both controller programs share.
-ProgramDescription controllerDescription(const std::string& name, const std::string& version,
-                                         const std::string& aboutGerman,
+ProgramDescription controllerDescription(const std::string& name, const std::string& desktopId,
+                                         const std::string& version, const std::string& aboutGerman,
                                          const std::string& aboutEnglish);
 
 // The options every program knows, besides the words "german" and
@@ -35,14 +38,23 @@ struct CommonOptions {
     bool desktop = false;   // --desktop: started from the desktop menu
     std::string traceFile;  // --trace FILE, else $AQUENDOR_TRACE
     std::string problem;    // an option that is missing its value
+    // Words that look like options ("--something") but are none of these;
+    // the program says so and starts all the same, as it ignores any other
+    // word on its command line.
+    std::vector<std::string> unknown;
 };
 
 CommonOptions parseCommonOptions(const std::vector<std::string>& arguments);
 
 // The text --help or --version prints, in the language the command line
-// chooses; empty when neither was asked for.
+// chooses; empty when neither was asked for. --version names the program's
+// own version and the version of the package it came with.
 std::string informationText(const ProgramDescription& program, const CommonOptions& options,
                             LanguageFlag language);
+
+// The terminal's note on options the program does not know; empty when
+// there are none.
+std::string unknownOptionsText(const std::string& programName, const CommonOptions& options);
 
 // The folder a program started from the desktop menu works in:
 // $AQUENDOR_HOME, else "Aquendor" in the user's documents folder.

@@ -5,7 +5,7 @@
 
 shell::ProgramDescription CAquendorKSV2App::description() {
     return shell::controllerDescription(
-        "AquendorKSV2", "Aquendor\u00AE KSV2 Version 1.3",
+        "AquendorKSV2", "aquendor-ksv2", "Aquendor\u00AE KSV2 Version 1.3",
         "Fernbedienung einer Aquendor-Enth\u00E4rtungssteuerung \u00FCber ein Nullmodemkabel\n"
         "oder ein Modem (COM1 bis COM9): Status, Parameter, Befehle, Historien.\n"
         "Konfiguration, Einstellungen und Listen liegen im Ordner, in dem das Programm\n"

@@ -70,7 +70,6 @@ CAquendorKSV2Dlg::CAquendorKSV2Dlg(shell::MessageService& messages, QWidget* par
     : MainWindowBase(softenerControls(), softenerTexts(), messages, parent) {
     initResources();
     ui_.setupUi(this);
-    setWindowIcon(QIcon(":/icons/aquendorksv2.xpm"));
     connectOperation(1025, [this] { writeParameters(); });
     new softener::Ksv2UnitFunctions(*this);  // the window's child
     setFixedSize(size());
@@ -182,12 +181,13 @@ void CAquendorKSV2Dlg::decodeAll() {
 
 void CAquendorKSV2Dlg::writeParameters() {
     if (refuseUnreadyWrite()) return;
-    if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
-    // What the unit holds now is kept before anything is sent to it.
+    // What the unit holds now is kept before anything, the login included,
+    // is sent to it.
     if (!softener::backUpBeforeWrite(*this, unitRecord_)) {
         ShowLinkState();
         return;
     }
+    if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
     softener::encodeParameters(softener::PagesForm(*this), record_);
     if (!sendParameterRecord()) return;
     unitRecord_ = record_;  // the unit has confirmed it

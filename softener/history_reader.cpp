@@ -38,11 +38,12 @@ void HistoryReader::readStatusHistory(const CodeTable& codes, bool longForm) {
     if (devlink::controllerLogin(window_.link(), devlink::LoginIntent::QuietRead) == 0) return;
     std::string data;
     if (!readStatusData(data)) return;
-    const std::size_t count = historyCount(data, longForm ? 0 : kShortFormStatusRecords);
-    const auto entries = decodeHistory(data, kStatusHistoryLayout, count);
+    const HistoryRecords history =
+        historyRecords(data, kStatusHistoryLayout, longForm ? 0 : kShortFormStatusRecords);
+    if (refuseUncounted(history, "DHI")) return;
     std::string folder;
     if (!currentFolder(folder)) return;
-    writeList(folder, kStatusList, serial, entries, codes);
+    if (writeList(folder, kStatusList, serial, history.entries, codes)) sayIfCut(history, "DHI");
 }
 
 // One answer, or two when the first starts with a blank; the record data
@@ -74,13 +75,43 @@ void HistoryReader::readErrorHistory(const CodeTable& codes) {
     if (devlink::controllerLogin(window_.link(), devlink::LoginIntent::QuietRead) == 0) return;
     devlink::AnswerBuffer answer{};
     if (!window_.link().exchange("DEI|", "DEI", true, answer)) return;
-    const std::string data = errorHistoryData(answerText(answer));
-    const auto entries = decodeHistory(data, kErrorHistoryLayout, historyCount(data));
-    writeList(window_.session().startDirectory.toLocal8Bit().toStdString(), kErrorList, serial,
-              entries, codes);
+    const HistoryRecords history =
+        historyRecords(errorHistoryData(answerText(answer)), kErrorHistoryLayout);
+    if (refuseUncounted(history, "DEI")) return;
+    if (writeList(window_.session().startDirectory.toLocal8Bit().toStdString(), kErrorList, serial,
+                  history.entries, codes))
+        sayIfCut(history, "DEI");
 }
 
-void HistoryReader::writeList(const std::string& baseFolder, const ListFileKind& kind,
+// An answer without even the count is no history: a list would claim an
+// empty log.
+bool HistoryReader::refuseUncounted(const HistoryRecords& history, const char* label) {
+    if (history.counted) return false;
+    window_.ShowLinkState();
+    window_.say(QString::fromLatin1(label) +
+                    window_.tr2(": Die Antwort des Ger\u00E4ts enth\u00E4lt keine Historie.\n"
+                                "Es wurde keine Liste angelegt.",
+                                ": The unit's answer holds no history.\nNo list was written."),
+                window_.texts().caption, shell::MessageIcon::Exclamation);
+    return true;
+}
+
+// The list holds only what the unit sent; the operator learns that its
+// count promised more.
+void HistoryReader::sayIfCut(const HistoryRecords& history, const char* label) {
+    if (!history.cut) return;
+    window_.say(QString::fromLatin1(label) +
+                    window_
+                        .tr2(": Das Ger\u00E4t hat %1 Eintr\u00E4ge angek\u00FCndigt, aber nur "
+                             "%2 gesendet.\nDie Liste enth\u00E4lt nur diese %2.",
+                             ": The unit announced %1 records but sent only %2.\n"
+                             "The list holds only these %2.")
+                        .arg(history.announced)
+                        .arg(history.entries.size()),
+                window_.texts().caption, shell::MessageIcon::Exclamation);
+}
+
+bool HistoryReader::writeList(const std::string& baseFolder, const ListFileKind& kind,
                               const std::string& serial, const std::vector<HistoryEntry>& entries,
                               const CodeTable& codes) {
     const std::string bytes = listFileBytes(listText(kind, entries, codes, window_.english()));
@@ -88,17 +119,18 @@ void HistoryReader::writeList(const std::string& baseFolder, const ListFileKind&
     switch (outcome.result) {
         case ListFileOutcome::Written:
             window_.ShowLinkState();
-            return;
+            return true;
         case ListFileOutcome::FolderFailed:
             window_.ShowLinkState();
             window_.say(QString("System Error Code: %1").arg(outcome.error), window_.texts().name,
                         shell::MessageIcon::Exclamation);
-            return;
+            return false;
         case ListFileOutcome::CreateFailed:
             window_.say("cannot create " + QString::fromLocal8Bit(outcome.path),
                         window_.texts().name);
-            return;
+            return false;
     }
+    return false;
 }
 
 }  // namespace softener

@@ -33,7 +33,10 @@ class HistoryReader {
     bool takeSerialNumber(std::string& serial);
     bool readStatusData(std::string& data);
     bool currentFolder(std::string& folder);
-    void writeList(const std::string& baseFolder, const ListFileKind& kind,
+    bool refuseUncounted(const HistoryRecords& history, const char* label);
+    void sayIfCut(const HistoryRecords& history, const char* label);
+    // True when the list file was written.
+    bool writeList(const std::string& baseFolder, const ListFileKind& kind,
                    const std::string& serial, const std::vector<HistoryEntry>& entries,
                    const CodeTable& codes);
 

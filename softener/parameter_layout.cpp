@@ -134,9 +134,7 @@ const RecordLayout& softenerLayout() {
         buildFields(),
         {4, sms::kDialNumber, 1034, sms::kPrefix, 1318, sms::kAccessNumber, 1319, sms::kExtraText,
          1291, sms::kFlags,
-         std::vector<int>(std::begin(sms::kFlagBoxes), std::end(sms::kFlagBoxes))},
-        // The typed number has always been read into a single-precision value.
-        FloatText::Single};
+         std::vector<int>(std::begin(sms::kFlagBoxes), std::end(sms::kFlagBoxes))}};
     return layout;
 }
 

@@ -17,8 +17,8 @@ namespace softener {
 // The setting file the pages would export right after reading the record.
 std::string recordAsSettingFile(const ParameterRecord& record);
 
-// Writes the backup; false, after a message, when it could not be written:
-// then nothing may be sent to the unit.
+// Writes the backup; false, after a message, when nothing may be sent to
+// the unit (see write_backup.h).
 bool backUpBeforeWrite(shell::MainWindowBase& window, const ParameterRecord& record);
 
 }  // namespace softener

@@ -120,14 +120,13 @@ void encodeBits(const ParameterField& f, const ParameterForm& form, std::string&
     devlink::putField(r, f.offset, devlink::encodeByte(byte));
 }
 
-void encodeField(const ParameterField& f, FloatText precision, const ParameterForm& form,
-                 std::string& r) {
+void encodeField(const ParameterField& f, const ParameterForm& form, std::string& r) {
     using devlink::encodeByte;
     using devlink::putField;
     switch (f.kind) {
         case FieldKind::Float: {
             double value = 0;
-            if (readFloatText(form.maskWindowText(f.page, f.control), precision, value))
+            if (readFloatText(form.maskWindowText(f.page, f.control), value))
                 putField(r, f.offset, devlink::encodeFloat(value));
             break;
         }
@@ -172,15 +171,6 @@ void encodeSms(const SmsLayout& s, const ParameterForm& form, std::string& r) {
     putField(r, s.flags, devlink::encodeWord32(flags));
 }
 
-template <typename Number>
-bool readNumber(const char* begin, const char* end, double& value) {
-    Number number{};
-    const auto [stop, error] = std::from_chars(begin, end, number);
-    if (error != std::errc() || stop == begin) return false;
-    value = static_cast<double>(number);
-    return true;
-}
-
 }  // namespace
 
 int byteIsIndex(int byte) {
@@ -199,17 +189,23 @@ std::string maskCharacters(const char* format, double value) {
     return characters;
 }
 
-// As "%f" of the C library reads, whatever locale the desktop runs in.
-bool readFloatText(std::string text, FloatText precision, double& value) {
+// As "%f" of the C library reads, into a float, whatever locale the
+// desktop runs in. The unit holds the single-precision value nearest to
+// what was typed (0.1 is 3DCCCCCD); reading into a float first gives the
+// truncating encoder exactly that value, so a field left as it was read
+// goes back to the unit bit for bit.
+bool readFloatText(std::string text, double& value) {
     if (text.size() > kFloatTextChars) text.resize(kFloatTextChars);
     devlink::pointDecimalSeparator(text);
     std::size_t at = text.find_first_not_of(" \t\n\v\f\r");
     if (at == std::string::npos) return false;
     if (text[at] == '+') ++at;
     const char* begin = text.data() + at;
-    const char* end = text.data() + text.size();
-    return precision == FloatText::Single ? readNumber<float>(begin, end, value)
-                                          : readNumber<double>(begin, end, value);
+    float number = 0;
+    const auto [stop, error] = std::from_chars(begin, text.data() + text.size(), number);
+    if (error != std::errc() || stop == begin) return false;
+    value = static_cast<double>(number);
+    return true;
 }
 
 void decodeRecord(const RecordLayout& layout, const UnitRecord& record, ParameterForm& form) {
@@ -222,7 +218,7 @@ const ParameterField* firstUnreadableFloat(const RecordLayout& layout, const Par
     for (const ParameterField& field : layout.fields) {
         double value = 0;
         if (field.kind == FieldKind::Float &&
-            !readFloatText(form.maskWindowText(field.page, field.control), layout.floatText, value))
+            !readFloatText(form.maskWindowText(field.page, field.control), value))
             return &field;
     }
     return nullptr;
@@ -230,8 +226,7 @@ const ParameterField* firstUnreadableFloat(const RecordLayout& layout, const Par
 
 void encodeRecord(const RecordLayout& layout, const ParameterForm& form, UnitRecord& record) {
     std::string& text = record.text();
-    for (const ParameterField& field : layout.fields)
-        encodeField(field, layout.floatText, form, text);
+    for (const ParameterField& field : layout.fields) encodeField(field, form, text);
     if (record.longForm()) encodeSms(layout.sms, form, text);
 }
 

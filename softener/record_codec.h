@@ -28,7 +28,8 @@ std::string maskCharacters(const char* format, double value);
 
 // The number a float field's text gives: its commas made points, at most
 // nine characters, leading blanks skipped, then as much as reads as a
-// number. Never the user's locale. False when nothing reads as a number.
-bool readFloatText(std::string text, FloatText precision, double& value);
+// number, rounded to the nearest single-precision value. Never the user's
+// locale. False when nothing reads as a number.
+bool readFloatText(std::string text, double& value);
 
 }  // namespace softener

@@ -71,17 +71,10 @@ struct RecordForm {
     std::size_t firstAnswerCut;    // characters that close the first answer
 };
 
-// How the text of a float field becomes the number that is encoded.
-enum class FloatText {
-    Single,  // read into a single-precision value first (rounded)
-    Exact,   // read as typed; the encoder truncates to single precision
-};
-
 struct RecordLayout {
     RecordForm form;
     std::vector<ParameterField> fields;  // both forms carry them, in record order
     SmsLayout sms;                       // the long form only
-    FloatText floatText;
 };
 
 }  // namespace softener

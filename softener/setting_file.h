@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "softener/parameter_form.h"
+#include "softener/setting_lines.h"
 #include "softener/setting_values.h"
 
 namespace softener {
@@ -23,12 +24,13 @@ class SettingFile {
 
     // The value lines of a file that holds exactly one set; nothing for a
     // truncated file or one of another program (too few or too many
-    // lines; empty lines after the set are tolerated). `found` receives the
-    // number of lines the file holds after its header.
+    // values). `found` receives the number of values the file holds.
     std::optional<std::vector<std::string>> valuesOf(std::string_view bytes,
                                                      std::size_t* found = nullptr) const;
 
   private:
+    std::size_t valuesPresent(const std::vector<TextLine>& lines) const;
+
     const std::vector<SettingValue>& values_;
 };
 

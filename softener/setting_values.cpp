@@ -35,8 +35,9 @@ bool isRadio(const SettingValue& value) {
 }
 
 int radioCode(const SettingValue& value, int index) {
-    if (index < 0 || value.codes.empty()) return index;
-    return index < static_cast<int>(value.codes.size()) ? value.codes[index] : -1;
+    if (value.codes.empty()) return index;
+    if (index < 0 || index >= static_cast<int>(value.codes.size())) return value.noneCode;
+    return value.codes[index];
 }
 
 // A group with a button for "any other number" takes a line that is no

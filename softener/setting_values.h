@@ -34,6 +34,8 @@ struct SettingValue {
     // a number that names no button selects `otherButton` (-1: none).
     std::vector<int> codes;
     int otherButton = -1;
+    // The number written for a group of codes with no button selected.
+    int noneCode = -1;
     std::vector<std::pair<int, int>> bits;  // Bits: (check box, bit value)
     std::vector<int> enables;               // Flag: controls enabled with the box
     std::size_t width = 1;                  // Digits, Text: characters of the field

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "softener/setting_lines.h"
 #include "softener/setting_values.h"
 
 namespace softener {
@@ -16,6 +17,8 @@ struct SettingsProfile {
     std::string factoryGerman = "Werkseinstellung";
     std::string factoryEnglish = "factory setting";
     std::size_t maxSets = 9;
+    // The longest name the program's readers take back from its store.
+    std::size_t maxNameLength = 30;
     std::vector<SettingValue> values;  // the value lines of one set, in file order
     char placeholder = '_';            // what empty positions of the masked fields show
 
@@ -28,6 +31,11 @@ struct SettingsProfile {
     std::size_t recordLines() const { return values.size() + 1; }
     // Counted after the header: reading this many lines means the store is full.
     std::size_t fullStoreLines() const { return 1 + recordLines() * (maxSets - 1); }
+    // The largest setting file: the header and every value line at its
+    // longest, with CR LF.
+    std::size_t maxSettingFileBytes() const {
+        return sizeof kSettingsHeader - 1 + values.size() * (kMaxLineLength + 2);
+    }
 };
 
 }  // namespace softener

@@ -4,20 +4,21 @@
 #include <strings.h>
 #include <sys/stat.h>
 
+#include <QString>
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 
 #include "shell/cp1252.h"
 #include "shell/file_write.h"
 #include "softener/setting_lines.h"
+#include "softener/store_repair.h"
 
 namespace softener {
 
 namespace {
 
-constexpr std::size_t kDeleteSizeLimit = 30000;
 constexpr std::size_t kDeleteLineLimit = 255;
-constexpr std::size_t kMaxNameLength = 30;
 
 std::string shown(const std::string& bytes) {
     return shell::cp1252ToUtf8(bytes);
@@ -26,16 +27,6 @@ std::string shown(const std::string& bytes) {
 bool fileExists(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0;
-}
-
-// The line where the record of `name` begins: names stand only on the first
-// line of each record, so a value line that looks like the name is never
-// taken for it.
-std::optional<std::size_t> nameLine(const std::vector<TextLine>& lines, const std::string& name,
-                                    std::size_t recordLines) {
-    for (std::size_t i = 0; i < lines.size(); i += recordLines)
-        if (lines[i].text == name) return i;
-    return std::nullopt;
 }
 
 }  // namespace
@@ -61,6 +52,10 @@ void SettingsStore::informed(const std::string& german, const std::string& engli
     ui_.inform(pick(german, english), SettingsIcon::Information);
 }
 
+void SettingsStore::warned(const std::string& german, const std::string& english) {
+    ui_.inform(pick(german, english), SettingsIcon::Exclamation);
+}
+
 std::string SettingsStore::path() const {
     const std::string& name = profile_.storeFileName;
     if (DIR* folder = opendir(startDirectory_.c_str())) {
@@ -80,12 +75,8 @@ void SettingsStore::fatalOpen() {
     ui_.fatal("cannot open " + profile_.storeFileName + " !\nexit program", SettingsIcon::None);
 }
 
-void SettingsStore::fatalCreate() {
-    ui_.fatal("cannot create " + profile_.storeFileName + " !\nexit program", SettingsIcon::None);
-}
-
-bool SettingsStore::validName(const std::string& name) {
-    if (name.empty() || name.size() > kMaxNameLength || name.front() == ' ') return false;
+bool SettingsStore::validName(const std::string& name) const {
+    if (name.empty() || name.size() > profile_.maxNameLength || name.front() == ' ') return false;
     for (char c : name)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '|') return false;
     return true;
@@ -101,8 +92,8 @@ std::vector<std::string> SettingsStore::factoryLines() const {
 
 void SettingsStore::LoadNames() {
     const std::string file = path();
-    std::optional<std::string> bytes = shell::readWholeFile(file, true);
-    if (!bytes) {
+    std::optional<StoreRecords> store = readStore(file, true);
+    if (!store) {
         if (shell::writeNewFile(file, kSettingsHeader) != shell::NewFileResult::Written) {
             const std::string& name = profile_.storeFileName;
             ui_.fatal(pick("Kann " + name + " nicht \u00F6ffnen !\nProgram wird beendet",
@@ -110,15 +101,64 @@ void SettingsStore::LoadNames() {
                       SettingsIcon::None);
             return;
         }
-        bytes = kSettingsHeader;
+        store.emplace(kSettingsHeader, profile_.recordLines(), kSizeLimit);
     }
-    const std::vector<TextLine> lines = linesAfterHeader(*bytes);
-    for (std::size_t set = 0; set < profile_.maxSets; ++set) {
-        const std::size_t at = set * profile_.recordLines();
-        if (at >= lines.size()) break;
-        if (!lines[at].text.empty()) ui_.addName(shown(lines[at].text));
-    }
+    if (store->damaged()) madeWhole(file, *store);
+    for (std::size_t set = 0; set < profile_.maxSets && set < store->wholeRecords(); ++set)
+        if (!store->name(set).empty()) ui_.addName(shown(store->name(set)));
     ui_.addName(factoryName());
+}
+
+// ---- reading and repairing ----------------------------------------------------------
+
+std::optional<StoreRecords> SettingsStore::readStore(const std::string& file,
+                                                     bool forUpdate) const {
+    std::optional<std::string> bytes = shell::readFileUpTo(file, kSizeLimit, forUpdate);
+    if (!bytes) return std::nullopt;
+    return StoreRecords(std::move(*bytes), profile_.recordLines(), kSizeLimit);
+}
+
+std::string SettingsStore::damage(const StoreRecords& store) const {
+    if (store.tooLarge())
+        return pick("sie ist gr\u00F6\u00DFer, als eine solche Datei sein kann",
+                    "it is larger than such a file can be");
+    const std::string number = std::to_string(store.brokenRecord());
+    const std::string name = shown(store.brokenName());
+    if (name.empty())
+        return pick(
+            "die Einstellung Nr. " + number + " ist unvollst\u00E4ndig und hat keinen Namen",
+            "setting no. " + number + " is incomplete and has no name");
+    return pick("die Einstellung Nr. " + number + " \"" + name + "\" ist unvollst\u00E4ndig",
+                "setting no. " + number + " \"" + name + "\" is incomplete");
+}
+
+// A store whose records are not whole is kept in a copy beside it and cut
+// back to its whole records; then it takes sets again. When that cannot be
+// done (a full disk), it stays as it is and nothing is saved or deleted:
+// a set appended behind a broken record would be lost at the next start.
+bool SettingsStore::madeWhole(const std::string& file, StoreRecords& store) {
+    const std::string what = damage(store);
+    const StoreRepair repair = repairStore(file, store, profile_.maxSets);
+    if (!repair.repaired) {
+        warned("Die Datei " + file + " ist besch\u00E4digt: " + what +
+                   ".\nEs konnte keine Kopie davon angelegt werden (ist der Datentr\u00E4ger "
+                   "voll ?); sie bleibt daher unver\u00E4ndert, und es kann keine Einstellung "
+                   "gespeichert oder gel\u00F6scht werden.",
+               "The file " + file + " is damaged: " + what +
+                   ".\nNo copy of it could be made (is the disk full ?), so it is left as it "
+                   "is, and no setting can be saved or deleted.");
+        return false;
+    }
+    warned("Die Datei " + file + " ist besch\u00E4digt: " + what +
+               ".\nEine Kopie der Datei liegt daneben als " + repair.copyName +
+               ".\nDas Programm verwendet nur die vollst\u00E4ndigen Einstellungen.",
+           "The file " + file + " is damaged: " + what +
+               ".\nA copy of the file was kept beside it as " + repair.copyName +
+               ".\nThe program uses the complete settings only.");
+    const std::string broken = store.brokenName();
+    store = StoreRecords(store.usableRecords(profile_.maxSets), profile_.recordLines(), kSizeLimit);
+    if (!broken.empty() && !store.find(broken)) ui_.removeName(shown(broken));
+    return true;
 }
 
 // ---- apply ----------------------------------------------------------------------
@@ -129,24 +169,24 @@ void SettingsStore::ApplySet(const std::string& nameText) {
         return;
     }
     const std::string name = shell::utf8ToCp1252(nameText);
-    const std::optional<std::string> bytes = shell::readWholeFile(path());
-    if (!bytes) return fatalOpen();
-    const std::vector<TextLine> lines = linesAfterHeader(*bytes);
-    const std::optional<std::size_t> at = nameLine(lines, name, profile_.recordLines());
-    if (!at) return ui_.fatal(profile_.selectCorrupt, SettingsIcon::None);
-    // A record cut short changes nothing: the pages never get half a set.
-    if (lines.size() - *at < profile_.recordLines()) {
-        const std::string& file = profile_.storeFileName;
-        ui_.inform(pick("Die Einstellung " + nameText + " in " + file +
-                            " ist unvollst\u00E4ndig !\nEs wurde nichts \u00FCbernommen.",
-                        "The setting " + nameText + " in " + file +
-                            " is incomplete !\nNothing was applied."),
-                   SettingsIcon::Exclamation);
-        return;
+    const std::optional<StoreRecords> store = readStore(path(), false);
+    if (!store) return fatalOpen();
+    const std::optional<std::size_t> record = store->find(name);
+    if (!record) {
+        // A record cut short changes nothing: the pages never get half a set.
+        if (store->damaged() && !store->tooLarge() && store->brokenName() == name) {
+            const std::string& file = profile_.storeFileName;
+            return warned("Die Einstellung " + nameText + " in " + file +
+                              " ist unvollst\u00E4ndig !\nEs wurde nichts \u00FCbernommen.",
+                          "The setting " + nameText + " in " + file +
+                              " is incomplete !\nNothing was applied.");
+        }
+        return ui_.fatal(profile_.selectCorrupt, SettingsIcon::None);
     }
+    const std::size_t first = *record * profile_.recordLines() + 1;
     std::vector<std::string> values;
-    for (std::size_t i = *at + 1; i < *at + profile_.recordLines(); ++i)
-        values.push_back(lines[i].text);
+    for (std::size_t i = first; i < first + profile_.values.size(); ++i)
+        values.push_back(store->lines()[i].text);
     applyValueLines(profile_.values, values, form_);
 }
 
@@ -170,27 +210,45 @@ bool SettingsStore::refusedName(const std::string& name, const std::string& name
                      "cannot delete factory setting");
         return true;
     }
-    // The readers take lines of up to 30 characters; a control character or
-    // a "|" would break the record or the list.
+    // The program's readers take names only up to its longest one; a control
+    // character or a "|" would break the record or the list.
     if (saving && !validName(name)) {
-        informed(
-            "Der Name einer Einstellung muss 1 bis 30 Zeichen lang sein, darf nicht mit "
-            "einem Leerzeichen beginnen und darf weder Steuerzeichen noch \"|\" "
-            "enthalten !",
-            "A setting name must be 1 to 30 characters long, must not begin with a blank "
-            "and must not contain control characters or \"|\" !");
+        const std::string longest = std::to_string(profile_.maxNameLength);
+        informed("Der Name einer Einstellung muss 1 bis " + longest +
+                     " Zeichen lang sein, darf nicht mit einem Leerzeichen beginnen und darf "
+                     "weder Steuerzeichen noch \"|\" enthalten !",
+                 "A setting name must be 1 to " + longest +
+                     " characters long, must not begin with a blank and must not contain "
+                     "control characters or \"|\" !");
         return true;
     }
     return false;
 }
 
+// The store is Windows-1252: a character outside it would be saved as "?",
+// and two names differing only there would become one.
+bool SettingsStore::refusedCharacter(const std::string& nameText) {
+    const std::optional<char32_t> outside = shell::firstOutsideCp1252(nameText);
+    if (!outside) return false;
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*outside));
+    const std::string character = QString::fromUcs4(&*outside, 1).toStdString();
+    const std::string& file = profile_.storeFileName;
+    informed("Der Name enth\u00E4lt das Zeichen \"" + character + "\" (" + code + "), das " + file +
+                 " nicht speichern kann !",
+             "The name contains the character \"" + character + "\" (" + code + "), which " + file +
+                 " cannot hold !");
+    return true;
+}
+
 void SettingsStore::SaveSet(const std::string& nameText) {
     const std::string name = shell::utf8ToCp1252(nameText);
-    if (refusedName(name, nameText, true)) return;
+    if (refusedName(name, nameText, true) || refusedCharacter(nameText)) return;
     const std::string file = path();
-    const std::optional<std::string> bytes = shell::readWholeFile(file, true);
-    if (!bytes) return fatalOpen();
-    switch (findForSave(*bytes, name)) {
+    std::optional<StoreRecords> store = readStore(file, true);
+    if (!store) return fatalOpen();
+    if (store->damaged() && !madeWhole(file, *store)) return;
+    switch (findForSave(*store, name)) {
         case SaveScan::Full:
             return informed("Max. " + std::to_string(profile_.maxSets) + " Einstellungen !",
                             "max. " + std::to_string(profile_.maxSets) + " settings !");
@@ -201,12 +259,21 @@ void SettingsStore::SaveSet(const std::string& nameText) {
     }
     // A store without its header gets one; a last line without its line end
     // gets one, so the record starts a line.
+    const std::string& bytes = store->bytes();
     std::string lead;
-    if (bytes->empty())
+    if (bytes.empty())
         lead = kSettingsHeader;
-    else if (bytes->back() != '\n')
+    else if (bytes.back() != '\n')
         lead = "\r\n";
-    if (!shell::appendToFile(file, lead + recordOf(name))) return fatalCreate();
+    // A failed append is cut back: the store is as it was, and the pages
+    // keep the operator's edits.
+    if (!shell::appendToFile(file, lead + recordOf(name))) {
+        const std::string& fileName = profile_.storeFileName;
+        return warned("Kann " + fileName + " nicht schreiben !\nDie Einstellung " + nameText +
+                          " wurde nicht gespeichert, die Datei ist unver\u00E4ndert.",
+                      "cannot write " + fileName + " !\nThe setting " + nameText +
+                          " was not saved; the file is unchanged.");
+    }
     ui_.addName(shown(name));
     informed("Einstellung gespeichert !", "setting saved !");
 }
@@ -214,9 +281,9 @@ void SettingsStore::SaveSet(const std::string& nameText) {
 // Every line counts, value lines too: a name equal to any line of the store
 // is taken as existing. Reading as many lines as a full store holds before
 // its last name means there is no room.
-SettingsStore::SaveScan SettingsStore::findForSave(const std::string& bytes,
+SettingsStore::SaveScan SettingsStore::findForSave(const StoreRecords& store,
                                                    const std::string& name) const {
-    const std::vector<TextLine> lines = linesAfterHeader(bytes);
+    const std::vector<TextLine>& lines = store.lines();
     std::size_t read = 0;
     bool exists = false;
     while (read < lines.size() && !exists && read < profile_.fullStoreLines())
@@ -238,29 +305,46 @@ void SettingsStore::DeleteSet(const std::string& nameText) {
     const std::string name = shell::utf8ToCp1252(nameText);
     if (refusedName(name, nameText, false)) return;
     const std::string file = path();
-    const std::optional<std::string> bytes = shell::readWholeFile(file, true);
-    if (!bytes) return fatalOpen();
-    if (bytes->size() > kDeleteSizeLimit)
+    std::optional<StoreRecords> store = readStore(file, true);
+    if (!store) return fatalOpen();
+    if (store->tooLarge())
         return ui_.fatal(profile_.storeFileName + " corrupt\nexit program",
                          SettingsIcon::Exclamation);
-    const std::vector<TextLine> lines = linesAfterHeader(*bytes);
+    const std::vector<TextLine>& lines = store->lines();
     const std::size_t recordLines = profile_.recordLines();
-    std::optional<std::size_t> at;
-    for (std::size_t i = 0; i < lines.size() && !at; ++i) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].text.size() > kDeleteLineLimit)
             return ui_.fatal(profile_.selectCorrupt, SettingsIcon::None);
-        if (i % recordLines == 0 && lines[i].text == name) at = i;
+        if (i % recordLines == 0 && lines[i].text == name) break;
     }
-    if (!at) return informed("Einstellung nicht gefunden !", profile_.notFoundEnglish);
+    const std::string broken = store->damaged() ? store->brokenName() : std::string();
+    if (store->damaged() && !madeWhole(file, *store)) return;
+    // A name with a character the store cannot hold is in no record, though
+    // its "?" may match one.
+    const std::optional<std::size_t> record =
+        shell::firstOutsideCp1252(nameText) ? std::nullopt : store->find(name);
+    if (!record && !broken.empty() && name == broken) return;  // gone with the repair
+    if (!record) return informed("Einstellung nicht gefunden !", profile_.notFoundEnglish);
     const std::string showName = shown(name);
     if (!ui_.confirmDelete(pick("Einstellung " + showName + " l\u00F6schen ?",
                                 "Are you shure to delete the setting " + showName + " ?"))) {
         ui_.showLinkState();
         return;
     }
-    const std::size_t last = std::min(*at + recordLines, lines.size()) - 1;
-    const std::string kept = bytes->substr(0, lines[*at].begin) + bytes->substr(lines[last].end);
-    if (!shell::rewriteFile(file, kept)) return fatalCreate();
+    const std::size_t first = *record * recordLines;
+    const std::size_t last = first + recordLines - 1;
+    const std::string& bytes = store->bytes();
+    const std::string kept =
+        bytes.substr(0, store->lines()[first].begin) + bytes.substr(store->lines()[last].end);
+    // A failed rewrite leaves the store as it was, and the pages keep the
+    // operator's edits.
+    if (!shell::rewriteFile(file, kept)) {
+        const std::string& fileName = profile_.storeFileName;
+        return warned("Kann " + fileName + " nicht schreiben !\nDie Einstellung " + showName +
+                          " wurde nicht gel\u00F6scht, die Datei ist unver\u00E4ndert.",
+                      "cannot write " + fileName + " !\nThe setting " + showName +
+                          " was not deleted; the file is unchanged.");
+    }
     ui_.removeName(showName);
     informed("Einstellung gel\u00F6scht !", "setting deleted !");
 }
@@ -287,23 +371,29 @@ void SettingsStore::Export() {
 void SettingsStore::Import() {
     const std::string source = ui_.importFileName();
     if (source.empty()) return;
-    const std::optional<std::string> bytes = shell::readWholeFile(source);
+    const std::size_t limit = profile_.maxSettingFileBytes();
+    const std::optional<std::string> bytes = shell::readFileUpTo(source, limit);
     if (!bytes) return ui_.fatal("cannot open " + source + " !\nexit program", SettingsIcon::None);
+    if (bytes->size() > limit)
+        return warned("Die Datei " + source +
+                          " ist gr\u00F6\u00DFer, als eine Einstellungsdatei dieses Programms "
+                          "sein kann !\nEs wurde nichts \u00FCbernommen.",
+                      "The file " + source +
+                          " is larger than a setting file of this program can be !\nNothing "
+                          "was imported.");
     std::size_t found = 0;
     const auto values = file_.valuesOf(*bytes, &found);
     if (!values) {
         const std::string expected = std::to_string(profile_.values.size());
         const std::string count = std::to_string(found);
-        ui_.inform(
-            pick("Die Datei " + source +
-                     " enth\u00E4lt keine vollst\u00E4ndige "
-                     "Einstellung dieses Programms (" +
-                     expected + " Werte erwartet, " + count +
-                     " gefunden) !\nEs wurde nichts \u00FCbernommen.",
-                 "The file " + source + " holds no complete setting of this program (" + expected +
-                     " values expected, " + count + " found) !\nNothing was imported."),
-            SettingsIcon::Exclamation);
-        return;
+        return warned("Die Datei " + source +
+                          " enth\u00E4lt keine vollst\u00E4ndige "
+                          "Einstellung dieses Programms (" +
+                          expected + " Werte erwartet, " + count +
+                          " gefunden) !\nEs wurde nichts \u00FCbernommen.",
+                      "The file " + source + " holds no complete setting of this program (" +
+                          expected + " values expected, " + count +
+                          " found) !\nNothing was imported.");
     }
     applyValueLines(profile_.values, *values, form_);
     informed("Einstellung importiert !", "setting imported !");

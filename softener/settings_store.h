@@ -4,14 +4,18 @@
 // record: applying a set changes the pages only, the unit gets it with the
 // next write. Byte-compatible with the stores operators already have:
 // a header line, then records of a name line and the value lines,
-// Windows-1252 with CR LF. The file is never held open.
+// Windows-1252 with CR LF. The file is never held open. A store whose
+// records are not whole is kept in a copy and cut back to its whole records
+// before anything is saved to it or deleted from it.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "softener/parameter_form.h"
 #include "softener/setting_file.h"
 #include "softener/settings_profile.h"
+#include "softener/store_records.h"
 
 namespace softener {
 
@@ -60,20 +64,29 @@ class SettingsStore {
     // The store's path; a file whose name differs only in case is the same file.
     std::string path() const;
 
-    // A name the store can hold: 1 to 30 characters, no leading blank, no
-    // control characters and no "|" (Windows-1252 bytes).
-    static bool validName(const std::string& name);
+    // A name the store can hold: 1 to the profile's longest name of
+    // characters, no leading blank, no control characters and no "|"
+    // (Windows-1252 bytes).
+    bool validName(const std::string& name) const;
+
+    // The largest store that is read: no store the programs write comes
+    // near it, and delete refuses anything larger.
+    static constexpr std::size_t kSizeLimit = 30000;
 
   private:
     enum class SaveScan { Free, Exists, Full };
-    SaveScan findForSave(const std::string& bytes, const std::string& name) const;
+    SaveScan findForSave(const StoreRecords& store, const std::string& name) const;
     std::string recordOf(const std::string& name) const;
     const std::string& pick(const std::string& german, const std::string& english) const;
     void informed(const std::string& german, const std::string& english);
+    void warned(const std::string& german, const std::string& english);
     void fatalOpen();
-    void fatalCreate();
     bool refusedName(const std::string& name, const std::string& shown, bool saving);
+    bool refusedCharacter(const std::string& nameText);
     std::vector<std::string> factoryLines() const;
+    std::optional<StoreRecords> readStore(const std::string& file, bool forUpdate) const;
+    bool madeWhole(const std::string& file, StoreRecords& store);
+    std::string damage(const StoreRecords& store) const;
 
     SettingsProfile profile_;
     std::string startDirectory_;

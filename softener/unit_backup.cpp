@@ -31,11 +31,16 @@ std::string stampText(const BackupStamp& s) {
     return text;
 }
 
-// A folder that exists or was made now; a file of that name is no folder.
-bool haveFolder(const std::string& folder) {
+// A folder that exists or was made now; a file of that name is no folder
+// (ENOTDIR then).
+bool haveFolder(const std::string& folder, int& error) {
     if (mkdir(folder.c_str(), 0777) == 0) return true;
+    error = errno;
     struct stat info {};
-    return errno == EEXIST && stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    if (error != EEXIST) return false;
+    if (stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return true;
+    error = ENOTDIR;
+    return false;
 }
 
 // Orders a unit's backups by the time in their names, then by "_n".
@@ -112,7 +117,8 @@ BackupResult writeUnitBackup(const std::string& startDirectory, const std::strin
                              std::string_view bytes, const BackupStamp& stamp, std::size_t keep) {
     if (!sixDigitSerial(serial)) return {BackupStatus::BadSerial, {}};
     const std::string folder = startDirectory + "/backup " + serial;
-    if (!haveFolder(folder)) return {BackupStatus::Failed, folder};
+    int error = 0;
+    if (!haveFolder(folder, error)) return {BackupStatus::Failed, folder, error};
     for (int taken = nextTaken(backupsIn(folder, serial), stampText(stamp)); taken <= kMaxTaken;
          ++taken) {
         const std::string path = folder + "/" + backupFileName(serial, stamp, taken);
@@ -123,10 +129,10 @@ BackupResult writeUnitBackup(const std::string& startDirectory, const std::strin
             case shell::NewFileResult::Exists:
                 continue;
             case shell::NewFileResult::Failed:
-                return {BackupStatus::Failed, path};
+                return {BackupStatus::Failed, path, errno};
         }
     }
-    return {BackupStatus::Failed, folder + "/" + backupFileName(serial, stamp, 0)};
+    return {BackupStatus::Failed, folder + "/" + backupFileName(serial, stamp, 0), EEXIST};
 }
 
 }  // namespace softener

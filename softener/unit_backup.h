@@ -20,6 +20,7 @@ enum class BackupStatus { Written, BadSerial, Failed };
 struct BackupResult {
     BackupStatus status = BackupStatus::Failed;
     std::string path;  // the file written, or what could not be written
+    int error = 0;     // errno of the failure, Failed only
 };
 
 inline constexpr std::size_t kBackupsKept = 10;

@@ -1,6 +1,8 @@
 #include "softener/write_backup.h"
 
 #include <QDateTime>
+#include <cerrno>
+#include <cstring>
 
 #include "shell/main_window_base.h"
 #include "softener/memory_form.h"
@@ -11,6 +13,45 @@
 namespace softener {
 
 namespace {
+
+// Why a backup could not be written, in the operator's words where the
+// cause is a common one.
+QString failureReason(const shell::MainWindowBase& window, int error) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return window.tr2("Kein Platz mehr auf dem Datentr\u00E4ger.",
+                              "No space left on the disk.");
+        case EACCES:
+        case EPERM:
+            return window.tr2("Keine Berechtigung, in diesen Ordner zu schreiben.",
+                              "No permission to write into this folder.");
+        case EROFS:
+            return window.tr2("Der Datentr\u00E4ger ist schreibgesch\u00FCtzt.",
+                              "The disk is read-only.");
+        case ENOTDIR:
+            return window.tr2("Eine Datei dieses Namens steht im Weg.",
+                              "A file of this name is in the way.");
+        default:
+            return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+// The operator decides: without a backup the unit's present values can
+// only be gone back to by hand. No, the default, sends nothing.
+bool writeWithoutBackup(shell::MainWindowBase& window, const BackupResult& result) {
+    const QString text =
+        window
+            .tr2(
+                "Die Sicherung der Ger\u00E4teparameter vor dem Schreiben kann nicht "
+                "angelegt werden:\n%1\n%2\n\nTrotzdem schreiben?",
+                "Cannot create the backup of the unit's parameters before writing:\n%1\n%2\n\n"
+                "Write anyway?")
+            .arg(QString::fromStdString(result.path), failureReason(window, result.error));
+    return window.say(text, window.texts().caption, shell::MessageIcon::Exclamation,
+                      shell::MessageButtons::YesNoDefaultNo) == shell::MessageAnswer::Yes;
+}
 
 BackupStamp now() {
     const QDateTime time = QDateTime::currentDateTime();
@@ -46,14 +87,7 @@ bool backUpBeforeWrite(shell::MainWindowBase& window, const UnitRecord& record,
         case BackupStatus::Failed:
             break;
     }
-    window.say(window
-                   .tr2("Die Sicherung der Ger\u00E4teparameter vor dem Schreiben kann nicht "
-                        "angelegt werden:\n%1\nEs wurde nichts geschrieben.",
-                        "Cannot create the backup of the unit's parameters before writing:\n"
-                        "%1\nNothing was written.")
-                   .arg(QString::fromStdString(result.path)),
-               window.texts().caption, shell::MessageIcon::Exclamation);
-    return false;
+    return writeWithoutBackup(window, result);
 }
 
 }  // namespace softener

@@ -2,7 +2,9 @@
 // the record last read from the unit, decoded as the pages would show it
 // right after that read (never the pages being edited), saved as an
 // importable setting file under "backup <serial number>/" in the start
-// folder. Nothing is sent to the unit when the backup cannot be written.
+// folder. It is taken before anything goes to the unit, the write login
+// included; when it cannot be written the operator is told why and decides
+// whether to write without it.
 #pragma once
 
 #include <functional>
@@ -22,8 +24,10 @@ namespace softener {
 std::string decodedAsSettingFile(const SettingsProfile& profile,
                                  const std::function<void(ParameterForm&)>& decode);
 
-// Writes the backup (settingFile gives its bytes); false, after a message,
-// when it could not be written: then nothing may be sent to the unit.
+// Writes the backup (settingFile gives its bytes). False, after a
+// message, when nothing may be sent to the unit: no record has been read,
+// the serial number names no backup, or the backup failed and the operator
+// did not choose to write anyway.
 bool backUpBeforeWrite(shell::MainWindowBase& window, const UnitRecord& record,
                        const std::function<std::string()>& settingFile);
 

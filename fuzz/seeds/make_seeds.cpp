@@ -244,11 +244,17 @@ void storeSeeds(const std::string& prefix, const softener::SettingsProfile& prof
          storeSeed(header + "Sommer\r\n" + set, 2, "Sommer"));
     seed(prefix + "settings_store_fuzz", "apply",
          storeSeed(header + "Sommer\r\n" + set, 0, "Sommer"));
+    // "Winter" cut off after its first value: kept in a copy, cut back.
+    seed(prefix + "settings_store_fuzz", "damaged",
+         storeSeed(header + "Sommer\r\n" + set + "Winter\r\n1\r\n", 1, "Herbst"));
     seed(prefix + "settings_store_fuzz", "export", storeSeed(header, 3, ""));
     seed(prefix + "settings_store_fuzz", "import", storeSeed(header, 4, ""));
     seed(prefix + "setting_file_fuzz", "factory_start", header + set);
     seed(prefix + "setting_file_fuzz", "linux_editor",
          "//never edit this file !//\n" + factoryLines("\n", profile));
+    // Cut short and padded with empty lines to the full count.
+    seed(prefix + "setting_file_fuzz", "padded",
+         header + set.substr(0, set.size() / 2) + std::string(profile.values.size(), '\n'));
 }
 
 void fileSeeds() {

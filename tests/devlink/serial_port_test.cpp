@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -61,14 +62,21 @@ TEST_F(SimulatedLine, SecondOpenOfAnOpenPortFails) {
     second.setPortName("COM5");
     EXPECT_FALSE(second.openPort());
     EXPECT_FALSE(second.isOpen());
+    // Here the other program is this test, holding the port's flock.
     const std::string device = ports.path() + "/COM5 -> " + sim->devicePath();
-    EXPECT_EQ(other.lastMessage(),
-              "COM5: cannot open port !\n" + device + ": held by another program.");
+    std::string name;
+    std::getline(std::ifstream("/proc/self/comm"), name);
+    const std::string process = std::to_string(getpid()) + " " + name;
+    EXPECT_EQ(other.lastMessage(), "COM5: cannot open port !\n" + device +
+                                       ": held by another program (process " + process +
+                                       "). Close that program, then try again.");
     EXPECT_EQ(other.messages.back().caption, MessageCaption::ProgramCaption);
     other.englishUi = false;
     EXPECT_FALSE(second.openPort());
     EXPECT_EQ(other.lastMessage(), "COM5 konnte nicht ge\u00F6ffnet werden !\n" + device +
-                                       ": von einem anderen Programm belegt.");
+                                       ": von einem anderen Programm belegt (Prozess " + process +
+                                       "). Bitte dieses Programm beenden und es dann erneut "
+                                       "versuchen.");
 
     // Once the first lets go, the second gets it.
     port.closePort();
@@ -142,4 +150,12 @@ TEST(SerialPortOpen, MissingDeviceAndNonTerminalLeaveThePortClosed) {
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(port.purgeReceive());
     EXPECT_FALSE(port.readByte().has_value());
+
+    // A folder cannot even be opened for writing.
+    ASSERT_EQ(mkdir((ports.path() + "/COM7").c_str(), 0755), 0);
+    port.setPortName("COM7");
+    EXPECT_FALSE(port.openPort());
+    EXPECT_EQ(window.lastMessage(),
+              "COM7: cannot open port !\n" + ports.path() + "/COM7: not a serial device.");
+    EXPECT_FALSE(port.isOpen());
 }

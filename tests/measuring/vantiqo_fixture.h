@@ -59,7 +59,7 @@ class VantiqoWindow : public ::testing::Test {
     void SetUp() override { start(measuringConfig(4)); }
     void TearDown() override {
         window.reset();
-        chdir("/");
+        EXPECT_EQ(chdir("/"), 0);
     }
 
     void start(unitsim::Config config) {

@@ -98,6 +98,26 @@ TEST_F(Pln2Commands, ErrorHistoryIsWrittenByteForByte) {
     EXPECT_EQ(telegrams(), (std::vector<std::string>{kLogin, "DEI|4E\x04"}));
 }
 
+// An answer that ends within the year column holds only the records
+// before its end; nothing is listed for the rest of the count.
+TEST_F(Pln2Commands, AnErrorHistoryCutShortListsOnlyTheRecordsSent) {
+    logIn();
+    std::vector<testsupport::LogRecord> twenty(20, {1024, 0, 31, 12, 9, 23, 59});
+    sim->setHistoryText(unitsim::History::Error, logData(20, twenty, false).substr(0, 330));
+    click(1032);
+    const std::string list = errorList();
+    EXPECT_NE(list.find("\r\n  4   31.12.09   23:59  \xDC"
+                        "berlauf\r\n"),
+              std::string::npos)
+        << list;
+    EXPECT_EQ(list.find("  5   "), std::string::npos) << list;
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.lastText(),
+              QString::fromUtf8("DEI: Das Ger\u00E4t hat 20 Eintr\u00E4ge angek\u00FCndigt, aber "
+                                "nur 4 gesendet.\nDie Liste enth\u00E4lt nur diese 4."));
+    EXPECT_EQ(messages.shown[0].caption, QString::fromUtf8("Aquendor\u00AE PLN2"));
+}
+
 TEST_F(Pln2Commands, ErrorHistoryCountsBeyondTheTwentySlotsListTwenty) {
     restart(testsupport::osmosisUnit(), "AquendorPLN2 english");
     for (const int count : {21, 255}) {
@@ -116,6 +136,10 @@ TEST_F(Pln2Commands, ErrorHistoryCountsBeyondTheTwentySlotsListTwenty) {
         EXPECT_NE(list.find("\r\n  3   02.03.10   08:15  Motor protect\r\n"), std::string::npos);
         EXPECT_NE(list.find("\r\n 20   00.00.00   00:00  no error\r\n"), std::string::npos);
         EXPECT_EQ(list.find(" 21 "), std::string::npos);
+        EXPECT_EQ(messages.lastText(),
+                  QString("DEI: The unit announced %1 records but sent only 20.\n"
+                          "The list holds only these 20.")
+                      .arg(count));
         std::remove(
             (workFolder.path() + "/errorlist 123456/errorlist 123456 311209 2359.txt").c_str());
     }

@@ -9,9 +9,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <array>
+#include <filesystem>
 
 #include "devlink/fields.h"
 #include "devlink/telegram.h"
+#include "file_size_limit.h"
 #include "osmosis/parameter_layout.h"
 #include "pln2_fixture.h"
 #include "softener/sp_mask_edit.h"
@@ -103,19 +106,50 @@ TEST_F(Pln2ReadWrite, EachPageChangeLandsAtItsOffset) {
     EXPECT_EQ(sim->parameterRecord(), expected);
 }
 
-// 0.10 is no exact binary number: the unit has always been sent the
-// truncated pattern, whatever the desktop's decimal separator.
-TEST_F(Pln2ReadWrite, AFieldShowingZeroCommaTenIsSentAs3DCCCCCC) {
+// 0.10 is no exact binary number: the unit holds the single-precision
+// value nearest to it, 3DCCCCCD, and a field showing 0,10 is sent as that
+// whatever the desktop's decimal separator, typed or left as read.
+TEST_F(Pln2ReadWrite, AFieldShowingZeroCommaTenIsSentAsTheNearestSinglePrecisionValue) {
     std::string before = sim->parameterRecord();
-    devlink::putField(before, 8, "3DCCCCCC");
+    devlink::putField(before, 8, "3DCCCCCD");
     devlink::putField(before, 100, "05");  // a delay of 5 s: "5", then the blank placeholder
     readRecord(before);
     EXPECT_EQ(mask(2, 1133)->text(), "0,10");
     EXPECT_EQ(mask(2, 1147)->text(), "5 ");
     mask(2, 1166)->setMaskedText("010");  // the compensation factor typed as 0,10
     write();
-    EXPECT_EQ(sim->parameterRecord().substr(0, 16), "3DCCCCCC3DCCCCCC");
+    EXPECT_EQ(sim->parameterRecord().substr(0, 16), "3DCCCCCD3DCCCCCD");
     EXPECT_EQ(sim->parameterRecord().substr(100, 2), "05");
+}
+
+// The unit holds the single-precision value nearest to what was typed,
+// which lies above the decimal (0.1 is 3DCCCCCD) or below it (0.7 is
+// 3F333333). A write that changes nothing gives every one of them back bit
+// for bit. Each row fills the eight float fields with values their masks
+// show in full: 0 and 8 "#,##", 16 to 32 "###,###", 40 "##,#", 48 and 56
+// "####,#".
+TEST_F(Pln2ReadWrite, FloatsWrittenBackUnchangedKeepTheUnitsBits) {
+    constexpr std::size_t kFloatFields[] = {0, 8, 16, 24, 32, 40, 48, 56};
+    const std::array<float, 8> rows[] = {
+        {0.1f, 0.2f, 0.3f, 0.7f, 1.1f, 1.3f, 9.9f, 0.9f},
+        {0.3f, 0.7f, 12.34f, 123.456f, 0.001f, 99.7f, 1234.5f, 0.1f},
+        {1.1f, 9.87f, 0.07f, 1.23f, 999.999f, 0.2f, 999.9f, 12.3f},
+        {1.23f, 0.07f, 0.1f, 0.2f, 0.7f, 0.1f, 0.2f, 0.3f},
+    };
+    ASSERT_EQ(devlink::encodeFloat(0.1f), "3DCCCCCD");
+    for (const auto& row : rows) {
+        std::string before = recordWithCarriedPositions(sim->parameterRecord());
+        for (std::size_t i = 0; i < row.size(); ++i)
+            devlink::putField(before, kFloatFields[i], devlink::encodeFloat(row[i]));
+        readRecord(before);
+        write();
+        ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+        for (std::size_t i = 0; i < row.size(); ++i)
+            EXPECT_EQ(sim->parameterRecord().substr(kFloatFields[i], 8),
+                      before.substr(kFloatFields[i], 8))
+                << row[i] << " at " << kFloatFields[i];
+        EXPECT_EQ(sim->parameterRecord(), before);
+    }
 }
 
 TEST_F(Pln2ReadWrite, ShortFormSendsOneHundredFiftySixCharactersAndNeverTheLanguage) {
@@ -187,6 +221,34 @@ TEST_F(Pln2ReadWrite, WriteIsRefusedBeforeAReadAndForAFieldWithoutANumber) {
     EXPECT_TRUE(sim->received().empty());
     EXPECT_TRUE(window->func2Page()->isVisible());
     EXPECT_TRUE(mask(2, 1136)->hasFocus());
+}
+
+// On a full disk the backup before the write cannot be made: the operator
+// is told why and asked before anything, the login included, goes to the
+// unit. No is the default.
+TEST_F(Pln2ReadWrite, ABackupThatCannotBeWrittenAsksBeforeAnythingIsSent) {
+    restart(osmosisUnit(), "AquendorPLN2 english");
+    readUnit();
+    const std::string before = sim->parameterRecord();
+    choose(1, 1082);  // pumps in series, not sent
+    sim->clearReceived();
+    {
+        testsupport::FileSizeLimit fullDisk(16);
+        click(ids().write);
+    }
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const QString question = messages.lastText();
+    EXPECT_TRUE(question.startsWith(QString::fromStdString(
+        "Cannot create the backup of the unit's parameters before writing:\n" + workFolder.path() +
+        "/backup 123456/backup 123456 ")))
+        << question.toStdString();
+    EXPECT_TRUE(question.endsWith(".stg\nNo space left on the disk.\n\nWrite anyway?"))
+        << question.toStdString();
+    EXPECT_EQ(messages.shown[0].buttons, shell::MessageButtons::YesNoDefaultNo);
+    EXPECT_TRUE(sim->received().empty());
+    EXPECT_EQ(sim->parameterRecord(), before);
+    EXPECT_TRUE(std::filesystem::is_empty(workFolder.path() + "/backup 123456"));
+    EXPECT_EQ(edit(ids().status)->text(), "OFFLINE");
 }
 
 TEST_F(Pln2ReadWrite, ABadChecksumOnTheWriteAnswerShowsOneMessageAndStops) {

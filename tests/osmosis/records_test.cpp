@@ -27,7 +27,7 @@ void put(std::string& text, std::size_t offset, int byte) {
 // carried positions.
 std::string workedRecord() {
     std::string r(kLongRecordLength, '0');
-    devlink::putField(r, 8, devlink::encodeFloat(0.1));     // cell constant
+    devlink::putField(r, 8, devlink::encodeFloat(0.1f));    // cell constant, 3DCCCCCD
     devlink::putField(r, 48, devlink::encodeFloat(100.0));  // maximum LV
     devlink::putField(r, 40, devlink::encodeFloat(0.5));    // metering impulse
     devlink::putField(r, 72, devlink::encodeWord16(90));    // interval flush, hours
@@ -132,7 +132,7 @@ TEST(OsmosisRecord, EncodingWritesOnlyWhatThePagesOwn) {
     put(expected, record::kPumpMode, 1);  // "Reihe" goes out as 1
     EXPECT_EQ(record.text().substr(0, kLongRecordLength), expected);
 
-    // A typed "0,10" goes out truncated, as the unit has always taken it.
+    // A typed "0,10" goes out as the single-precision value nearest to it.
     form.masks[{2, 1133}] = "1,25";
     form.masks[{2, 1166}] = "0,10";
     form.radios[{1, 1079}] = 0;
@@ -143,7 +143,7 @@ TEST(OsmosisRecord, EncodingWritesOnlyWhatThePagesOwn) {
     put(expected, 92, 0x17);  // bit 4 stays as the unit sent it
     put(expected, 150, 0x0D);
     devlink::putField(expected, 8, devlink::encodeFloat(1.25));
-    devlink::putField(expected, 0, "3DCCCCCC");
+    devlink::putField(expected, 0, "3DCCCCCD");
     EXPECT_EQ(record.text().substr(0, kLongRecordLength), expected);
 
     form.masks[{2, 1191}] = "   ,   ";

@@ -14,6 +14,7 @@
 #include "osmosis/osmosis_settings.h"
 #include "pln2_fixture.h"
 #include "softener/memory_form.h"
+#include "softener/setting_file.h"
 #include "softener/settings_controls.h"
 #include "softener/sp_mask_edit.h"
 
@@ -75,6 +76,50 @@ TEST(Pln2SettingLines, APumpModeLineThatIsNoNumberSelectsSerialLikeAnyOtherNumbe
     EXPECT_EQ(softener::valueLine(pumpMode, pages), "0");  // "alternate"
 }
 
+// Metering is written as its button's index + 1, so neither button is 0,
+// and 0 (or any number that names no button) selects neither again.
+TEST(Pln2SettingLines, MeteringIsTheButtonIndexPlusOneAndNeitherIsZero) {
+    const auto profile = osmosis::osmosisSettingsProfile();
+    const softener::SettingValue& metering = profile.values[40];
+    ASSERT_EQ(metering.control, 1188);
+    softener::MemoryForm pages(profile.values, profile.placeholder);
+    const std::vector<std::pair<const char*, int>> lines = {{"1", 0},  {"2", 1},   {"0", -1},
+                                                            {"3", -1}, {"-1", -1}, {"x", -1}};
+    for (const auto& [line, index] : lines) {
+        softener::applyValueLine(metering, "1", pages);
+        softener::applyValueLine(metering, line, pages);
+        EXPECT_EQ(pages.radioIndex(2, metering.buttons), index) << line;
+        EXPECT_EQ(softener::valueLine(metering, pages), std::to_string(index + 1)) << line;
+    }
+}
+
+// A set without SMS texts ends in three empty lines. Empty lines in place
+// of numbers or digits are no values: a file cut short and padded to the
+// full count would put empty digits on the pages and send zeros.
+TEST(Pln2SettingLines, EmptyTextsAtTheEndCountButEmptyLinesForDigitsDoNot) {
+    const auto profile = osmosis::osmosisSettingsProfile();
+    const softener::SettingFile file(profile.values);
+    std::vector<std::string> factory;
+    for (const auto& value : profile.values) factory.push_back(value.factory + "\r\n");
+    const auto first = [&](std::size_t count) {
+        std::string bytes = kHeader;
+        for (std::size_t i = 0; i < count; ++i) bytes += factory[i];
+        return bytes;
+    };
+    const std::vector<std::pair<std::string, std::size_t>> cases = {
+        {first(61), 61},
+        {first(61) + "\r\n\r\n", 61},             // an editor's empty lines behind
+        {first(58), 58},                          // the texts' lines are missing
+        {first(40) + std::string(21, '\n'), 40},  // cut short, padded to 61 lines
+    };
+    for (const auto& [bytes, values] : cases) {
+        std::size_t found = 0;
+        const bool taken = file.valuesOf(bytes, &found).has_value();
+        EXPECT_EQ(found, values);
+        EXPECT_EQ(taken, values == 61) << values;
+    }
+}
+
 TEST_F(Pln2Settings, FactorySettingShowsItsValuesAndExportsItsLinesExactly) {
     EXPECT_EQ(fileBytes(store()), kHeader);  // a new store holds the header alone
     select("Werkseinstellung");
@@ -114,6 +159,21 @@ TEST_F(Pln2Settings, NineSetsFillTheStoreAndDutchIsSavedAsFour) {
     choice(2, 1255)->click();
     select("Anlage 4");
     EXPECT_TRUE(choice(2, 1259)->isChecked());
+}
+
+// Its readers take names of up to 38 characters.
+TEST_F(Pln2Settings, NamesUpToThirtyEightCharacters) {
+    select("Werkseinstellung");
+    for (const int length : {35, 38}) {
+        save(QString(length, 'a'));
+        EXPECT_EQ(messages.lastText(), "Einstellung gespeichert !") << length;
+    }
+    save(QString(39, 'b'));
+    EXPECT_TRUE(messages.lastText().startsWith("Der Name einer Einstellung muss 1 bis 38 Zeichen"))
+        << messages.lastText().toStdString();
+    const std::string bytes = fileBytes(store());
+    EXPECT_NE(bytes.find("\r\n" + std::string(38, 'a') + "\r\n"), std::string::npos);
+    EXPECT_EQ(bytes.find(std::string(39, 'b')), std::string::npos);
 }
 
 TEST_F(Pln2Settings, FactorySettingClearsTheSmsFieldsOfAUnitWithoutAlarmSms) {

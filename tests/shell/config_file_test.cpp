@@ -7,8 +7,10 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
+#include "file_size_limit.h"
 #include "recording_config_ui.h"
 #include "temp_folder.h"
 
@@ -146,6 +148,35 @@ TEST_F(ConfigFileTest, SmsNumbersUpToThree) {
     config().RemoveSmsNumber("0170111");
     EXPECT_EQ(ui.last(), "Are you shure to delete the sms-dialinnumber entry 0170111 ?");
     EXPECT_EQ(read(), lines({"COM2", "Werk|1", "0170111", "0170333"}));
+}
+
+// A full disk: the file stays as it was, the operator is told so, and the
+// program goes on with what the window holds.
+TEST_F(ConfigFileTest, AFailedWriteLeavesTheFileAndTheProgramGoesOn) {
+    const std::string before = lines({"COM2", "Werk|1", "Lager|2", "0170111"});
+    write(before);
+    ui.locations = {"Werk", "Lager"};
+    ui.smsNumbers = {"0170111"};
+    const std::vector<std::pair<std::function<void(ConfigFile&)>, std::string>> cases = {
+        {[](ConfigFile& c) { c.AddSmsNumber("0170222"); }, "The sms- dialupnumber was not saved"},
+        {[](ConfigFile& c) { c.RemoveSmsNumber("0170111"); },
+         "The sms- dialupnumber was not deleted"},
+        {[](ConfigFile& c) { c.AddLocation("Neu", "3"); }, "The location was not saved"},
+        {[](ConfigFile& c) { c.RemoveLocation("Werk"); }, "The location was not deleted"},
+    };
+    for (const auto& [operation, what] : cases) {
+        ConfigFile c = config();
+        {
+            testsupport::FileSizeLimit full(10);
+            operation(c);
+        }
+        EXPECT_EQ(ui.last(), "cannot write AquendorKSV2.ini !\n" + file() + "\n" + what +
+                                 "; the file is unchanged.");
+        EXPECT_TRUE(ui.fatalText.empty()) << what;
+        EXPECT_EQ(read(), before) << what;
+    }
+    EXPECT_EQ(ui.locations, (std::vector<std::string>{"Werk", "Lager"}));
+    EXPECT_EQ(ui.smsNumbers, (std::vector<std::string>{"0170111"}));
 }
 
 TEST_F(ConfigFileTest, RemovingALocationAndSelectingOneThatIsGone) {

@@ -26,16 +26,14 @@ namespace {
 
 // The list file's bytes for a status-history answer, as the window writes them.
 std::string statusList(const std::string& answer, bool longForm, bool english = false) {
-    const std::string data = statusHistoryData(answer);
-    const auto entries = decodeHistory(data, kStatusHistoryLayout,
-                                       historyCount(data, longForm ? 0 : kShortFormStatusRecords));
-    return listFileBytes(listText(kStatusList, entries, kSoftenerStatusCodes, english));
+    const auto history = historyRecords(statusHistoryData(answer), kStatusHistoryLayout,
+                                        longForm ? 0 : kShortFormStatusRecords);
+    return listFileBytes(listText(kStatusList, history.entries, kSoftenerStatusCodes, english));
 }
 
 std::string errorList(const std::string& answer, bool english = false) {
-    const std::string data = errorHistoryData(answer);
-    const auto entries = decodeHistory(data, kErrorHistoryLayout, historyCount(data));
-    return listFileBytes(listText(kErrorList, entries, kSoftenerErrorCodes, english));
+    const auto history = historyRecords(errorHistoryData(answer), kErrorHistoryLayout);
+    return listFileBytes(listText(kErrorList, history.entries, kSoftenerErrorCodes, english));
 }
 
 std::vector<std::string> linesOf(const std::string& bytes) {
@@ -101,12 +99,58 @@ TEST(StatusList, ShortAnswersNeverReadPastTheirData) {
     for (const std::string& answer :
          {std::string("DHI|"), devlink::frameRequest("DHI|"), devlink::frameRequest("DHI|05|")})
         EXPECT_EQ(statusList(answer, true), kGermanStatusHeader) << answer;
-    // A count of 2 with one record's code only: the rest reads 0.
-    std::string data = "02" + devlink::encodeWord32(8);
-    EXPECT_EQ(statusList(logAnswer("DHI|", data), true),
-              kGermanStatusHeader +
-                  "  1   00.00.00   00:00  man. Regeneration Filter 1      000.0\r\n"
-                  "  2   00.00.00   00:00  Kein Status...                  000.0\r\n");
+    // A count of 2 with one record's code only: no record is whole.
+    EXPECT_EQ(statusList(logAnswer("DHI|", "02" + devlink::encodeWord32(8)), true),
+              kGermanStatusHeader);
+}
+
+// The count promises records; only those whose every field the data hold
+// are listed, and the cut is told. Records stand in columns, so a short
+// answer keeps the first records whole up to where its year column ends.
+TEST(HistoryRecords, OnlyRecordsTheDataHoldWholeAreListed) {
+    const std::string status = logData(15, records(20), true);
+    const std::string errors = logData(20, records(20), false);
+    struct Case {
+        const char* what;
+        std::string data;
+        bool statusLog;
+        std::size_t limit;
+        bool counted;
+        std::size_t announced, listed;
+        bool cut;
+    };
+    const Case cases[] = {
+        {"whole status log", status, true, 0, true, 15, 15, false},
+        {"short form limit", status, true, 10, true, 15, 10, false},
+        {"years of nine", status.substr(0, 500), true, 0, true, 15, 9, true},
+        {"nine under the limit", status.substr(0, 500), true, 10, true, 15, 9, true},
+        {"no year column", status.substr(0, 482), true, 0, true, 15, 0, true},
+        {"whole error log", errors, false, 0, true, 20, 20, false},
+        {"years of four", errors.substr(0, 330), false, 0, true, 20, 4, true},
+        {"an odd digit", errors.substr(0, 331), false, 0, true, 20, 4, true},
+        {"count beyond the slots", "FF" + errors.substr(2), false, 0, true, 255, 20, true},
+        {"count only", "00", false, 0, true, 0, 0, false},
+        {"nothing", "", true, 0, false, 0, 0, false},
+        {"half a count", "1", false, 0, false, 0, 0, false},
+        {"no digits", "||", false, 0, false, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        const auto history = historyRecords(
+            c.data, c.statusLog ? kStatusHistoryLayout : kErrorHistoryLayout, c.limit);
+        EXPECT_EQ(history.counted, c.counted) << c.what;
+        EXPECT_EQ(history.announced, c.announced) << c.what;
+        EXPECT_EQ(history.entries.size(), c.listed) << c.what;
+        EXPECT_EQ(history.cut, c.cut) << c.what;
+        if (!history.entries.empty()) {
+            EXPECT_EQ(history.entries.back().minute, static_cast<int>(c.listed) - 1) << c.what;
+        }
+    }
+}
+
+TEST(HistoryRecords, TheAnswersClosingCharactersAreNoData) {
+    // "DEI|", four records' worth of columns, "|00|", checksum, end byte.
+    const std::string shortLog = logData(20, records(20), false).substr(0, 330);
+    EXPECT_EQ(errorHistoryData(logAnswer("DEI|", shortLog)), shortLog);
 }
 
 TEST(ErrorList, CodesTextsAndCodePage) {
@@ -128,10 +172,9 @@ TEST(ErrorList, CodesTextsAndCodePage) {
 }
 
 TEST(ErrorList, ShortAnswerDoesNotTakeItsChecksumForData) {
-    // "DEI|01|" with checksum and end byte: one record, every field 0.
+    // "DEI|01|" with checksum and end byte: a count of 1, but no record.
     EXPECT_EQ(errorList(devlink::frameRequest("DEI|01|")),
-              "Nr.   Datum      Zeit   Fehler\r\n\r\n"
-              "  1   00.00.00   00:00  Kein Fehler\r\n");
+              "Nr.   Datum      Zeit   Fehler\r\n\r\n");
     EXPECT_EQ(errorHistoryData(logAnswer("DEI|", logData(20, {}, false))).size(), 362u);
 }
 

@@ -99,6 +99,44 @@ TEST_F(Ksv2Histories, ShortFormUnitListsTenStatusRecordsAndTheLongFormFifteen) {
     EXPECT_EQ(recordLines(statusListPath(workFolder.path(), "_1")), 10u);
 }
 
+// A count beyond what the answers hold: the list holds the records sent,
+// and the operator learns that the unit announced more.
+TEST_F(Ksv2Histories, AStatusHistoryCutShortListsWhatWasSentAndSaysSo) {
+    std::vector<testsupport::LogRecord> twelve;
+    for (int i = 0; i < 12; ++i) twelve.push_back({8, 1000.0, 1, 1, 10, 2, i});
+    // Up to the ninth year in two answers of 250 characters each.
+    sim->setHistoryText(unitsim::History::Status, logData(12, twelve, true).substr(0, 500));
+    sim->setTwoPartHistory(true);
+    logIn();
+    click(1293);
+    EXPECT_EQ(recordLines(statusListPath(workFolder.path())), 9u);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(
+        messages.lastText(),
+        QString::fromUtf8("DHI: Das Ger\u00E4t hat 12 Eintr\u00E4ge angek\u00FCndigt, aber nur "
+                          "9 gesendet.\nDie Liste enth\u00E4lt nur diese 9."));
+    EXPECT_EQ(messages.shown[0].caption, QString::fromUtf8("Aquendor\u00AE KSV2"));
+    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+}
+
+TEST_F(Ksv2Histories, AnAnswerWithoutACountIsNoHistoryAndNoList) {
+    logIn();
+    for (const auto& [button, word] : {std::pair{1293, "DHI"}, std::pair{1033, "DEI"}}) {
+        messages.clear();
+        sim->queueRawAnswer(devlink::frameRequest("CSN|2|"));
+        sim->queueRawAnswer(devlink::frameRequest(std::string(word) + "||"));
+        click(button);
+        ASSERT_EQ(messages.shown.size(), 1u) << word;
+        EXPECT_EQ(messages.lastText(),
+                  QString(word) + QString::fromUtf8(": Die Antwort des Ger\u00E4ts enth\u00E4lt "
+                                                    "keine Historie.\nEs wurde keine Liste "
+                                                    "angelegt."));
+        EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+    }
+    EXPECT_FALSE(std::filesystem::exists(workFolder.path() + "/statuslist 123456"));
+    EXPECT_FALSE(std::filesystem::exists(workFolder.path() + "/errorlist 123456"));
+}
+
 TEST_F(Ksv2Histories, StatusListGoesToTheCurrentFolderAndErrorListToTheStartFolder) {
     sim->setHistoryText(unitsim::History::Error,
                         logData(2, {{3, 0, 31, 12, 9, 23, 5}, {8192, 0, 1, 2, 10, 6, 30}}, false));

@@ -3,14 +3,12 @@
 // must stay one line, failed writes and the fatal ends.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "fake_form.h"
+#include "file_size_limit.h"
 #include "recording_settings_ui.h"
 #include "softener/setting_lines.h"
 #include "softener/settings_store.h"
@@ -18,6 +16,7 @@
 #include "temp_folder.h"
 
 using namespace softener;
+using testsupport::FileSizeLimit;
 using testsupport::TempFolder;
 
 namespace {
@@ -51,22 +50,6 @@ std::vector<std::string> with(std::vector<std::string> lines, std::size_t line,
     lines.at(line - 1) = value;
     return lines;
 }
-
-// Writes beyond this many bytes fail, as on a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
-
-  private:
-    rlimit old_{};
-};
 
 class SettingsStoreTest : public ::testing::Test {
   protected:
@@ -179,9 +162,18 @@ TEST_F(SettingsStoreTest, RefusedNamesLeaveTheStoreAlone) {
         "A setting name must be 1 to 30 characters long, must not begin with a blank and must "
         "not contain control characters or \"|\" !";
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"", "no setting inscribed"},    {"factory setting", "cannot save factory setting"},
-        {std::string(31, 'x'), badName}, {"Halle|2", badName},
-        {"Halle\n2", badName},           {" Halle", badName},
+        {"", "no setting inscribed"},
+        {"factory setting", "cannot save factory setting"},
+        {std::string(31, 'x'), badName},
+        {"Halle|2", badName},
+        {"Halle\n2", badName},
+        {" Halle", badName},
+        {"Halle \u03A9",
+         "The name contains the character \"\u03A9\" (U+03A9), which AquendorKSV2.set cannot "
+         "hold !"},
+        {"\U0001F600",
+         "The name contains the character \"\U0001F600\" (U+1F600), which AquendorKSV2.set "
+         "cannot hold !"},
     };
     for (const auto& [name, message] : cases) {
         store().SaveSet(name);
@@ -282,6 +274,10 @@ TEST_F(SettingsStoreTest, ImportTakesExactlyOneSet) {
         {kHeader + crlf(std::vector<std::string>(imported.begin(), imported.end() - 1)), 86},
         {kHeader + crlf(std::vector<std::string>(61, "0")), 61},
         {kHeader + crlf(imported) + "0\r\n", 88},
+        // Cut short and padded with empty lines to the full count.
+        {kHeader + crlf(std::vector<std::string>(imported.begin(), imported.begin() + 50)) +
+             crlf(std::vector<std::string>(37, "")),
+         50},
     };
     for (const auto& [bytes, found] : refused) {
         write(path, bytes);
@@ -302,9 +298,132 @@ TEST_F(SettingsStoreTest, ImportTakesExactlyOneSet) {
     EXPECT_EQ(form.textOf(4, 1291), "importiert");
 }
 
-TEST_F(SettingsStoreTest, AFailedAppendAddsNoNameAndEndsTheProgram) {
-    store().LoadNames();
+// Names outside the code page would be saved with "?" in their place, and
+// two such names would become one.
+TEST_F(SettingsStoreTest, ANameOutsideTheCodePageIsNeitherSavedNorTakenForAnother) {
+    write(storePath(), kHeader + record("Halle ?", kFactory));
+    store().SaveSet("Halle \u03A9");
+    EXPECT_NE(ui.last().find("(U+03A9)"), std::string::npos);
+    store().DeleteSet("Halle \u03A9");
+    EXPECT_EQ(ui.last(), "Einstellung nicht gefunden !");
+    EXPECT_EQ(read(storePath()), kHeader + record("Halle ?", kFactory));
+
     pagesWithText("");
+    store().SaveSet("Br\u00FCcke \u20AC");  // both in the code page
+    EXPECT_EQ(ui.last(), "setting saved !");
+    EXPECT_EQ(read(storePath()), kHeader + record("Halle ?", kFactory) +
+                                     record("Br\xFC"
+                                            "cke \x80",
+                                            kFactory));
+}
+
+// "Eins" whole and "Zwei" cut off: appended behind it, later sets would be
+// lost at the next start and a value line would be listed as a name.
+TEST_F(SettingsStoreTest, ADamagedStoreIsKeptInACopyAndCutBackToItsWholeRecords) {
+    const std::string eins = record("Eins", kFactory);
+    const std::string damaged = kHeader + eins + record("Zwei", kFactory).substr(0, 300);
+    write(storePath(), damaged);
+    store().LoadNames();
+    EXPECT_EQ(ui.names, (std::vector<std::string>{"Eins", "factory setting"}));
+    EXPECT_EQ(ui.last(), "The file " + storePath() +
+                             " is damaged: setting no. 2 \"Zwei\" is incomplete.\nA copy of the "
+                             "file was kept beside it as AquendorKSV2.set.damaged.\nThe program "
+                             "uses the complete settings only.");
+    EXPECT_EQ(ui.icons.back(), SettingsIcon::Exclamation);
+    EXPECT_EQ(read(storePath() + ".damaged"), damaged);
+    EXPECT_EQ(read(storePath()), kHeader + eins);
+
+    pagesWithText("drei");
+    store().SaveSet("Drei");
+    pagesWithText("vier");
+    store().SaveSet("Vier");
+    EXPECT_EQ(ui.last(), "setting saved !");
+    ui = RecordingSettingsUi{};
+    store_.reset();
+    store().LoadNames();
+    EXPECT_EQ(ui.names, (std::vector<std::string>{"Eins", "Drei", "Vier", "factory setting"}));
+    EXPECT_TRUE(ui.messages.empty());
+    store().DeleteSet("Drei");
+    const std::string vier = record("Vier", with(kFactory, 86, "vier"));
+    EXPECT_EQ(read(storePath()), kHeader + eins + vier);
+    store().ApplySet("Vier");
+    EXPECT_EQ(form.textOf(4, 1291), "vier");
+}
+
+TEST_F(SettingsStoreTest, EachDamageIsNamedAndEachCopyKeptUnderANameOfItsOwn) {
+    const std::string eins = record("Eins", kFactory);
+    struct Case {
+        std::string bytes, damage, copy;
+    };
+    const std::vector<Case> cases = {
+        {kHeader + eins + record("Zwei", kFactory).substr(0, 40),
+         "setting no. 2 \"Zwei\" is incomplete", "AquendorKSV2.set.damaged"},
+        {kHeader + eins + "\r\n", "setting no. 2 is incomplete and has no name",
+         "AquendorKSV2.set.damaged-2"},
+        // A megabyte of line ends is read only as far as a store can reach.
+        {kHeader + eins + std::string(1 << 20, '\n'), "it is larger than such a file can be",
+         "AquendorKSV2.set.damaged-3"},
+    };
+    for (const Case& damaged : cases) {
+        write(storePath(), damaged.bytes);
+        ui = RecordingSettingsUi{};
+        store_.reset();
+        store().LoadNames();
+        EXPECT_EQ(ui.last(), "The file " + storePath() + " is damaged: " + damaged.damage +
+                                 ".\nA copy of the file was kept beside it as " + damaged.copy +
+                                 ".\nThe program uses the complete settings only.");
+        EXPECT_EQ(read(folder.path() + "/" + damaged.copy), damaged.bytes);
+        EXPECT_EQ(read(storePath()), kHeader + eins);
+        EXPECT_EQ(ui.names, (std::vector<std::string>{"Eins", "factory setting"}));
+    }
+}
+
+// The store broke while the program ran: a save mends it first, or, when no
+// copy can be kept, saves nothing.
+TEST_F(SettingsStoreTest, ASaveOntoABrokenRecordMendsTheStoreFirstOrSavesNothing) {
+    store().LoadNames();
+    const std::string eins = record("Eins", kFactory);
+    const std::string broken = kHeader + eins + "Zwei\r\n1\r\n";
+    write(storePath(), broken);
+    pagesWithText("");
+    {
+        FileSizeLimit full(100);
+        store().SaveSet("Drei");
+    }
+    EXPECT_EQ(ui.last(), "The file " + storePath() +
+                             " is damaged: setting no. 2 \"Zwei\" is incomplete.\nNo copy of it "
+                             "could be made (is the disk full ?), so it is left as it is, and no "
+                             "setting can be saved or deleted.");
+    EXPECT_EQ(read(storePath()), broken);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    store().SaveSet("Drei");
+    EXPECT_EQ(ui.last(), "setting saved !");
+    EXPECT_EQ(read(storePath()), kHeader + eins + record("Drei", kFactory));
+    EXPECT_EQ(read(storePath() + ".damaged"), broken);
+}
+
+// Nothing beyond the largest setting file is read: a huge file is refused
+// at once instead of filling the memory.
+TEST_F(SettingsStoreTest, ImportRefusesAFileLargerThanASettingFileCanBe) {
+    const std::string path = folder.path() + "/huge.stg";
+    write(path, kHeader + crlf(kFactory));
+    std::filesystem::resize_file(path, std::uintmax_t{1} << 26);  // sparse: no disk used
+    ui.importName = path;
+    store().Import();
+    EXPECT_EQ(ui.last(), "The file " + path +
+                             " is larger than a setting file of this program can be !\nNothing "
+                             "was imported.");
+    EXPECT_TRUE(form.texts.empty());
+}
+
+// A full disk: the store stays as it was, the operator is told, and the
+// program goes on with the pages as they are.
+TEST_F(SettingsStoreTest, AFailedSaveOrDeleteLeavesTheStoreAndTheProgramGoesOn) {
+    store().LoadNames();
+    pagesWithText("bleibt");
     store().SaveSet("Erste");
     const std::string before = read(storePath());
     const std::size_t shown = ui.messages.size();
@@ -312,10 +431,22 @@ TEST_F(SettingsStoreTest, AFailedAppendAddsNoNameAndEndsTheProgram) {
         FileSizeLimit full(before.size() + 10);
         store().SaveSet("Zweite");
     }
-    EXPECT_EQ(ui.fatalText, "cannot create AquendorKSV2.set !\nexit program");
-    EXPECT_EQ(ui.messages.size(), shown);  // no "saved"
+    EXPECT_EQ(ui.last(),
+              "cannot write AquendorKSV2.set !\nThe setting Zweite was not saved; the file is "
+              "unchanged.");
+    EXPECT_EQ(ui.icons.back(), SettingsIcon::Exclamation);
+    {
+        FileSizeLimit full(10);
+        store().DeleteSet("Erste");
+    }
+    EXPECT_EQ(ui.last(),
+              "cannot write AquendorKSV2.set !\nThe setting Erste was not deleted; the file is "
+              "unchanged.");
+    EXPECT_EQ(ui.messages.size(), shown + 3);  // the question, no "saved" or "deleted"
+    EXPECT_TRUE(ui.fatalText.empty());
     EXPECT_EQ(read(storePath()), before);
     EXPECT_EQ(ui.names, (std::vector<std::string>{"factory setting", "Erste"}));
+    EXPECT_EQ(form.textOf(4, 1291), "bleibt");
 }
 
 TEST_F(SettingsStoreTest, AFailedExportKeepsTheOldFileAndSaysSo) {

@@ -258,17 +258,59 @@ TEST_F(Ksv2Settings, EachWriteIsPrecededByABackupThatRestoresThePages) {
     EXPECT_EQ(exportPages(workFolder.path() + "/restored.stg"), asRead);
 }
 
-TEST_F(Ksv2Settings, AFailedBackupSendsNothing) {
+// Without a backup the operator decides, told why; No, the default, sends
+// nothing at all, not even the login.
+TEST_F(Ksv2Settings, AFailedBackupAsksAndOnlyYesWrites) {
     std::ofstream(workFolder.path() + "/backup 123456") << "a file where the folder belongs";
     readUnit(sim->parameterRecord());
     func1Box(1106)->click();
     sim->clearReceived();
     click(1025);
-    EXPECT_TRUE(messages.lastText().endsWith("Es wurde nichts geschrieben."))
-        << messages.lastText().toStdString();
-    EXPECT_EQ(messages.shown.back().icon, shell::MessageIcon::Exclamation);
-    EXPECT_FALSE(sentDps(*sim));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const shell::Message& question = messages.shown[0];
+    EXPECT_EQ(question.text.toStdString(),
+              "Die Sicherung der Ger\u00E4teparameter vor dem Schreiben kann nicht angelegt "
+              "werden:\n" +
+                  workFolder.path() +
+                  "/backup 123456\nEine Datei dieses Namens steht im Weg.\n\nTrotzdem schreiben?");
+    EXPECT_EQ(question.buttons, shell::MessageButtons::YesNoDefaultNo);
+    EXPECT_EQ(question.icon, shell::MessageIcon::Exclamation);
+    EXPECT_TRUE(sim->received().empty());
     EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+
+    messages.clear();
+    messages.answers.push_back(shell::MessageAnswer::Yes);
+    click(1025);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.lastText().endsWith("Trotzdem schreiben?"));
+    EXPECT_TRUE(sentDps(*sim));
+    EXPECT_EQ(devlink::decodeByte(sim->parameterRecord(), 116), func1Box(1106)->isChecked());
+}
+
+// A store with its last record cut off.
+class Ksv2DamagedStore : public Ksv2Settings {
+  protected:
+    void SetUp() override {
+        std::ofstream(store(), std::ios::binary)
+            << "//never edit this file !//\r\n"
+            << storedSet("Zeche", "Zeche Text") << storedSet("Halle", "").substr(0, 300);
+        start(unitsim::Config{}, commandLine());
+    }
+};
+
+TEST_F(Ksv2DamagedStore, TheStartNamesTheBrokenRecordAndListsOnlyTheWholeOnes) {
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              QString::fromStdString("Die Datei " + store() +
+                                     " ist besch\u00E4digt: die Einstellung Nr. 2 \"Halle\" ist "
+                                     "unvollst\u00E4ndig.\nEine Kopie der Datei liegt daneben als "
+                                     "AquendorKSV2.set.damaged.\nDas Programm verwendet nur die "
+                                     "vollst\u00E4ndigen Einstellungen."));
+    EXPECT_EQ(messages.shown[0].icon, shell::MessageIcon::Exclamation);
+    EXPECT_EQ(messages.shown[0].caption, QString::fromUtf8("Aquendor\u00AE KSV2"));
+    EXPECT_EQ(items(), (QStringList{"Werkseinstellung", "Zeche"}));
+    EXPECT_TRUE(std::filesystem::exists(store() + ".damaged"));
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(Ksv2Settings, AStoreThatCannotBeOpenedEndsTheProgramAtStart) {

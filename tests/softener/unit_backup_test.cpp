@@ -1,8 +1,12 @@
 // Backups of a unit's parameters: names from the serial number and the
 // time, "_1" when a minute is taken, the ten newest kept, nothing written
-// without a six-digit serial number or where no folder can be made.
+// without a six-digit serial number or where no folder can be made, and
+// the cause of every failure.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -11,6 +15,7 @@
 #include "file_bytes.h"
 #include "softener/unit_backup.h"
 #include "temp_folder.h"
+#include "unprivileged.h"
 
 using namespace softener;
 using testsupport::TempFolder;
@@ -79,4 +84,26 @@ TEST(UnitBackup, NothingWithoutSixDigitsOrAFolder) {
     const BackupResult result = writeUnitBackup(start.path(), "123456", "x", kStamp);
     EXPECT_EQ(result.status, BackupStatus::Failed);
     EXPECT_EQ(result.path, start.path() + "/backup 123456");
+    EXPECT_EQ(result.error, ENOTDIR);
+}
+
+// A technician's folder that takes no new file, whether the start folder
+// or the unit's backup folder: the failure carries its cause.
+TEST(UnitBackup, AReadOnlyFolderTellsWhy) {
+    TempFolder start;
+    testsupport::openTo(start.path(), 0555);
+    EXPECT_EQ(testsupport::runUnprivileged(
+                  [&] { return writeUnitBackup(start.path(), "123456", "x", kStamp).error; }),
+              EACCES);
+    testsupport::openTo(start.path(), 0755);
+    const std::string folder = start.path() + "/backup 123456";
+    ASSERT_EQ(mkdir(folder.c_str(), 0555), 0);
+    EXPECT_EQ(testsupport::runUnprivileged([&] {
+                  const BackupResult result = writeUnitBackup(start.path(), "123456", "x", kStamp);
+                  return result.path == folder + "/" + backupFileName("123456", kStamp, 0)
+                             ? result.error
+                             : -1;
+              }),
+              EACCES);
+    EXPECT_TRUE(filesIn(folder).empty());
 }

@@ -104,7 +104,7 @@ TEST_F(Ksv2Window, PortThatCannotBeOpenedLeavesTheWindowUsable) {
     window.reset();
     messages.clear();
     unlink((ports.path() + "/COM2").c_str());
-    symlink("/dev/nonexistent-port", (ports.path() + "/COM2").c_str());
+    ASSERT_EQ(symlink("/dev/nonexistent-port", (ports.path() + "/COM2").c_str()), 0);
     window = std::make_unique<CAquendorKSV2Dlg>(messages);
     ASSERT_TRUE(window->startUp("AquendorKSV2"));
     const QString cause =

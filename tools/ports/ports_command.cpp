@@ -23,7 +23,7 @@ const char* kUsage =
     "       aquendor-ports unbind COMn          COMn opens /dev/ttyS<n-1> again\n"
     "The bindings are symbolic links in the ports folder ($AQUENDOR_PORTS, else\n"
     "$XDG_CONFIG_HOME/aquendor/ports or ~/.config/aquendor/ports). Using a serial\n"
-    "device needs membership of the group dialout.\n";
+    "device needs membership of its group (usually dialout).\n";
 
 bool isComName(const std::string& name) {
     return name.size() == 4 && name.compare(0, 3, "COM") == 0 && name[3] >= '1' && name[3] <= '9';
@@ -68,14 +68,30 @@ void listComNames(std::ostream& out) {
     }
 }
 
-int bind(const std::string& com, const std::string& device, std::ostream& out, std::ostream& err) {
+// The binding is read from the ports folder, so a relative name means the
+// folder the command was given in.
+std::string absolute(const std::string& path) {
+    if (path.empty() || path.front() == '/') return path;
+    char folder[PATH_MAX];
+    if (!getcwd(folder, sizeof folder)) return path;
+    return std::string(folder) + "/" + path;
+}
+
+int bind(const std::string& com, const std::string& given, std::ostream& out, std::ostream& err) {
     if (!isComName(com)) {
         err << "aquendor-ports: " << com << " is no COM name (COM1 ... COM9)\n";
         return 2;
     }
+    const std::string device = absolute(given);
     struct stat info {};
     if (stat(device.c_str(), &info) != 0) {
         err << "aquendor-ports: " << device << ": " << std::strerror(errno) << "\n";
+        return 1;
+    }
+    // Serial devices, USB adapters and pseudo-terminals alike, are character
+    // devices; a file or a folder would only fail when a program opens it.
+    if (!S_ISCHR(info.st_mode)) {
+        err << "aquendor-ports: " << device << " is no serial device (not a character device)\n";
         return 1;
     }
     const std::string folder = devlink::portsFolder();
@@ -90,11 +106,19 @@ int bind(const std::string& com, const std::string& device, std::ostream& out, s
         ::unlink(temporary.c_str());
         return 1;
     }
-    out << com << " -> " << device << "\n";
-    if (access(device.c_str(), R_OK | W_OK) != 0)
-        out << "Note: you may not use " << device
-            << " yet. Add yourself to the group dialout:\n  sudo usermod -aG dialout $USER\n"
-               "then log in again.\n";
+    const std::string final = finalDevice(device);
+    out << com << " -> " << device;
+    if (!final.empty() && final != device) out << "  (" << final << ")";
+    out << "\n";
+    if (access(device.c_str(), R_OK | W_OK) != 0) {
+        const std::string group = devlink::deviceGroup(device);
+        out << "Note: you may not use " << device << " yet. ";
+        if (group.empty())
+            out << "No group may use it; ask the administrator for access.\n";
+        else
+            out << "Add yourself to the group " << group << ":\n  sudo usermod -aG " << group
+                << " $USER\nthen log in again.\n";
+    }
     return 0;
 }
 
@@ -126,7 +150,7 @@ int runPortsCommand(const std::vector<std::string>& arguments, std::ostream& out
         return 0;
     }
     if (arguments[0] == "--version") {
-        out << "aquendor-ports 1.0\n";
+        out << "aquendor-ports 1.0\nfrom the package " AQUENDOR_PACKAGE_VERSION "\n";
         return 0;
     }
     if (arguments[0] == "bind" && arguments.size() == 3)

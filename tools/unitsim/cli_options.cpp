@@ -85,6 +85,8 @@ bool applyFlag(CliOptions& options, const std::string& option) {
         options.config.modem = true;
     else if (option == "--help" || option == "-h")
         options.help = true;
+    else if (option == "--version")
+        options.version = true;
     else
         return false;
     return true;
@@ -140,6 +142,7 @@ std::string usageText() {
            "  --dial-delay MS                     modem: dial command to result (1500)\n"
            "  --com COM1..COM9                    bind the line under this name\n"
            "  --ports DIR                         ports folder (the programs' default)\n"
+           "  --help, --version                   this help, the version\n"
            "Commands on standard input: level N, serial NNNNNN, baud N,\n"
            "  fault none|checksum|lowercase|echo|silence|overlong|endless|slow|vanish|carrierloss\n"
            "        [N|always], help, quit\n"

@@ -14,6 +14,7 @@ struct CliOptions {
     std::string comName;      // empty: not bound, only the device path is shown
     std::string portsFolder;  // empty: the programs' default folder
     bool help = false;
+    bool version = false;
 };
 
 // Nothing, with the reason in `error`, for a command line that does not parse.

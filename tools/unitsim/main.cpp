@@ -128,5 +128,9 @@ int main(int argc, char** argv) {
         std::cout << usageText();
         return 0;
     }
+    if (options->version) {
+        std::cout << "unitsim\nfrom the package " AQUENDOR_PACKAGE_VERSION "\n";
+        return 0;
+    }
     return run(*options);
 }

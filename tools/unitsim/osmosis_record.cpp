@@ -21,8 +21,10 @@ void putBytes(std::string& record, std::size_t offset, std::initializer_list<std
 std::string defaultOsmosisRecord(bool longForm) {
     std::string record(longForm ? kOsmosisLongRecord : kOsmosisShortRecord, '0');
     using devlink::encodeFloat;
+    // The unit keeps its numbers in single precision, each the value
+    // nearest to its decimal.
     putField(record, 0, encodeFloat(2.0));            // temperature compensation, %/°C
-    putField(record, 8, encodeFloat(0.1));            // cell constant, 1/cm
+    putField(record, 8, encodeFloat(0.1f));           // cell constant, 1/cm: 3DCCCCCD
     putField(record, 16, encodeFloat(1.0));           // water meter 1, litres per impulse
     putField(record, 24, encodeFloat(1.0));           // water meter 2
     putField(record, 32, encodeFloat(10.0));          // metering resolution
