@@ -48,20 +48,6 @@ std::string shownPath(const std::string& path) {
     return path + " -> " + std::string(target, static_cast<std::size_t>(n));
 }
 
-// Waits until fd is ready for events or the deadline passes. With a wait
-// hook installed the wait goes in short pieces with the hook between them.
-bool waitReady(int fd, short events, std::int64_t deadlineMs) {
-    const std::int64_t deadlineUs = deadlineMs * 1000;
-    for (;;) {
-        if (monotonicUs() >= deadlineUs || endRequested()) return false;
-        pollfd p{fd, events, 0};
-        const int n = waitOnClock(&p, 1, deadlineUs, waitPieceEndUs(deadlineUs));
-        if (n > 0) return (p.revents & events) != 0;
-        if (n < 0 && errno != EINTR) return false;
-        serviceWaitHook();
-    }
-}
-
 }  // namespace
 
 bool parseModeText(const std::string& text, LineSettings& settings) {
@@ -353,7 +339,7 @@ bool SerialPort::writeByte(std::uint8_t byte) {
             if (errno == EIO || errno == ENXIO) markLost(errno);
             return false;
         }
-        if (!waitReady(fd_, POLLOUT, deadline)) return false;
+        if (!waitForDescriptor(fd_, POLLOUT, deadline)) return false;
     }
 }
 
@@ -385,7 +371,7 @@ bool SerialPort::fillReceiveBuffer(std::int64_t deadlineMs) {
             if (n == 0 || errno == EIO || errno == ENXIO) markLost(n == 0 ? EIO : errno);
             return false;
         }
-        if (!waitReady(fd_, POLLIN, deadlineMs)) return false;
+        if (!waitForDescriptor(fd_, POLLIN, deadlineMs)) return false;
         sleepUntilUs(monotonicUs() + kGatherCharacters * 10'000'000LL / baud_);
     }
 }

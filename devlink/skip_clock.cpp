@@ -183,9 +183,8 @@ int waitOnClock(pollfd* fds, nfds_t count, std::int64_t wakeUs, std::int64_t pie
     setWaiting(true, wakeUs, fds, count);
     std::vector<pollfd> all(fds, fds + count);
     all.push_back({self->wakeFd, POLLIN, 0});
-    int ready = pieceEndUs >= 0 && monotonicUs() >= pieceEndUs
-                    ? 0
-                    : plainWait(all.data(), all.size(), pieceEndUs);
+    // A piece that has ended already is a look without waiting.
+    int ready = plainWait(all.data(), all.size(), pieceEndUs);
     const int error = errno;
     setWaiting(false, -1, nullptr, 0);
     if (all.back().revents & POLLIN) {

@@ -1,9 +1,13 @@
 #include "devlink/wait_hook.h"
 
+#include <poll.h>
+
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 
 #include "devlink/delay.h"
+#include "devlink/skip_clock.h"
 
 namespace devlink {
 
@@ -55,6 +59,21 @@ void serviceWaitHook() {
 std::int64_t waitPieceEndUs(std::int64_t deadlineUs) {
     if (!state.hook) return deadlineUs;
     return std::min(deadlineUs, monotonicUs() + kWaitSliceUs);
+}
+
+bool waitForDescriptor(int fd, short events, std::int64_t deadlineMs) {
+    const std::int64_t deadlineUs = deadlineMs * 1000;
+    for (;;) {
+        if (endRequested()) return false;  // the program is to end
+        // Past the deadline the piece is a look without waiting.
+        const bool past = monotonicUs() >= deadlineUs;
+        pollfd p{fd, events, 0};
+        const int n = waitOnClock(&p, 1, deadlineUs, past ? 0 : waitPieceEndUs(deadlineUs));
+        if (n > 0) return (p.revents & events) != 0;
+        if (n < 0 && errno != EINTR) return false;
+        if (past) return false;
+        serviceWaitHook();
+    }
 }
 
 }  // namespace devlink

@@ -47,4 +47,12 @@ bool endRequested();
 // deadline itself without a hook, else at most kWaitSliceUs from now.
 std::int64_t waitPieceEndUs(std::int64_t deadlineUs);
 
+// Waits until the descriptor is ready for the poll() events or the
+// monotonic clock reaches deadlineMs; with a hook installed the wait goes in
+// pieces with the hook between them. A hook that held the wait up past its
+// deadline (a window handling a slow event) does not turn into a timeout by
+// itself: the descriptor is looked at once more, and the bytes that came in
+// the meantime count. A requested end (requestEnd) ends it at once.
+bool waitForDescriptor(int fd, short events, std::int64_t deadlineMs);
+
 }  // namespace devlink

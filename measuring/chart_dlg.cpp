@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -179,6 +180,10 @@ void CChartDlg::onSaveClicked() {
 }
 
 bool CChartDlg::savePng(const QString& path) {
+    // A zoom relabels the time axis and a new file refills the legend; the
+    // chart lays them out on events it has posted itself, which the picture
+    // must not be taken before.
+    QCoreApplication::sendPostedEvents();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -39,9 +39,17 @@ bool parseParts(std::string_view text, char separator, std::array<int, N>& parts
     return true;
 }
 
+int daysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// A date and time that exist: a 31 February would put the point somewhere
+// else on the time axis than the unit wrote it.
 bool plausibleDate(const CsvPoint& p) {
-    return p.month >= 1 && p.month <= 12 && p.day >= 1 && p.day <= 31 && p.hour >= 0 &&
-           p.hour <= 23 && p.minute >= 0 && p.minute <= 59;
+    return p.month >= 1 && p.month <= 12 && p.day >= 1 && p.day <= daysInMonth(p.year, p.month) &&
+           p.hour >= 0 && p.hour <= 23 && p.minute >= 0 && p.minute <= 59;
 }
 
 }  // namespace

@@ -6,7 +6,7 @@ namespace measuring {
 
 void ClearLogger(OperationContext& context) {
     RestStateOnExit restState(context.ui);
-    const auto size = askLoggerSize(context, devlink::LoginIntent::Write, 3);
+    const auto size = askLoggerSize(context, devlink::LoginIntent::Write, 3, EmptyLogger::NoBytes);
     if (!size) return;
     if (!context.ui.ask("Sollen die " + std::to_string(size->records) + " Datens\u00E4tze " +
                             "gel\u00F6scht werden?",

@@ -35,9 +35,12 @@ ReadoutProgress progressAt(const RecordCollector& records, std::uint64_t announc
     return progress;
 }
 
-// The blocks, with the progress display open while they come. True when
-// the transfer completed; every other end has been reported.
-bool fetchRecords(OperationContext& context, const LoggerSize& size, RecordCollector& records) {
+// The blocks, with the progress display open while they come. Nothing when
+// the readout must stop (the reason has been shown); otherwise whether the
+// unit sent more than it announced: more records, or more blocks than the
+// announced count allows, after which no further block was asked for.
+std::optional<bool> fetchRecords(OperationContext& context, const LoggerSize& size,
+                                 RecordCollector& records) {
     MeasuringUi& ui = context.ui;
     ui.beginProgress(size.records);
     const std::int64_t startUs = devlink::monotonicUs();
@@ -47,23 +50,35 @@ bool fetchRecords(OperationContext& context, const LoggerSize& size, RecordColle
     ui.endProgress();
     switch (end) {
         case TransferEnd::Complete:
+            return records.received() > size.records;
+        case TransferEnd::Endless:
             return true;
         case TransferEnd::Failed:
-            return false;
+            return std::nullopt;
         case TransferEnd::Cancelled:
             ui.tell(
                 "Das Auslesen des Datenloggers wurde abgebrochen.\nEs wurde keine Datei "
                 "geschrieben.",
                 MessageCaption::ProgramCaption, UiIcon::Information);
-            return false;
-        case TransferEnd::Endless:
-            ui.tell(context.link.port().name() +
-                        ": \u00DCbertragungsfehler\nDer Datenlogger sendet mehr Datenbl\u00F6cke "
-                        "als angek\u00FCndigt.\nEs wurde keine Datei geschrieben.",
-                    MessageCaption::ProgramCaption, UiIcon::Exclamation);
-            return false;
+            return std::nullopt;
     }
-    return false;
+    return std::nullopt;
+}
+
+// What the saved message adds when the unit did not send what it announced.
+std::string deviationNote(std::uint64_t written, std::uint64_t announced, bool sentMore) {
+    std::string note;
+    if (written < announced)
+        note += "\nEs wurden nur " + std::to_string(written) + " von " + std::to_string(announced) +
+                " Messwerten empfangen.";
+    if (sentMore && written == announced)
+        note +=
+            "\nDer Datenlogger hat mehr Daten gesendet als angek\u00FCndigt; gespeichert "
+            "wurden die angek\u00FCndigten " +
+            std::to_string(announced) + " Messwerte.";
+    else if (sentMore)
+        note += "\nDer Datenlogger hat mehr Datenbl\u00F6cke gesendet als angek\u00FCndigt.";
+    return note;
 }
 
 // Writes the file; its result, or nothing after a reported failure.
@@ -96,13 +111,10 @@ bool isFolder(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-void offerFolder(MeasuringUi& ui, const SaveResult& saved, std::uint64_t written,
-                 std::uint64_t announced) {
-    std::string text = "Messdaten aus Datenlogger gespeichert:\nSpeicherort: " + saved.folder +
-                       "\nDateiname: " + saved.fileName;
-    if (written < announced)
-        text += "\nEs wurden nur " + std::to_string(written) + " von " + std::to_string(announced) +
-                " Messwerten empfangen.";
+void offerFolder(MeasuringUi& ui, const SaveResult& saved, const std::string& note) {
+    const std::string text =
+        "Messdaten aus Datenlogger gespeichert:\nSpeicherort: " + saved.folder +
+        "\nDateiname: " + saved.fileName + note;
     if (!ui.ask(text + "\nSpeicherort im Explorer anzeigen ?", UiIcon::Question)) return;
     if (!isFolder(saved.folder))
         ui.tell("Pfad nicht gefunden.", MessageCaption::ProgramName, UiIcon::Exclamation);
@@ -122,12 +134,14 @@ std::optional<std::string> ReadOutLogger(OperationContext& context) {
     MeasuringUi& ui = context.ui;
     // The folder and file are named after the number the unit was asked with.
     const std::string serial = ui.serialNumberText();
-    const auto size = askLoggerSize(context, devlink::LoginIntent::QuietRead, 2);
+    const auto size =
+        askLoggerSize(context, devlink::LoginIntent::QuietRead, 2, EmptyLogger::BelowOneRecord);
     if (!size || !ui.ask(readoutQuestion(size->records), UiIcon::None)) return std::nullopt;
     ui.repaintWindow();
 
     RecordCollector records(size->records);
-    if (!fetchRecords(context, *size, records)) return std::nullopt;
+    const std::optional<bool> sentMore = fetchRecords(context, *size, records);
+    if (!sentMore) return std::nullopt;
     const std::uint64_t written = records.records().size();
     if (written == 0) {
         ui.tell(
@@ -147,7 +161,7 @@ std::optional<std::string> ReadOutLogger(OperationContext& context) {
     std::string().swap(content);
     if (!saved) return std::nullopt;
     ui.showRestState();
-    offerFolder(ui, *saved, written, size->records);
+    offerFolder(ui, *saved, deviationNote(written, size->records, *sentMore));
     return saved->path;
 }
 

@@ -5,7 +5,7 @@
 namespace measuring {
 
 std::optional<LoggerSize> askLoggerSize(OperationContext& context, devlink::LoginIntent intent,
-                                        int leastResult) {
+                                        int leastResult, EmptyLogger empty) {
     const int result = context.login.login(context.link, intent);
     // 4 (wrong serial number) is no level at all.
     if (result < leastResult || result > 3) return std::nullopt;
@@ -14,8 +14,7 @@ std::optional<LoggerSize> askLoggerSize(OperationContext& context, devlink::Logi
     LoggerSize size;
     size.bytes = decodeByteCount(std::string_view(answer.data(), devlink::answerLength(answer)));
     size.records = size.bytes / kRecordBytes;
-    // Fewer than 16 bytes are no record: the logger counts as empty.
-    if (size.records == 0) {
+    if (size.bytes == 0 || (empty == EmptyLogger::BelowOneRecord && size.records == 0)) {
         context.ui.tell("Messwertspeicher ist leer !", devlink::MessageCaption::ProgramCaption,
                         UiIcon::None);
         return std::nullopt;

@@ -2,12 +2,14 @@
 
 #include <QChart>
 #include <QDateTime>
-#include <QDateTimeAxis>
-#include <QLegendMarker>
 #include <QLineSeries>
-#include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
+
+#include "measuring/time_ticks.h"
+#include "measuring/trend_curve.h"
+#include "measuring/wall_clock_axis.h"
 
 namespace measuring {
 
@@ -15,12 +17,11 @@ namespace {
 
 const QColor kValueColor(31, 78, 140);
 const QColor kTemperatureColor(198, 40, 40);
+// A readout of one moment still gets a readable stretch of time around it.
+constexpr double kShortestRangeMs = kHourMs;
 
 double timeOf(const CsvPoint& p) {
-    // The logger's own wall-clock time, shown as it is: no time zone, no
-    // daylight-saving jump.
-    const QDateTime time(QDate(p.year, p.month, p.day), QTime(p.hour, p.minute), Qt::UTC);
-    return static_cast<double>(time.toMSecsSinceEpoch());
+    return wallClockMs(p.year, p.month, p.day, p.hour, p.minute);
 }
 
 // The axis range of values, with a margin, never empty.
@@ -31,57 +32,67 @@ void fitAxis(QValueAxis* axis, double low, double high) {
     axis->applyNiceNumbers();
 }
 
-QLineSeries* newLine(const QString& name, const QColor& color) {
-    auto* series = new QLineSeries;
-    series->setName(name);
+QPen linePen(const QColor& color) {
     QPen pen(color);
     pen.setWidthF(1.5);
-    series->setPen(pen);
-    return series;
+    return pen;
 }
 
-void attach(QChart& chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
+// A series without points that stands for a line in the legend and ties
+// the line's axes together for zooming; the line itself is a TrendCurveItem.
+void addLegendEntry(QChart& chart, const QString& name, const QColor& color, QAbstractAxis* x,
+                    QAbstractAxis* y) {
+    auto* series = new QLineSeries;
+    series->setName(name);
+    series->setPen(linePen(color));
     chart.addSeries(series);
     series->attachAxis(x);
     series->attachAxis(y);
 }
 
-void addTemperature(QChart& chart, const std::vector<CsvPoint>& points, QAbstractAxis* x,
-                    QValueAxis* y) {
-    double low = 1e300, high = -1e300;
-    auto pointAt = [&](int i) {
-        const CsvPoint& p = points[static_cast<std::size_t>(i)];
-        low = std::min(low, p.temperature), high = std::max(high, p.temperature);
-        return QPointF(timeOf(p), p.temperature);
-    };
-    const QString name = QString::fromUtf8("Temperatur [\u00B0C]");
-    QList<QPointF> alone;  // stretches of a single point: no line to draw
-    bool named = false;
-    for (const auto& [first, last] : temperatureRuns(points)) {
-        if (first == last) {
-            alone.append(pointAt(first));
-            continue;
-        }
-        QLineSeries* series = newLine(name, kTemperatureColor);
-        QList<QPointF> line;
-        for (int i = first; i <= last; ++i) line.append(pointAt(i));
-        series->append(line);
-        attach(chart, series, x, y);
-        // One legend entry for all the pieces of the temperature line.
-        for (QLegendMarker* marker : chart.legend()->markers(series)) marker->setVisible(!named);
-        named = true;
+void removeEverything(QChart& chart) {
+    for (QGraphicsItem* item : chart.childItems())
+        if (auto* curve = dynamic_cast<TrendCurveItem*>(item)) delete curve;
+    chart.removeAllSeries();
+    for (QAbstractAxis* axis : chart.axes()) {
+        chart.removeAxis(axis);
+        delete axis;
     }
-    if (!alone.isEmpty()) {
-        auto* series = new QScatterSeries;
-        series->setName(name);
-        series->setColor(kTemperatureColor);
-        series->setBorderColor(kTemperatureColor);
-        series->setMarkerSize(5);
-        series->append(alone);
-        attach(chart, series, x, y);
-        for (QLegendMarker* marker : chart.legend()->markers(series)) marker->setVisible(!named);
+}
+
+WallClockAxis* addTimeAxis(QChart& chart) {
+    auto* time = new WallClockAxis;
+    time->setTitleText("Datum und Uhrzeit");
+    chart.addAxis(time, Qt::AlignBottom);
+    QObject::connect(&chart, &QChart::plotAreaChanged, time,
+                     [time](const QRectF& area) { time->setPixelWidth(area.width()); });
+    if (!chart.plotArea().isEmpty()) time->setPixelWidth(chart.plotArea().width());
+    return time;
+}
+
+QValueAxis* addValueAxis(QChart& chart, const QString& title, const QColor& color,
+                         Qt::Alignment side) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(title);
+    axis->setLabelsColor(color);
+    chart.addAxis(axis, side);
+    return axis;
+}
+
+void setTimeRange(QValueAxis* time, const std::vector<QPointF>& line) {
+    double from = 0, to = 0;
+    if (line.empty()) {
+        const QDateTime now = QDateTime::currentDateTime();  // the PC's wall clock
+        to = wallClockMs(now.date().year(), now.date().month(), now.date().day(), 0, 0) + kDayMs;
+        from = to - kDayMs;
+    } else {
+        from = line.front().x(), to = line.back().x();
     }
-    fitAxis(y, low, high);
+    if (to - from < kShortestRangeMs) {
+        const double middle = (from + to) / 2;
+        from = middle - kShortestRangeMs / 2, to = middle + kShortestRangeMs / 2;
+    }
+    time->setRange(from, to);
 }
 
 }  // namespace
@@ -109,65 +120,48 @@ QString axisTitle(const Quantity& quantity) {
     return quantity.unit.isEmpty() ? quantity.name : quantity.name + " [" + quantity.unit + "]";
 }
 
-QVector<QPair<int, int>> temperatureRuns(const std::vector<CsvPoint>& points) {
-    QVector<QPair<int, int>> runs;
-    int first = -1;
-    for (int i = 0; i <= static_cast<int>(points.size()); ++i) {
-        const bool has = i < static_cast<int>(points.size()) &&
-                         points[static_cast<std::size_t>(i)].temperature != -1.0;
-        if (has && first < 0) first = i;
-        if (!has && first >= 0) {
-            runs.append({first, i - 1});
-            first = -1;
-        }
-    }
-    return runs;
-}
-
 void fillTrendChart(QChart& chart, const std::vector<CsvPoint>& filePoints, char variant) {
     std::vector<CsvPoint> points = filePoints;
     std::stable_sort(points.begin(), points.end(),
                      [](const CsvPoint& a, const CsvPoint& b) { return timeOf(a) < timeOf(b); });
-    chart.removeAllSeries();
-    for (QAbstractAxis* axis : chart.axes()) {
-        chart.removeAxis(axis);
-        delete axis;
-    }
-    auto* time = new QDateTimeAxis;
-    time->setFormat("dd.MM.yy hh:mm");
-    time->setTitleText("Datum und Uhrzeit");
-    time->setTickCount(7);
+    removeEverything(chart);
     const Quantity quantity = quantityOf(variant);
-    auto* values = new QValueAxis;
-    values->setTitleText(axisTitle(quantity));
-    values->setLabelsColor(kValueColor);
-    auto* temperatures = new QValueAxis;
-    temperatures->setTitleText(QString::fromUtf8("Temperatur [\u00B0C]"));
-    temperatures->setLabelsColor(kTemperatureColor);
-    chart.addAxis(time, Qt::AlignBottom);
-    chart.addAxis(values, Qt::AlignLeft);
-    chart.addAxis(temperatures, Qt::AlignRight);
+    WallClockAxis* time = addTimeAxis(chart);
+    QValueAxis* values = addValueAxis(chart, axisTitle(quantity), kValueColor, Qt::AlignLeft);
+    const QString temperatureName = QString::fromUtf8("Temperatur [\u00B0C]");
+    QValueAxis* temperatures =
+        addValueAxis(chart, temperatureName, kTemperatureColor, Qt::AlignRight);
 
-    QLineSeries* measured = newLine(axisTitle(quantity), kValueColor);
-    QList<QPointF> line;
-    line.reserve(static_cast<qsizetype>(points.size()));
-    double low = 1e300, high = -1e300;
+    std::vector<QPointF> valueLine, temperatureLine;
+    valueLine.reserve(points.size());
+    temperatureLine.reserve(points.size());
+    double low = 1e300, high = -1e300, coolest = 1e300, warmest = -1e300;
     for (const CsvPoint& p : points) {
-        line.append(QPointF(timeOf(p), p.value));
+        const double at = timeOf(p);
+        valueLine.emplace_back(at, p.value);
         low = std::min(low, p.value), high = std::max(high, p.value);
+        const bool measured = p.temperature != -1.0;
+        temperatureLine.emplace_back(at, measured ? p.temperature : std::nan(""));
+        if (measured)
+            coolest = std::min(coolest, p.temperature), warmest = std::max(warmest, p.temperature);
     }
-    measured->append(line);
-    attach(chart, measured, time, values);
+    addLegendEntry(chart, axisTitle(quantity), kValueColor, time, values);
+    if (coolest <= warmest)
+        addLegendEntry(chart, temperatureName, kTemperatureColor, time, temperatures);
     fitAxis(values, low, high);
-    addTemperature(chart, points, time, temperatures);
-    if (points.empty()) {
-        const QDateTime now = QDateTime::currentDateTimeUtc();
-        time->setRange(now.addDays(-1), now);
-    } else {
-        time->setRange(
-            QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(line.front().x()), Qt::UTC),
-            QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(line.back().x()), Qt::UTC));
-    }
+    fitAxis(temperatures, coolest, warmest);
+    setTimeRange(time, valueLine);
+    new TrendCurveItem(chart, time, values, std::move(valueLine), linePen(kValueColor));
+    if (coolest <= warmest)
+        new TrendCurveItem(chart, time, temperatures, std::move(temperatureLine),
+                           linePen(kTemperatureColor));
+}
+
+QList<TrendCurveItem*> trendCurves(const QChart& chart) {
+    QList<TrendCurveItem*> curves;
+    for (QGraphicsItem* item : chart.childItems())
+        if (auto* curve = dynamic_cast<TrendCurveItem*>(item)) curves.append(curve);
+    return curves;
 }
 
 }  // namespace measuring

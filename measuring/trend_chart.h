@@ -1,10 +1,11 @@
 // The trend chart of a data-logger CSV: the measured value (left axis, in
 // the variant's unit) and the temperature (right axis, °C) over date and
-// time. A record without temperature breaks the temperature line.
+// time. A record without temperature breaks the temperature line. Times are
+// the logger's wall-clock times, shown as the unit wrote them.
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QVector>
 
 #include "measuring/csv_reader.h"
 
@@ -24,11 +25,13 @@ Quantity quantityOf(char variant);
 // "Leitfähigkeit [µS/cm]", "pH-Wert", "Messwert".
 QString axisTitle(const Quantity& quantity);
 
-// The stretches of consecutive points that have a temperature, as indexes
-// into points: each a [first, last] pair.
-QVector<QPair<int, int>> temperatureRuns(const std::vector<CsvPoint>& points);
+class TrendCurveItem;
 
 // Replaces everything in chart by the trend of the points, put in time order.
 void fillTrendChart(QChart& chart, const std::vector<CsvPoint>& points, char variant);
+
+// The lines fillTrendChart drew: the measured value, then the temperature
+// when any record has one.
+QList<TrendCurveItem*> trendCurves(const QChart& chart);
 
 }  // namespace measuring

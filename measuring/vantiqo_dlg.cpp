@@ -89,8 +89,8 @@ void CVantiqoDlg::connectControls() {
     connect(ui_.comDigitEdit, &QLineEdit::textChanged, this, [this] { onComDigitChanged(); });
     connect(ui_.serialNumberEdit, &QLineEdit::textChanged, this,
             [this] { onDigitsChanged(ui_.serialNumberEdit, 6); });
-    connect(ui_.dialNumberEdit, &QLineEdit::textChanged, this,
-            [this] { onDigitsChanged(ui_.dialNumberEdit, 20); });
+    // The dial number goes to the modem as typed: dial modifiers such as ","
+    // (pause) or "W" (wait for the dial tone) belong in it.
     connect(ui_.modemRadio, &QRadioButton::clicked, this, [this] { onLinkMode(false); });
     connect(ui_.nullModemRadio, &QRadioButton::clicked, this, [this] { onLinkMode(true); });
     connect(ui_.connectButton, &QPushButton::clicked, this, &CVantiqoDlg::connectModem);

@@ -1,9 +1,10 @@
 #include "shell/operation_guard.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QSet>
 #include <QTimer>
+#include <algorithm>
 
 namespace shell {
 
@@ -50,6 +51,9 @@ OperationGuard::OperationGuard(QWidget* window) : window_(window) {
     if (!window || busyWindows().contains(window)) return;
     outermost_ = true;
     busyWindows().insert(window);
+    heldWindows_.append(window);
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other != window) heldWindows_.append(other);
     QCoreApplication::instance()->installEventFilter(this);
     previousHook_ = devlink::setWaitHook(this);
     window->setCursor(Qt::WaitCursor);
@@ -78,13 +82,18 @@ void OperationGuard::duringWait() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-// An object of the window itself: a widget whose top-level window is the
-// guarded one, or an object (a timer) owned by such a widget. Dialogs
-// opened from the window are windows of their own and stay usable.
-bool OperationGuard::belongsToWindow(const QObject* object) const {
+// An object of a held window: a widget whose top-level window was open
+// when the operation began, or an object (a timer) owned by such a widget.
+// Dialogs the operation opens are windows of their own and stay usable.
+bool OperationGuard::belongsToHeldWindow(const QObject* object) const {
     for (; object; object = object->parent()) {
-        if (object->isWidgetType())
-            return static_cast<const QWidget*>(object)->window() == window_.data();
+        if (!object->isWidgetType()) continue;
+        const QWidget* window = static_cast<const QWidget*>(object)->window();
+        // Pointers of windows closed and deleted since read as null here, so
+        // a new window at the same address is never taken for one of them.
+        return std::any_of(
+            heldWindows_.begin(), heldWindows_.end(),
+            [window](const QPointer<QWidget>& held) { return held.data() == window; });
     }
     return false;
 }
@@ -96,7 +105,7 @@ bool OperationGuard::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         return true;
     }
-    return isBlockedDuringOperation(event) && belongsToWindow(watched);
+    return isBlockedDuringOperation(event) && belongsToHeldWindow(watched);
 }
 
 }  // namespace shell

@@ -5,15 +5,18 @@
 //   then (devlink::setWaitHook), so the window repaints and the desktop
 //   sees it alive;
 // - user input (mouse, keys, wheel, shortcuts, context menu) and timer
-//   events aimed at the window and its children are dropped, so no button,
-//   field or window timer acts in the middle of the operation; other
-//   windows, such as a progress dialog or a message box of the operation,
-//   work normally;
+//   events aimed at the window, at every other window of the program that
+//   was open when the operation began (a chart, a history list) and at
+//   their children are dropped, so no button, field or window timer acts
+//   in the middle of the operation, and none opens a dialog with an event
+//   loop of its own inside a wait; windows the operation opens itself, such
+//   as its progress dialog or a message box, work normally;
 // - a request to close the window waits until the operation has ended;
 // - the window shows a wait cursor.
 // Guards nest: only the outermost one for a window takes effect.
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -38,9 +41,11 @@ class OperationGuard : public QObject, private devlink::WaitHook {
 
   private:
     void duringWait() override;
-    bool belongsToWindow(const QObject* object) const;
+    bool belongsToHeldWindow(const QObject* object) const;
 
     QPointer<QWidget> window_;
+    // The program's windows when the operation began, the guarded one too.
+    QList<QPointer<QWidget>> heldWindows_;
     bool outermost_ = false;
     bool closeRequested_ = false;
     devlink::WaitHook* previousHook_ = nullptr;

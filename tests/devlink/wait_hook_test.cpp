@@ -2,6 +2,9 @@
 // run it each time, and it serves only the thread that installed it.
 #include <gtest/gtest.h>
 
+#include <poll.h>
+#include <unistd.h>
+
 #include <thread>
 
 #include "devlink/delay.h"
@@ -82,4 +85,39 @@ TEST(WaitHook, ARunningHookIsNotEnteredAgainByItsOwnWaits) {
     Delay(120);
     EXPECT_GE(hook.calls, 2);
     EXPECT_EQ(hook.deepest, 1);
+}
+
+// A hook that handles a slow event (a dialog held open) while the awaited
+// byte arrives: the wait still finds the byte once the hook returns.
+TEST(WaitHook, AWaitHeldUpPastItsDeadlineLooksAtTheDescriptorOnceMore) {
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    struct HoldingHook : WaitHook {
+        int writeEnd = -1;
+        std::int64_t holdUntilMs = 0;
+        bool wrote = false;
+        void duringWait() override {
+            if (wrote) return;
+            wrote = write(writeEnd, "x", 1) == 1;
+            std::this_thread::sleep_for(std::chrono::milliseconds(holdUntilMs - monotonicMs()));
+        }
+    } hook;
+    hook.writeEnd = fds[1];
+    InstalledHook installed(&hook);
+    const std::int64_t deadline = monotonicMs() + 100;
+    hook.holdUntilMs = deadline + 100;
+    EXPECT_TRUE(waitForDescriptor(fds[0], POLLIN, deadline));
+    EXPECT_TRUE(hook.wrote);
+
+    // Nothing there: the deadline holds, also when it has passed already.
+    char byte;
+    ASSERT_EQ(read(fds[0], &byte, 1), 1);
+    std::int64_t start = monotonicMs();
+    EXPECT_FALSE(waitForDescriptor(fds[0], POLLIN, start + 80));
+    EXPECT_GE(monotonicMs() - start, 80);
+    start = monotonicMs();
+    EXPECT_FALSE(waitForDescriptor(fds[0], POLLIN, start - 10));
+    EXPECT_LT(monotonicMs() - start, 20);
+    close(fds[0]);
+    close(fds[1]);
 }

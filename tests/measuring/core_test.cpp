@@ -148,3 +148,24 @@ TEST(CsvReader, ReadsItsOwnLinesSkipsAndCountsTheRest) {
     EXPECT_EQ(content.points[0].minute, 7);
     EXPECT_EQ(content.points[3].number, 6u);
 }
+
+TEST(CsvReader, DatesThatDoNotExistAreSkippedAndCounted) {
+    const struct {
+        const char* date;
+        const char* time;
+        bool read;
+    } cases[] = {
+        {"31.02.09", "12:00", false}, {"30.02.00", "12:00", false}, {"29.02.09", "12:00", false},
+        {"31.04.09", "12:00", false}, {"31.06.09", "12:00", false}, {"31.11.09", "12:00", false},
+        {"00.06.09", "12:00", false}, {"03.00.09", "12:00", false}, {"03.06.09", "24:00", false},
+        {"03.06.09", "12:60", false}, {"29.02.08", "12:00", true},  {"29.02.00", "12:00", true},
+        {"31.12.99", "23:59", true},  {"30.04.09", "00:00", true},  {"31.01.09", "12:00", true},
+    };
+    for (const auto& c : cases) {
+        const std::string line =
+            std::string("00001  ,  0000001.25  ,  20.5  ,  ") + c.date + " , " + c.time + "\r\n";
+        const CsvContent content = parseCsv(line);
+        EXPECT_EQ(content.points.size(), c.read ? 1u : 0u) << c.date << " " << c.time;
+        EXPECT_EQ(content.skipped, c.read ? 0u : 1u) << c.date << " " << c.time;
+    }
+}

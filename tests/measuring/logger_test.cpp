@@ -146,7 +146,7 @@ TEST_F(VantiqoLogger, TwoReadoutsInOneMinuteGiveASecondFileWithSuffix) {
               fileBytes(csvPath("Messdaten Vantiqo 123456 030609 1407_1.csv")));
 }
 
-TEST_F(VantiqoLogger, EmptyLoggersNoAndAnEndlessUnitWriteNothing) {
+TEST_F(VantiqoLogger, EmptyLoggersAndNoWriteNothing) {
     for (std::uint32_t bytes : {0u, 15u}) {
         sim->setLoggerAnnouncedBytes(bytes);
         messages.clear();
@@ -160,17 +160,39 @@ TEST_F(VantiqoLogger, EmptyLoggersNoAndAnEndlessUnitWriteNothing) {
     sim->clearReceived();
     click(1002);
     EXPECT_EQ(requests(), std::vector<std::string>({"CSN", "DFL"}));
-
-    sim->setLoggerEndless(true);
-    messages.clear();
-    readOut();
-    EXPECT_EQ(count(requests(), "DFI"), 21u);  // the 20 the data need, and one more
-    EXPECT_EQ(messages.lastText(),
-              QString::fromUtf8("COM1: \u00DCbertragungsfehler\nDer Datenlogger sendet mehr "
-                                "Datenbl\u00F6cke als angek\u00FCndigt.\nEs wurde keine Datei "
-                                "geschrieben."));
     EXPECT_TRUE(csvFiles().empty());
-    EXPECT_EQ(edit(1006)->text(), "BEREIT");
+}
+
+TEST_F(VantiqoLogger, AUnitSendingMoreThanItAnnouncedGivesTheAnnouncedRecordsAndIsSaid) {
+    const struct {
+        std::optional<std::uint32_t> announcedBytes;
+        bool endless;
+        std::size_t blocks;  // DFI requests
+        std::size_t lines;
+    } cases[] = {
+        {std::nullopt, true, 21, 300},  // never a last block: the 20 needed, and one more
+        {100 * 16, false, 8, 100},      // 20 blocks for 100 records: 7 needed, and one more
+        {290 * 16, false, 20, 290},     // ten records more in the last block
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(workFolder.path() + "/Messdaten Vantiqo 123456");
+        sim->setLoggerAnnouncedBytes(c.announcedBytes);
+        sim->setLoggerEndless(c.endless);
+        messages.clear();
+        readOut();
+        EXPECT_EQ(count(requests(), "DFI"), c.blocks) << c.lines;
+        ASSERT_EQ(csvFiles(), std::vector<std::string>({kFile})) << c.lines;
+        EXPECT_EQ(fileBytes(csvPath(kFile)), expectedCsv(sim->loggerData(), c.lines));
+        ASSERT_EQ(messages.shown.size(), 2u) << messages.lastText().toStdString();
+        EXPECT_TRUE(messages.shown[1].text.contains(
+            QString::fromUtf8(
+                "\nDer Datenlogger hat mehr Daten gesendet als angek\u00FCndigt; gespeichert "
+                "wurden "
+                "die angek\u00FCndigten %1 Messwerte.\nSpeicherort im Explorer anzeigen ?")
+                .arg(c.lines)))
+            << messages.shown[1].text.toStdString();
+        EXPECT_EQ(edit(1006)->text(), "BEREIT");
+    }
 }
 
 TEST_F(VantiqoLogger, AFailedBlockDiscardsEverything) {
@@ -255,4 +277,35 @@ TEST_F(VantiqoLogger, ClearingAsksWithTheCountAndSendsClm) {
     EXPECT_EQ(messages.lastText(), "Keine Schreibberechtigung");
     EXPECT_EQ(requests(), std::vector<std::string>({"CSN"}));
     EXPECT_EQ(sim->loggerRecords(), 5u);
+}
+
+TEST_F(VantiqoLogger, ClearingErasesAnyCountButZero) {
+    const struct {
+        std::uint32_t bytes;
+        const char* question;  // nullptr: the logger is empty
+    } cases[] = {
+        {0, nullptr},
+        {1, "Sollen die 0 Datens\u00E4tze gel\u00F6scht werden?"},
+        {15, "Sollen die 0 Datens\u00E4tze gel\u00F6scht werden?"},
+        {16, "Sollen die 1 Datens\u00E4tze gel\u00F6scht werden?"},
+    };
+    for (const auto& c : cases) {
+        sim->fillLogger(1);
+        sim->setLoggerAnnouncedBytes(c.bytes);
+        sim->clearReceived();
+        messages.clear();
+        messages.answers = {MessageAnswer::Yes};
+        click(1008);
+        if (!c.question) {
+            EXPECT_EQ(messages.lastText(), "Messwertspeicher ist leer !");
+            EXPECT_EQ(requests(), std::vector<std::string>({"CSN", "DFL"}));
+            continue;
+        }
+        ASSERT_EQ(messages.shown.size(), 2u) << c.bytes;
+        EXPECT_EQ(messages.shown[0].text, QString::fromUtf8(c.question));
+        EXPECT_EQ(messages.lastText(),
+                  QString::fromUtf8("Messdaten aus Datenlogger gel\u00F6scht!"));
+        EXPECT_EQ(requests(), std::vector<std::string>({"CSN", "DFL", "CLM"})) << c.bytes;
+        EXPECT_EQ(sim->loggerRecords(), 0u);
+    }
 }

@@ -3,6 +3,11 @@
 // input aimed at the window during the wait reaches nothing.
 #include <QProgressDialog>
 #include <QTimer>
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "measuring/chart_dlg.h"
 
 #include "devlink/delay.h"
 #include "measuring/readout_progress.h"
@@ -11,6 +16,7 @@
 
 using shell::MessageAnswer;
 using testsupport::measuringConfig;
+using testsupport::TempFolder;
 using testsupport::VantiqoWindow;
 using testsupport::Watchdog;
 
@@ -113,4 +119,54 @@ TEST_F(VantiqoWindow, AClosedWindowWaitsForTheEndOfTheOperation) {
     QTest::qWait(50);
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->port().isOpen());
+}
+
+class SlowUnit : public VantiqoWindow {
+  protected:
+    // The unit takes 600 ms to answer RMV.
+    void SetUp() override {
+        observer = [](unitsim::Direction direction, const std::string& bytes) {
+            if (direction == unitsim::Direction::Received && bytes.starts_with("RMV|"))
+                std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        };
+        start(measuringConfig(4));
+    }
+};
+
+// The chart window, open before the operation, takes no input while the
+// unit is awaited: its "Als PNG speichern" would open a file dialog, and its
+// event loop would hold the wait up until the answer counted as lost.
+TEST_F(SlowUnit, AnOpenChartTakesNoInputWhileTheValueIsRead) {
+    TempFolder folder;
+    const std::string csv = folder.path() + "/old.csv";
+    std::ofstream(csv, std::ios::binary)
+        << "00001  ,  0000001.25  ,  20.5  ,  03.06.09 , 14:07\r\n";
+    messages.fileNames = {QString::fromStdString(csv)};
+    click(1022);
+    measuring::CChartDlg* chart = window->chartWindow();
+    ASSERT_NE(chart, nullptr);
+    QPushButton* save = nullptr;
+    for (auto* b : chart->findChildren<QPushButton*>())
+        if (b->text().startsWith("Als PNG speichern")) save = b;
+    ASSERT_NE(save, nullptr);
+    const std::string png = folder.path() + "/chart.png";
+    messages.fileNames = {QString::fromStdString(png)};
+
+    Watchdog watchdog(20);
+    bool clicked = false;
+    watchdog.onTick = [&] {
+        if (clicked || edit(1006)->text() != "LESEN") return;
+        clicked = true;
+        QTest::mouseClick(save, Qt::LeftButton);
+        QTest::keyClick(chart, Qt::Key_Escape);
+    };
+    click(1018);
+    EXPECT_TRUE(clicked);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    EXPECT_TRUE(edit(1020)->text().contains(" mg/l T= ")) << edit(1020)->text().toStdString();
+    EXPECT_EQ(messages.fileNames.size(), 1u);  // no file dialog was asked for
+    EXPECT_FALSE(std::filesystem::exists(png));
+    EXPECT_TRUE(chart->isVisible());
+    QTest::mouseClick(save, Qt::LeftButton);  // afterwards it works again
+    EXPECT_TRUE(std::filesystem::exists(png));
 }

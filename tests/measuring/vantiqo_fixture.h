@@ -68,6 +68,7 @@ class VantiqoWindow : public ::testing::Test {
         sim = std::make_unique<unitsim::Simulator>(config);
         ASSERT_TRUE(sim->open());
         ASSERT_TRUE(sim->bindComName(ports.path(), "COM1"));
+        if (observer) sim->setTrafficObserver(observer);
         sim->start();
         window = std::make_unique<measuring::CVantiqoDlg>(messages);
         window->clock = fixedTime;
@@ -115,6 +116,8 @@ class VantiqoWindow : public ::testing::Test {
         return workFolder.path() + "/Messdaten Vantiqo 123456/" + name;
     }
 
+    // Sees the unit's traffic in the simulator's thread; set before start().
+    unitsim::TrafficObserver observer;
     TempFolder ports;
     TempFolder workFolder;
     std::unique_ptr<unitsim::Simulator> sim;

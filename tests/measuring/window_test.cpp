@@ -162,8 +162,8 @@ TEST_F(VantiqoWindow, FieldChecksAndAnotherComDigitOpensThatPort) {
     edit(1001)->setFocus();
     edit(1005)->setFocus();
     // The port's own text, and below it why: no device behind COM7.
-    EXPECT_TRUE(
-        messages.lastText().startsWith(QString::fromUtf8("COM7 konnte nicht ge\u00F6ffnet werden !\n")))
+    EXPECT_TRUE(messages.lastText().startsWith(
+        QString::fromUtf8("COM7 konnte nicht ge\u00F6ffnet werden !\n")))
         << messages.lastText().toStdString();
 }
 
@@ -281,4 +281,17 @@ TEST_F(VantiqoWindow, TheContextMenuOpensTheAboutBox) {
     EXPECT_EQ(item, QString::fromUtf8("&Info \u00FCber Vantiqo..."));
     EXPECT_EQ(title, QString::fromUtf8("Info \u00FCber Vantiqo"));
     EXPECT_EQ(text, "Vantiqo Version 1.1");
+}
+
+TEST_F(VantiqoModem, TheDialNumberTakesDialModifiers) {
+    edit(1011)->clear();
+    QTest::keyClicks(edit(1011), "0W,07111234");
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    EXPECT_EQ(edit(1011)->text(), "0W,07111234");
+    click(1012);
+    ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
+    EXPECT_TRUE(window->isConnected());
+    EXPECT_EQ(sim->dialledNumber(), "0W,07111234");
+    click(1013);
+    EXPECT_FALSE(window->isConnected());
 }

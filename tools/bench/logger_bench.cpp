@@ -12,7 +12,14 @@
 // peak resident memory above the idle program, next to the CSV file's size.
 //
 // The simulator runs in a child process, so the figures are the readout's own.
+//
+// Chart: the trend window on readouts up to a full logger with every third
+// temperature missing, the time from opening the file to the drawn window
+// and the memory it takes (see chart_figures.h).
+//
 // Usage: logger_bench [records]   (4800 unless given)
+//        logger_bench --chart [folder]   (the chart figures only; the charts
+//                                         saved as PNG into folder when given)
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -32,6 +39,7 @@
 #include "devlink/wait_hook.h"
 #include "measuring/logger_readout.h"
 #include "measuring/logger_record.h"
+#include "tools/bench/chart_figures.h"
 #include "tools/bench/child_simulator.h"
 
 namespace {
@@ -189,14 +197,21 @@ bool measureMemory(const std::string& ports) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::size_t records = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 4800;
+    const bool chartOnly = argc > 1 && std::strcmp(argv[1], "--chart") == 0;
+    const std::size_t records = argc > 1 && !chartOnly ? std::strtoul(argv[1], nullptr, 10) : 4800;
+    const std::string pngFolder =
+        chartOnly && argc > 2 ? std::filesystem::absolute(argv[2]).string() : std::string();
     char portsPattern[] = "/tmp/aquendor-bench-XXXXXX";
     const std::string ports = mkdtemp(portsPattern);
     const std::string work = ports + "/work";
     std::filesystem::create_directory(work);
     if (chdir(work.c_str()) != 0) return 1;
     setenv("AQUENDOR_PORTS", ports.c_str(), 1);
-    const bool ok = measureMemory(ports) && timeReadouts(ports, records);
+    // The charts last: the simulator's child processes are forked before
+    // the process has the threads of a window system.
+    const bool ok =
+        (chartOnly || (measureMemory(ports) && timeReadouts(ports, records))) &&
+        bench::measureCharts(argc, argv, work, pngFolder.empty() ? nullptr : pngFolder.c_str());
     if (chdir("/") != 0) return 1;
     std::filesystem::remove_all(ports);
     if (!ok) std::fprintf(stderr, "a readout failed\n");

@@ -12,8 +12,11 @@ std::string upperCase(std::string_view text) {
     return upper;
 }
 
+// Digits, the keypad's * and #, and the dial modifiers: "," pause, "W" wait
+// for the dial tone, "!" hook flash, "@" wait for quiet answer.
 bool isDialCharacter(char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) || c == '*' || c == '#' || c == ',';
+    return std::isdigit(static_cast<unsigned char>(c)) || c == '*' || c == '#' || c == ',' ||
+           c == 'W' || c == '!' || c == '@';
 }
 
 // The text after "ATD": an optional T (tone) or P (pulse), then the number.
