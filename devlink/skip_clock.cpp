@@ -49,6 +49,7 @@ Parties& parties() {
 
 std::atomic<bool> skipping{false};
 std::atomic<std::int64_t> skipped{0};
+std::atomic<int> receiverCount{0};
 thread_local Party* self = nullptr;
 
 long long& inFlight(Parties& p, InFlight kind) {
@@ -71,17 +72,23 @@ bool underWay(const Parties& p, InFlight kind) {
     return count > 0;
 }
 
+// With the mutex held: every party but `except` waits with nothing arrived
+// for it, and nothing is under way.
+bool quiet(Parties& p, const Party* except) {
+    for (const InFlight kind : {InFlight::ToUnit, InFlight::ToProgram, InFlight::Signal})
+        if (underWay(p, kind)) return false;
+    for (Party* party : p.all)
+        if (party != except && (!party->waiting || aboutToWake(*party))) return false;
+    return true;
+}
+
 // With the mutex held: jumps to the earliest wake-up when every party waits
 // and nothing is under way.
 void trySkip(Parties& p) {
-    if (!skipping || p.all.empty()) return;
-    for (const InFlight kind : {InFlight::ToUnit, InFlight::ToProgram, InFlight::Signal})
-        if (underWay(p, kind)) return;
+    if (!skipping || p.all.empty() || !quiet(p, nullptr)) return;
     std::int64_t target = -1;
-    for (Party* party : p.all) {
-        if (!party->waiting || aboutToWake(*party)) return;
+    for (const Party* party : p.all)
         if (party->wakeUs >= 0 && (target < 0 || party->wakeUs < target)) target = party->wakeUs;
-    }
     if (target < 0) return;
     const std::int64_t now = monotonicUs();
     if (target <= now) return;
@@ -166,16 +173,36 @@ void noteTaken(InFlight kind, std::size_t count) {
     under = std::max(0LL, under - static_cast<long long>(count));
 }
 
+// Only while skipping, so that a program that never skips never takes the
+// lock (a child forked while another thread held it would hang on it).
 void noteReceiver(InFlight kind, int fd) {
+    if (!skipping) return;
     Parties& p = parties();
     std::lock_guard lock(p.mutex);
     p.receivers.push_back({kind, fd});
+    ++receiverCount;
 }
 
 void forgetReceiver(int fd) {
+    if (receiverCount == 0) return;
     Parties& p = parties();
     std::lock_guard lock(p.mutex);
-    std::erase_if(p.receivers, [fd](const Receiver& receiver) { return receiver.fd == fd; });
+    const auto gone =
+        std::erase_if(p.receivers, [fd](const Receiver& receiver) { return receiver.fd == fd; });
+    receiverCount -= static_cast<int>(gone);
+}
+
+bool waitUntilQuiet(int limitMs) {
+    Parties& p = parties();
+    for (int waited = 0;; ++waited) {
+        {
+            std::lock_guard lock(p.mutex);
+            if (quiet(p, self)) return true;
+        }
+        if (waited >= limitMs) return false;
+        const timespec pause{0, 1000000};  // a millisecond, in real time
+        nanosleep(&pause, nullptr);
+    }
 }
 
 int waitOnClock(pollfd* fds, nfds_t count, std::int64_t wakeUs, std::int64_t pieceEndUs) {

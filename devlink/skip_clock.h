@@ -54,6 +54,12 @@ void noteTaken(InFlight kind, std::size_t count = 1);
 void noteReceiver(InFlight kind, int fd);
 void forgetReceiver(int fd);
 
+// Waits, in real time and at most limitMs, until the line is quiet: every
+// other party waits with nothing arrived for it, and nothing is under way.
+// For a test that needs the unit to have sent everything, or to have seen
+// everything sent to it, before it goes on. False at the limit.
+bool waitUntilQuiet(int limitMs);
+
 // Waits until one of fds is ready, or the clock reaches pieceEndUs. wakeUs is
 // when the caller really wants to wake (the deadline of the wait it is a
 // piece of, or -1 for none): the clock may jump to it. Returns poll()'s

@@ -12,6 +12,8 @@
 
 using namespace devlink;
 using testsupport::SimulatedLine;
+using testsupport::SimulatedLineOnTestClock;
+using testsupport::SkippingClock;
 using unitsim::Fault;
 
 namespace {
@@ -60,22 +62,25 @@ TEST_F(SimulatedLine, AnswerOfExactly700CharactersWithEndByteIsComplete) {
     EXPECT_EQ(answer[699], '\x04');
 }
 
-TEST_F(SimulatedLine, SevenHundredCharactersWithoutEndByteOverflowAndTheRestStaysInTheLine) {
-    sim->queueRawAnswer(std::string(700, 'A') + "BCD\x04");
+TEST_F(SimulatedLineOnTestClock,
+       SevenHundredCharactersWithoutEndByteOverflowAndTheRestStaysInTheLine) {
+    std::string tooLong(700, 'A');
+    tooLong += "BCD\x04";
+    sim->queueRawAnswer(tooLong);
     ASSERT_TRUE(link.writeRequest(frameRequest("DSI|"), true));
     EXPECT_EQ(link.readAnswer(answer, false), ReadResult::Overflow);
     EXPECT_EQ(answerLength(answer), 700u);
     EXPECT_EQ(port.readByte(), std::optional<std::uint8_t>('B'));  // the 701st was never read
 
     // The next login empties the line first (once the unit has sent it all).
-    Delay(100);
+    ASSERT_TRUE(SkippingClock::settle());
     EXPECT_EQ(controllerLogin(link, LoginIntent::Read), 2);
     // The full exchange names the overflow, and again the login cleans up.
     sim->queueRawAnswer(std::string(720, 'A'));
     EXPECT_FALSE(link.exchange("DSI|", "DSI", true, answer));
     EXPECT_EQ(window.lastMessage(), "buffer overflow");
     EXPECT_EQ(window.messages.back().caption, MessageCaption::ProgramName);
-    Delay(100);
+    ASSERT_TRUE(SkippingClock::settle());
     EXPECT_EQ(controllerLogin(link, LoginIntent::Read), 2);
 }
 
@@ -122,7 +127,7 @@ TEST_F(SimulatedLine, ChecksumFaultsNameTheDirection) {
     EXPECT_TRUE(link.exchange("SEQ|", "SEQ", true, answer));
 }
 
-TEST_F(SimulatedLine, UntrustedAnswersEndInMessagesNotCrashes) {
+TEST_F(SimulatedLineOnTestClock, UntrustedAnswersEndInMessagesNotCrashes) {
     const std::string garbage[] = {
         std::string("\x04"),                      // nothing but the end byte
         std::string("0\x04"),                     // shorter than a checksum
@@ -140,7 +145,7 @@ TEST_F(SimulatedLine, UntrustedAnswersEndInMessagesNotCrashes) {
     sim->setFault(Fault::Overlong);
     EXPECT_EQ(controllerLogin(link, LoginIntent::Read), 0);
     EXPECT_EQ(window.lastMessage(), "buffer overflow");
-    Delay(100);
+    ASSERT_TRUE(SkippingClock::settle());
     EXPECT_EQ(controllerLogin(link, LoginIntent::Read), 2)
         << window.lastMessage();  // the login purged the rest
 }

@@ -140,7 +140,7 @@ TEST_F(PortProblems, AnOrdinaryUserLearnsAboutExclusiveUse) {
     ASSERT_GE(holder, 0);
     // The simulator lifts the exclusive mode whenever a program closes the
     // port (so the program can reopen it); let it see the closes first.
-    devlink::Delay(300);
+    ASSERT_TRUE(sim->waitUntilIdle());
     ASSERT_EQ(ioctl(holder, TIOCEXCL), 0);
     const std::string busy = "COM5: cannot open port !\n" + shown() +
                              ": held by another program. Close the program that uses it, then "

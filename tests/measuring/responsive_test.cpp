@@ -116,8 +116,7 @@ TEST_F(VantiqoWindow, AClosedWindowWaitsForTheEndOfTheOperation) {
     QTimer::singleShot(300, [&] { window->close(); });
     click(1018);
     EXPECT_TRUE(window->isVisible());  // the operation ended first
-    QTest::qWait(50);
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(testsupport::waitUntil([&] { return !window->isVisible(); }));
     EXPECT_FALSE(window->port().isOpen());
 }
 

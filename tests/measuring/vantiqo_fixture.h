@@ -20,6 +20,7 @@
 #include "shell/controls.h"
 #include "shell/message_service.h"
 #include "sim_fixture.h"
+#include "wait_until.h"
 
 namespace testsupport {
 

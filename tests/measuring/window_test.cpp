@@ -241,15 +241,16 @@ TEST_F(VantiqoWindow, TheFileManagerGetsTheFolderAsItsOneArgument) {
     const std::string noted = bin.path() + "/arguments";
     {
         std::ofstream script(bin.path() + "/xdg-open");
-        script << "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > '" << noted << "'\n";
+        // Written whole before it gets its name, so that the test sees it complete.
+        script << "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > '" << noted << ".part' && /bin/mv '" << noted
+               << ".part' '" << noted << "'\n";
     }
     std::filesystem::permissions(bin.path() + "/xdg-open", std::filesystem::perms::owner_all);
     const std::string path = getenv("PATH");
     setenv("PATH", bin.path().c_str(), 1);
     const QString folder = QString::fromStdString(workFolder.path()) + "/Messdaten Vantiqo 123456";
     const bool started = measuring::CVantiqoDlg::startFileManager(folder);
-    for (int i = 0; i < 100 && !std::filesystem::exists(noted); ++i) QTest::qWait(20);
-    QTest::qWait(50);
+    EXPECT_TRUE(testsupport::waitUntil([&] { return std::filesystem::exists(noted); }));
     std::filesystem::remove(bin.path() + "/xdg-open");
     const bool missing = measuring::CVantiqoDlg::startFileManager(folder);
     setenv("PATH", path.c_str(), 1);

@@ -27,11 +27,13 @@ class Pln2Commands : public Pln2Window {
         readUnit();
         functions().history().clock = [] { return testsupport::moment(2009, 12, 31, 23, 59); };
         functions().commands().clock = [] { return testsupport::moment(2009, 3, 5, 14, 7, 40); };
-        functions().commands().wait = [](unsigned) {};
         sim->clearReceived();
         messages.clear();
     }
     osmosis::Pln2UnitFunctions& functions() { return window->unitFunctions(); }
+    // The reset's 4 s pause ends as soon as the unit has taken the whole
+    // telegram and answered it.
+    testsupport::SkippingClock clock;
     std::vector<std::string> telegrams() const { return testsupport::telegramsOf(*sim); }
     std::string errorList() const {
         const auto bytes = shell::readWholeFile(

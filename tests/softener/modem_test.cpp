@@ -102,9 +102,8 @@ TEST_F(Ksv2Modem, ConnectWithALineSpeedIsNotAConnection) {
     sim->setDialOutcome(unitsim::ModemOutcome::ConnectWithSpeed);
     // The program keeps waiting after "CONNECT 19200"; the carrier then drops.
     std::thread dropper([this] {
-        for (int i = 0; i < 100 && sim->modemState() != unitsim::ModemState::Online; ++i)
+        for (int i = 0; i < 400 && sim->modemState() != unitsim::ModemState::Online; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
         sim->dropCarrier();
     });
     click(1019);

@@ -57,8 +57,7 @@ TEST_F(Ksv2Window, ACloseRequestDuringAWaitClosesTheWindowAfterwards) {
     QTimer::singleShot(300, [&] { window->close(); });
     click(1024);
     EXPECT_TRUE(window->isVisible());  // the read ended first
-    QTest::qWait(50);
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(testsupport::waitUntil([&] { return !window->isVisible(); }));
     EXPECT_FALSE(window->port().isOpen());
 }
 

@@ -35,6 +35,9 @@ class Ksv2Commands : public Ksv2Window {
         sim->clearReceived();
         statusWords.clear();
     }
+    // The reset's 4 s pause ends as soon as the unit has taken the whole
+    // telegram and answered it.
+    testsupport::SkippingClock clock;
     softener::UnitCommands& commands() {
         return window->findChild<softener::Ksv2UnitFunctions*>()->commands();
     }
@@ -124,8 +127,8 @@ TEST_F(Ksv2Commands, ResetWhoseReadFailsShowsOnlyTheReadsMessage) {
     commands().wait = [this, &waits](unsigned ms) {
         waits.push_back(ms);
         // The unit has taken RST and answered it; then its answers go wrong.
-        while (sim->received().size() < 2) devlink::Delay(5);
-        devlink::Delay(200);
+        ASSERT_TRUE(sim->waitForReceived(2));
+        ASSERT_TRUE(sim->waitUntilIdle());
         sim->setFault(unitsim::Fault::WrongChecksum);
     };
     click(1029);
@@ -169,7 +172,6 @@ TEST_F(Ksv2Commands, EnglishResetTexts) {
     start(unitsim::Config{}, "AquendorKSV2 english");
     logIn();
     messages.answers = {shell::MessageAnswer::Yes};
-    commands().wait = [](unsigned) { devlink::Delay(200); };
     click(1029);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, "Are you shure to RESET the unit ?");

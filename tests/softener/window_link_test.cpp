@@ -90,7 +90,7 @@ TEST_F(Ksv2Window, SilentUnitEndsCyclicReading) {
     sim->setFault(unitsim::Fault::Silence);
     messages.clear();
     window->intervalTimer().start(5);  // the next tick, without waiting 15 s
-    QTest::qWait(100);
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !messages.shown.empty(); }));
     EXPECT_EQ(messages.lastText(), "COM2: \u00DCbertragungsfehler");
     EXPECT_FALSE(interval->isChecked());
     EXPECT_FALSE(enabled(1322));

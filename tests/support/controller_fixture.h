@@ -17,6 +17,8 @@
 #include "shell/main_window_base.h"
 #include "shell/message_service.h"
 #include "sim_fixture.h"
+#include "skipping_clock.h"
+#include "wait_until.h"
 
 namespace testsupport {
 

@@ -11,6 +11,7 @@
 #include "devlink/device_link.h"
 #include "devlink/serial_port.h"
 #include "recording_window.h"
+#include "skipping_clock.h"
 #include "temp_folder.h"
 #include "tools/unitsim/simulator.h"
 
@@ -38,6 +39,13 @@ class SimulatedLine : public ::testing::Test {
     devlink::SerialPort port{window};
     devlink::DeviceLink link{port, window};
     devlink::AnswerBuffer answer{};
+};
+
+// The same line on the test's clock (skipping_clock.h): its waits pass as
+// soon as nothing can happen, and settle() waits until the line is quiet.
+class SimulatedLineOnTestClock : public SimulatedLine {
+  protected:
+    SkippingClock clock;
 };
 
 }  // namespace testsupport

@@ -16,6 +16,10 @@ class SkippingClock {
     SkippingClock(const SkippingClock&) = delete;
     SkippingClock& operator=(const SkippingClock&) = delete;
 
+    // Until the unit has sent all it is going to send and taken all sent to
+    // it, and everything has arrived at the other end.
+    static bool settle() { return devlink::waitUntilQuiet(20000); }
+
   private:
     devlink::ClockParty program_;  // the calling thread: the program's side
 };

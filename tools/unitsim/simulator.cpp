@@ -53,6 +53,7 @@ struct Simulator::Impl {
     void answerTelegrams();
     void wake() const;
     void setIdle(bool on);
+    bool somethingArrived() const;
     void drainWakeUps() const;
     void handle(const IncomingTelegram& telegram);
     std::optional<ShapedAnswer> answerFor(const IncomingTelegram& telegram);
@@ -67,6 +68,7 @@ struct Simulator::Impl {
     TrafficObserver observer;
 
     mutable std::mutex mutex;  // guards unit, faults, received and modem
+    mutable std::condition_variable receivedMore;
     Unit unit;
     AnswerFaults faults;
     std::vector<ReceivedTelegram> received;
@@ -147,6 +149,7 @@ void Simulator::Impl::serveModem() {
         out = modem->take();
         for (const auto& command : out.commands) received.push_back(toReceived(command));
     }
+    if (!out.commands.empty()) receivedMore.notify_all();
     for (const auto& command : out.commands) notify(Direction::Received, command.bytes);
     if (!out.reply.empty()) {
         notify(Direction::Sent, out.reply);
@@ -163,6 +166,12 @@ void Simulator::Impl::answerTelegrams() {
         if (!telegram) break;
         handle(*telegram);
     }
+}
+
+bool Simulator::Impl::somethingArrived() const {
+    pollfd fds[] = {
+        {pty.masterFd(), POLLIN, 0}, {wakeFd, POLLIN, 0}, {pty.closeWatchFd(), POLLIN, 0}};
+    return poll(fds, 3, 0) > 0;
 }
 
 void Simulator::Impl::setIdle(bool on) {
@@ -228,6 +237,7 @@ void Simulator::Impl::loseCarrier() {
 std::optional<ShapedAnswer> Simulator::Impl::answerFor(const IncomingTelegram& telegram) {
     std::lock_guard lock(mutex);
     received.push_back(toReceived(telegram));
+    receivedMore.notify_all();
     const auto reply = unit.answer(telegram.bytes);
     if (!reply) return std::nullopt;
     return faults.shape(*reply, telegram.bytes.substr(0, 3));
@@ -287,10 +297,23 @@ void Simulator::start() {
     impl_->thread = std::thread([this] { impl_->run(); });
 }
 
+// Idle is the thread waiting with nothing arrived for it: a byte, a wake-up
+// or a close it has not seen yet would end its wait at once.
 bool Simulator::waitUntilIdle(int limitMs) const {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(limitMs);
     std::unique_lock lock(impl_->idleMutex);
-    return impl_->idleChanged.wait_for(lock, std::chrono::milliseconds(limitMs),
-                                       [this] { return impl_->idle; });
+    for (;;) {
+        if (impl_->idle && !impl_->somethingArrived()) return true;
+        if (Clock::now() >= deadline) return false;
+        impl_->idleChanged.wait_until(
+            lock, std::min(deadline, Clock::now() + std::chrono::milliseconds(5)));
+    }
+}
+
+bool Simulator::waitForReceived(std::size_t count, int limitMs) const {
+    std::unique_lock lock(impl_->mutex);
+    return impl_->receivedMore.wait_for(lock, std::chrono::milliseconds(limitMs),
+                                        [&] { return impl_->received.size() >= count; });
 }
 
 void Simulator::stop() {

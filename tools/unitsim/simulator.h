@@ -121,6 +121,9 @@ class Simulator {
     // Waits until the unit has nothing left to do: no answer going out, no
     // request half handled. False when that took longer than limitMs.
     bool waitUntilIdle(int limitMs = 20000) const;
+    // Waits until the unit has received at least count telegrams (modem
+    // commands included) since the log was last cleared.
+    bool waitForReceived(std::size_t count, int limitMs = 20000) const;
 
     void setFault(Fault fault, int count = 1);  // count < 0: until cleared
     // The fault applies once, to the answer to a request with this command
