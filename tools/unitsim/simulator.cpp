@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <condition_variable>
+#include <future>
 #include <mutex>
 #include <thread>
 
@@ -45,7 +46,7 @@ struct Simulator::Impl {
         if (config.modem) modem = std::make_unique<HayesModem>(config);
     }
 
-    void run();
+    void run(std::promise<void>& joined);
     std::int64_t wakeUs() const;
     bool readLine();
     void passToModem(std::string_view bytes, std::int64_t readUs);
@@ -86,8 +87,9 @@ struct Simulator::Impl {
     int wakeFd = -1;  // written to end the thread's wait at once, e.g. by stop()
 };
 
-void Simulator::Impl::run() {
+void Simulator::Impl::run(std::promise<void>& joined) {
     const devlink::ClockParty party;  // a test's clock skips only while the unit waits too
+    joined.set_value();
     while (!stopping) {
         pollfd fds[] = {
             {pty.masterFd(), POLLIN, 0}, {wakeFd, POLLIN, 0}, {pty.closeWatchFd(), POLLIN, 0}};
@@ -294,7 +296,12 @@ void Simulator::start() {
     if (!impl_->pty.isOpen() || impl_->thread.joinable()) return;
     impl_->wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     impl_->stopping = false;
-    impl_->thread = std::thread([this] { impl_->run(); });
+    // The thread takes part in a test's clock before anything can reach the
+    // line: until it has, the clock would not know to wait for the unit.
+    std::promise<void> joined;
+    std::future<void> ready = joined.get_future();
+    impl_->thread = std::thread([this, &joined] { impl_->run(joined); });
+    ready.wait();
 }
 
 // Idle is the thread waiting with nothing arrived for it: a byte, a wake-up
