@@ -33,10 +33,12 @@ TEST_F(SimulatedLine, LoginGoesOutInOneRunWithoutPauses) {
     EXPECT_EQ(received[0].bytes, std::string("CSN|123456|11\x04"));
     const auto& times = received[0].byteTimes;
     ASSERT_EQ(times.size(), 14u);
-    // Thirteen gaps of 1 ms would be 13 ms; unpaused bytes arrive in a burst.
-    const double spanMs =
-        std::chrono::duration<double, std::milli>(times.back() - times.front()).count();
-    EXPECT_LT(spanMs, 13.0);
+    // Paused, all thirteen gaps would last 1 ms or more; unpaused bytes come
+    // in bursts, and a busy machine can stretch only a few gaps.
+    int pauses = 0;
+    for (std::size_t i = 1; i < times.size(); ++i)
+        pauses += std::chrono::duration<double, std::milli>(times[i] - times[i - 1]).count() >= 1.0;
+    EXPECT_LT(pauses, 6);
 }
 
 TEST_F(SimulatedLine, PausedRequestLeavesAtLeastOneMillisecondBetweenBytes) {
@@ -55,7 +57,9 @@ TEST_F(SimulatedLine, PausedRequestLeavesAtLeastOneMillisecondBetweenBytes) {
 }
 
 TEST_F(SimulatedLine, AnswerOfExactly700CharactersWithEndByteIsComplete) {
-    sim->queueRawAnswer(std::string(699, 'A') + '\x04');
+    std::string full(699, 'A');
+    full += '\x04';
+    sim->queueRawAnswer(full);
     ASSERT_TRUE(link.writeRequest(frameRequest("DSI|"), true));
     EXPECT_EQ(link.readAnswer(answer, false), ReadResult::Complete);
     EXPECT_EQ(answerLength(answer), 700u);

@@ -41,7 +41,7 @@ TEST_F(Ksv2Window, ASilentUnitKeepsTheWindowAnsweringAndInputReachesNothing) {
     EXPECT_GE(devlink::monotonicMs() - start, 6000);
     std::printf("%zu watchdog ticks, longest gap %lld ms\n", watchdog.ticks.size(),
                 static_cast<long long>(watchdog.longestGapMs()));
-    EXPECT_LT(watchdog.longestGapMs(), 250);
+    EXPECT_LT(watchdog.longestGapMs(), Watchdog::kFreezeMs);
     EXPECT_GE(watchdog.ticks.size(), 50u);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.lastText(), QString::fromUtf8("COM2: \u00DCbertragungsfehler"));
@@ -79,5 +79,5 @@ TEST_F(Ksv2ModemWait, TheWindowAnswersWhileTheModemDials) {
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_TRUE(window->session().connected);
     EXPECT_GE(watchdog.ticks.size(), 30u);  // 2 s after the first digit, 1.5 s dialling
-    EXPECT_LT(watchdog.longestGapMs(), 250);
+    EXPECT_LT(watchdog.longestGapMs(), Watchdog::kFreezeMs);
 }
