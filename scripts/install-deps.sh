@@ -4,8 +4,12 @@
 # run under a second time. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
+# The last five let the tests check what a desktop sees of the programs:
+# their window class on a virtual display, their desktop entries and their
+# AppStream metainfo.
 packages=(cmake g++ ninja-build libgtest-dev qt6-base-dev qt6-base-dev-tools
-  qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev locales "$@")
+  qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev locales
+  xvfb xauth x11-utils appstream desktop-file-utils "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
