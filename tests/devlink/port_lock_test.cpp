@@ -22,23 +22,11 @@
 
 using namespace devlink;
 using testsupport::RecordingWindow;
+using testsupport::sleeper;
+using testsupport::stop;
 using testsupport::TempFolder;
 
 namespace {
-
-// A process that lives until it is killed, to hold a lock.
-pid_t sleeper() {
-    const pid_t child = fork();
-    if (child == 0) {
-        for (;;) pause();
-    }
-    return child;
-}
-
-void stop(pid_t child) {
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
-}
 
 // The number of a process that has ended and been reaped.
 pid_t goneProcess() {

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "child_process.h"
 #include "devlink/delay.h"
 #include "devlink/login.h"
 #include "devlink/port_lock.h"
@@ -27,23 +28,11 @@
 using namespace devlink;
 using testsupport::RecordingWindow;
 using testsupport::SimulatedLine;
+using testsupport::sleeper;
+using testsupport::stop;
 using testsupport::TempFolder;
 
 namespace {
-
-// A process that lives until it is killed, to hold a lock.
-pid_t sleeper() {
-    const pid_t child = fork();
-    if (child == 0) {
-        for (;;) pause();
-    }
-    return child;
-}
-
-void stop(pid_t child) {
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
-}
 
 std::string ownName() {
     std::ifstream comm("/proc/self/comm");

@@ -80,4 +80,18 @@ inline int runInChild(const std::function<int()>& body, int timeoutMs) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// A process that lives until it is stopped, e.g. to hold a lock.
+inline pid_t sleeper() {
+    const pid_t child = fork();
+    if (child == 0) {
+        for (;;) pause();
+    }
+    return child;
+}
+
+inline void stop(pid_t child) {
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+}
+
 }  // namespace testsupport

@@ -16,6 +16,7 @@
 #include "measuring/csv_export.h"
 #include "measuring/zoom_chart_view.h"
 #include "shell/message_service.h"
+#include "tools/bench/process_memory.h"
 
 namespace bench {
 
@@ -34,14 +35,6 @@ const Readout kReadouts[] = {
     {"65 535 records, 15 min apart (1 1/2 years)", 65535, 15, 0},
     {"65 535 records, every third without temperature", 65535, 15, 3},
 };
-
-long statusKb(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::strlen(field));
-    return -1;
-}
 
 // The file a readout of this kind writes: from 1 June 2009, 00:00.
 std::string csvOf(const Readout& readout) {
@@ -74,7 +67,7 @@ bool measure(const Readout& readout, const std::string& folder, const char* pngF
     const std::string path = folder + "/chart.csv";
     std::ofstream(path, std::ios::binary) << csvOf(readout);
     malloc_trim(0);  // what the charts before freed counts as free again
-    const long idleKb = statusKb("VmRSS:");
+    const long idleKb = bench::statusKb("VmRSS:");
     { std::ofstream("/proc/self/clear_refs") << "5"; }  // the peak starts again from here
     shell::ScriptedMessageService messages;
     QElapsedTimer clock;
@@ -92,7 +85,7 @@ bool measure(const Readout& readout, const std::string& folder, const char* pngF
         drawn(chart);
     }
     const double zoomSeconds = static_cast<double>(clock.nsecsElapsed()) / 1e9 / 4;
-    const long peakKb = statusKb("VmHWM:");
+    const long peakKb = bench::statusKb("VmHWM:");
     if (pngFolder) {
         chart.chart()->zoomReset();
         chart.savePng(QString("%1/chart-%2.png").arg(pngFolder).arg(index));

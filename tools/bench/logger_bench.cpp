@@ -41,6 +41,7 @@
 #include "measuring/logger_record.h"
 #include "tools/bench/chart_figures.h"
 #include "tools/bench/child_simulator.h"
+#include "tools/bench/process_memory.h"
 
 namespace {
 
@@ -118,14 +119,6 @@ double floorSeconds(std::size_t records) {
     return static_cast<double>(blocks) * 7 * requestByte + answerBytes * 10.0 / kBaud;
 }
 
-long statusKb(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::strlen(field));
-    return -1;
-}
-
 struct Readout {
     bool ok = false;
     double transferSeconds = 0;
@@ -178,10 +171,10 @@ bool measureMemory(const std::string& ports) {
     if (!startSimulator(simulator, ports, "COM8", 65535, 0)) return false;
     // Measured first, on the fresh program: memory an earlier readout freed
     // and kept would hide part of the peak.
-    const long idleKb = statusKb("VmRSS:");
+    const long idleKb = bench::statusKb("VmRSS:");
     { std::ofstream("/proc/self/clear_refs") << "5"; }  // the peak starts again from here
     const Readout readout = readOut("COM8", 19200);
-    const long peakKb = statusKb("VmHWM:");
+    const long peakKb = bench::statusKb("VmHWM:");
     simulator.stop();
     if (!readout.ok) return false;
     struct stat info {};
