@@ -46,6 +46,9 @@ def about_box():
     return t
 
 
+# The program, the namespace and the file of its named control numbers.
+IDS = ("Vantiqo", "vantiqo::ids", "vantiqo_ids.h")
+
 TEMPLATES = {
     "vantiqo_dlg.ui": main_window,
     "vantiqo_about_dlg.ui": about_box,

@@ -251,6 +251,9 @@ def func3_page():
     return alarm_sms_page("Pln2ChildDlgFunc3", ids, alarms, hidden)
 
 
+# The program, the namespace and the file of its named control numbers.
+IDS = ("AquendorPLN2", "pln2::ids", "pln2_ids.h")
+
 TEMPLATES = {
     "aquendorpln2_dlg.ui": main_window,
     "pln2_about_dlg.ui": about,

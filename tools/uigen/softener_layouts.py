@@ -101,7 +101,7 @@ def func1_page():
     c.mask(1291, "rawHardnessEdit", 150, 182, 56)
     c.label(1103, "capacityLabel", "Austauscherkapazit\u00E4t", 4, 210, W - 4)
     c.mask(1105, "capacityEdit", 4, 230, 64)
-    c.label(1104, "capacityUnitLabel", "------", 74, 232, 80)
+    c.label(1104, "exchangeCapacityUnitLabel", "------", 74, 232, 80)
     c.check(1106, "calcCapacityCheck", "Filterkapazit\u00E4t berechnen", 4, 258, W - 4)
     c.group(1274, "regenerationCounterGroup", "Regenerationsz\u00E4hler", 0, 282, W, 44)
     c.label(1275, "maxNumberLabel", "max. Anzahl", 10, 302, 120)
@@ -175,11 +175,11 @@ def func2_page():
     r = Column(t, RIGHT)
     W = PAGE_W - RIGHT - 6
     r.group(1175, "waterMeterGroup", "Wasserz\u00E4hler", 0, 2, W, 70)
-    r.label(1176, "waterMeter1Label", "Wasserz\u00E4hler 1", 10, 22, 110)
-    r.mask(1178, "waterMeter1Edit", 122, 20, 64)
+    r.label(1176, "waterMeter1RateLabel", "Wasserz\u00E4hler 1", 10, 22, 110)
+    r.mask(1178, "waterMeter1RateEdit", 122, 20, 64)
     r.label(1180, "waterMeter1UnitLabel", "L/Imp.", 190, 22, 44)
-    r.label(1177, "waterMeter2Label", "Wasserz\u00E4hler 2", 10, 46, 110)
-    r.mask(1179, "waterMeter2Edit", 122, 44, 64)
+    r.label(1177, "waterMeter2RateLabel", "Wasserz\u00E4hler 2", 10, 46, 110)
+    r.mask(1179, "waterMeter2RateEdit", 122, 44, 64)
     r.label(1181, "waterMeter2UnitLabel", "L/Imp.", 190, 46, 44)
     r.group(1182, "dosingGroup", "Dosierung", 0, 76, W, 118)
     r.radio(1183, "dosingMeter1Radio", "\u00FCber Wasserz\u00E4hler 1", 10, 94, 210, "dosingButtons")
@@ -254,8 +254,8 @@ def func4_page():
            "access": 1319, "infoGroup": 1313, "info": 1315, "textGroup": 1312, "text": 1291}
     alarms = [(1299, "powerFailure", "Spannungsausfall"), (1300, "errorFilter1", "Fehler Filter 1"),
               (1301, "errorFilter2", "Fehler Filter 2"), (1302, "errorK33001", "Fehler K3300 1"),
-              (1303, "errorK33002", "Fehler K3300 2"), (1304, "chemicalsLow", "Solemangel"),
-              (1305, "chemicalsOverflow", "Sole\u00FCberlauf"),
+              (1303, "errorK33002", "Fehler K3300 2"), (1304, "smsChemicalsLow", "Solemangel"),
+              (1305, "smsChemicalsOverflow", "Sole\u00FCberlauf"),
               (1307, "errorDisinfection", "Fehler Desinf."),
               (1308, "minPause", "Min. Reg-Abstand"), (1309, "maxRegeneration", "Max. Regenerat."),
               (1310, "plantOverride", "Anlage \u00FCberfahren"),
@@ -264,6 +264,9 @@ def func4_page():
     hidden = [(1306, "regStop", "Reg. STOP / Halt (Sichtbar = False)")]
     return alarm_sms_page("ChildDlgFunc4", ids, alarms, hidden)
 
+
+# The program, the namespace and the file of its named control numbers.
+IDS = ("AquendorKSV2", "ksv2::ids", "ksv2_ids.h")
 
 TEMPLATES = {
     "aquendorksv2_dlg.ui": main_window,

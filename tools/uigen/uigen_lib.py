@@ -153,3 +153,25 @@ def prop_xml(name, kind, value):
     if kind == "string":
         return f'   <property name="{name}"><string>{escape(value)}</string></property>'
     return f'   <property name="{name}"><{kind}>{value}</{kind}></property>'
+
+
+def ids_header(program, namespace, templates):
+    """A C++ header naming every numbered control of one program's templates:
+    the widget's objectName with its first letter in capitals, so that code
+    and tests write ExchangeCapacityEdit where the number would stand."""
+    named = {}
+    for filename, build in templates.items():
+        for _cls, cid, name, _rect, _props, _attrs in build().widgets:
+            if cid is None:
+                continue
+            const = name[0].upper() + name[1:]
+            if named.setdefault(const, cid) != cid:
+                raise ValueError(f"{filename}: {name} is {cid} here, {named[const]} elsewhere")
+    out = [f"// The control numbers of {program}'s windows and pages, by name.",
+           "// Written by tools/uigen/uigen.py from the layout tables, as the .ui",
+           "// files are: change a layout there and run it again, never this file.",
+           "#pragma once", "", f"namespace {namespace} {{", ""]
+    for const, cid in sorted(named.items(), key=lambda item: (item[1], item[0])):
+        out.append(f"inline constexpr int {const} = {cid};")
+    out += ["", f"}}  // namespace {namespace}"]
+    return "\n".join(out) + "\n"
