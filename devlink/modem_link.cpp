@@ -52,7 +52,7 @@ void ModemLink::modemTransmissionError(const char* expected) {
     window_.showMessage(port_.name() +
                             (window_.english() ? ": modem transmission error (\""
                                                : ": Modem \u00DCbertragungsfehler (\"") +
-                            expected + "\")",
+                            expected + "\")" + lostCause(port_, window_.english()),
                         MessageCaption::ProgramCaption);
 }
 
