@@ -21,6 +21,10 @@ namespace {
 
 // Character times to wait after the first byte of a burst (see fillReceiveBuffer).
 constexpr long long kGatherCharacters = 8;
+// A network serial server gathers the bytes of the line into packets itself
+// (ser2net waits two character times after the last byte it read): waiting
+// again after a packet arrived would only delay the answer's end.
+constexpr long long kNetworkGatherCharacters = 0;
 
 bool supportedSpeed(int baud) {
     return baud == 9600 || baud == 19200;
@@ -269,7 +273,8 @@ std::optional<std::uint8_t> SerialPort::readByte() {
 // Waits for the first byte, then lets a few more character times pass
 // before taking everything the line holds. At 19200 bit/s a byte arrives
 // every half millisecond; waking for each one would cost more processor
-// time than the whole exchange is worth.
+// time than the whole exchange is worth. Bytes from a network server come
+// in packets already.
 bool SerialPort::fillReceiveBuffer(std::int64_t deadlineMs) {
     received_.clear();
     for (;;) {
@@ -289,7 +294,8 @@ bool SerialPort::fillReceiveBuffer(std::int64_t deadlineMs) {
                 break;
         }
         if (!waitForDescriptor(line_->descriptor(), POLLIN, deadlineMs)) return false;
-        sleepUntilUs(monotonicUs() + kGatherCharacters * 10'000'000LL / baud_);
+        const long long gather = line_->network() ? kNetworkGatherCharacters : kGatherCharacters;
+        if (gather > 0) sleepUntilUs(monotonicUs() + gather * 10'000'000LL / baud_);
     }
 }
 
