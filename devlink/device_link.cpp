@@ -22,7 +22,8 @@ bool DeviceLink::writeRequest(std::string_view framed, bool pause) {
     for (char c : framed) {
         if (c == '\0') break;
         if (!port_.writeByte(static_cast<std::uint8_t>(c))) {
-            window_.showMessage("write to comport failed", MessageCaption::ProgramName);
+            window_.showMessage("write to comport failed" + lostCause(port_, window_.english()),
+                                MessageCaption::ProgramName);
             return false;
         }
         if (pause) Delay(1);

@@ -148,6 +148,7 @@ bool NetworkLine::negotiate(int baud, std::int64_t deadlineMs) {
 template <typename Done>
 LineIo NetworkLine::pump(std::int64_t deadlineMs, Done done) {
     std::uint8_t buffer[512];
+    bool looked = false;
     while (!done()) {
         std::size_t count = 0;
         const LineIo io = receive(buffer, sizeof buffer, count);
@@ -157,7 +158,11 @@ LineIo NetworkLine::pump(std::int64_t deadlineMs, Done done) {
             if (negotiating_) keepServerText(buffer, count);
             continue;
         }
-        if (!waitForDescriptor(fd_, POLLIN, deadlineMs)) return LineIo::Again;
+        // A wait that ends early saw an error or a hang-up on the socket:
+        // one more look tells which.
+        if (waitForDescriptor(fd_, POLLIN, deadlineMs)) continue;
+        if (looked || monotonicMs() >= deadlineMs || endRequested()) return LineIo::Again;
+        looked = true;
     }
     return LineIo::Done;
 }
@@ -235,9 +240,7 @@ LineIo NetworkLine::writeByte(std::uint8_t byte) {
     if (n > 0)
         return sendNow(out.substr(static_cast<std::size_t>(n))) ? LineIo::Done : LineIo::Lost;
     if (n < 0 && wouldBlock(errno)) return LineIo::Again;
-    return lost(
-        errno == EPIPE ? PortProblem::Kind::ClosedByServer : PortProblem::Kind::ConnectionBroken,
-        errno);
+    return lost(endOf(errno), errno);
 }
 
 LineIo NetworkLine::read(std::uint8_t* into, std::size_t room, std::size_t& count) {

@@ -239,6 +239,7 @@ bool SerialPort::purgeTransmit() {
 bool SerialPort::writeByte(std::uint8_t byte) {
     if (!usable()) return false;
     const std::int64_t deadline = monotonicMs() + timeouts_.singleByteWrite();
+    bool lookedAgain = false;
     for (;;) {
         notePut(InFlight::ToUnit);
         const LineIo io = line_->writeByte(byte);
@@ -256,7 +257,9 @@ bool SerialPort::writeByte(std::uint8_t byte) {
             case LineIo::Again:
                 break;
         }
-        if (!waitForDescriptor(line_->descriptor(), POLLOUT, deadline)) return false;
+        if (!waitForDescriptor(line_->descriptor(), POLLOUT, deadline) &&
+            !failureToTellApart(deadline, lookedAgain))
+            return false;
     }
 }
 
@@ -277,6 +280,7 @@ std::optional<std::uint8_t> SerialPort::readByte() {
 // in packets already.
 bool SerialPort::fillReceiveBuffer(std::int64_t deadlineMs) {
     received_.clear();
+    bool lookedAgain = false;
     for (;;) {
         std::size_t count = 0;
         switch (line_->read(received_.bytes.data(), received_.bytes.size(), count)) {
@@ -293,10 +297,23 @@ bool SerialPort::fillReceiveBuffer(std::int64_t deadlineMs) {
             case LineIo::Again:
                 break;
         }
-        if (!waitForDescriptor(line_->descriptor(), POLLIN, deadlineMs)) return false;
+        if (!waitForDescriptor(line_->descriptor(), POLLIN, deadlineMs)) {
+            if (failureToTellApart(deadlineMs, lookedAgain)) continue;
+            return false;
+        }
         const long long gather = line_->network() ? kNetworkGatherCharacters : kGatherCharacters;
         if (gather > 0) sleepUntilUs(monotonicUs() + gather * 10'000'000LL / baud_);
     }
+}
+
+// A wait on a network connection that ends before its deadline saw an error
+// or the end of the connection on the socket, not a timeout: one more try
+// on the line says which, so the message can say why. Once only.
+bool SerialPort::failureToTellApart(std::int64_t deadlineMs, bool& lookedAgain) const {
+    if (lookedAgain || !line_->network() || monotonicMs() >= deadlineMs || endRequested())
+        return false;
+    lookedAgain = true;
+    return true;
 }
 
 bool SerialPort::setTimeouts(const CommTimeouts& timeouts) {

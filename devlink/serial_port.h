@@ -95,6 +95,7 @@ class SerialPort : public Port {
     std::string withCause() const;
     bool setTimeouts(const CommTimeouts& timeouts);
     bool fillReceiveBuffer(std::int64_t deadlineMs);
+    bool failureToTellApart(std::int64_t deadlineMs, bool& lookedAgain) const;
 
     // Bytes taken from the driver but not yet handed out: part of the
     // port's receive buffer, emptied by purgeReceive like the rest.

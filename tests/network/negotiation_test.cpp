@@ -14,6 +14,7 @@
 #include <string>
 #include <thread>
 
+#include "devlink/delay.h"
 #include "devlink/serial_port.h"
 #include "devlink/wait_hook.h"
 #include "recording_window.h"
@@ -164,6 +165,26 @@ TEST_F(Negotiation, TheWindowKeepsAnsweringWhileTheServerIsAwaited) {
                                              ": the server closed the connection (\"Port busy\").",
                                          0),
               0u)
+        << window.lastMessage();
+}
+
+// A reset ends the wait for the confirmations at once, and is said as the
+// server's end of the connection, not as settings it did not confirm.
+TEST_F(Negotiation, AServerThatResetsTheConnectionIsSaidToHaveClosedIt) {
+    ScriptedServer server([](int client) {
+        send(client, "\xFF\xFD\x2C", 3, MSG_NOSIGNAL);
+        readUntil(client, bytes({255, 250, 44, 4, 1, 255, 240}));
+        const linger reset{1, 0};
+        setsockopt(client, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+    });
+    bindTo(server.url());
+    const std::int64_t start = monotonicMs();
+    EXPECT_FALSE(port.openPort());
+    EXPECT_LT(monotonicMs() - start, kConnectTimeoutMs);
+    EXPECT_EQ(
+        window.lastMessage().rfind(
+            "COM5: cannot open port !\n" + server.url() + ": the server closed the connection.", 0),
+        0u)
         << window.lastMessage();
 }
 
