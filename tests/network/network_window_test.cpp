@@ -14,6 +14,7 @@
 #include <netinet/in.h>
 
 #include <QRadioButton>
+#include <QTimer>
 #include <filesystem>
 #include <future>
 #include <thread>
@@ -23,6 +24,7 @@
 #include "devlink/telegram.h"
 #include "file_bytes.h"
 #include "measuring/logger_record.h"
+#include "scripted_server.h"
 #include "served_windows.h"
 #include "softener/history_support.h"
 #include "telegrams.h"
@@ -244,6 +246,29 @@ TEST_P(ServedSoftener, AServerNotRunningIsSaidAndTheReadAfterItStartsConnects) {
     EXPECT_EQ(edit(1013)->text(), "OFFLINE");
     serveLater();
     expectTheNextReadWorks();
+}
+
+// Picking another speed connects anew; a server that takes its time does
+// not freeze the window: its events are handled while the server is
+// awaited (here the server answers only once one has been).
+TEST_P(ServedSoftener, TheWindowKeepsAnsweringWhileItConnects) {
+    startServed(unitsim::Config{}, "AquendorKSV2 english");
+    std::atomic<bool> handled{false};
+    testsupport::ScriptedServer slow([&handled](int client) {
+        testsupport::readUntil(client, testsupport::kComPortOffer);
+        while (!handled) std::this_thread::yield();
+        send(client, "\xFF\xFE\x2C", 3, MSG_NOSIGNAL);  // DONT COM-PORT-OPTION
+        testsupport::readToEnd(client);
+    });
+    testsupport::ServedUnit::bind("COM2", slow.url());
+    QTimer::singleShot(0, [&handled] { handled = true; });
+    messages.clear();
+    const std::int64_t start = devlink::monotonicMs();
+    click(1039);
+    EXPECT_LT(devlink::monotonicMs() - start, devlink::kConnectTimeoutMs);
+    EXPECT_TRUE(handled);
+    EXPECT_NE(firstMessage().find("does not offer Com Port Control"), std::string::npos)
+        << firstMessage();
 }
 
 INSTANTIATE_TEST_SUITE_P(BothProtocols, ServedSoftener, ::testing::Values(Mode::Raw, Mode::Rfc2217),
