@@ -61,7 +61,7 @@ AddressList lookUp(const NetworkAddress& address, std::int64_t deadlineMs, PortP
         return none;
     }
     std::thread([lookup] {
-        const addrinfo hints = hintsFor(AI_ADDRCONFIG);
+        const addrinfo hints = hintsFor(0);
         lookup->result =
             getaddrinfo(lookup->host.c_str(), lookup->port.c_str(), &hints, &lookup->list);
         const std::uint64_t one = 1;
