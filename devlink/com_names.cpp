@@ -1,8 +1,11 @@
 #include "devlink/com_names.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
+
+#include "devlink/network_address.h"
 
 namespace devlink {
 
@@ -30,6 +33,16 @@ std::string resolveComName(std::string_view comName) {
     struct stat info {};
     if (lstat(entry.c_str(), &info) == 0) return entry;
     return "/dev/ttyS" + std::to_string(comName[3] - '1');
+}
+
+std::string networkBindingText(std::string_view comName) {
+    const std::string entry = resolveComName(comName);
+    if (entry.rfind(portsFolder() + "/", 0) != 0) return {};
+    char target[1024];
+    const ssize_t n = readlink(entry.c_str(), target, sizeof target);
+    if (n <= 0 || static_cast<std::size_t>(n) >= sizeof target) return {};
+    std::string text(target, static_cast<std::size_t>(n));
+    return isNetworkText(text) ? text : std::string();
 }
 
 }  // namespace devlink

@@ -10,6 +10,11 @@ std::string purgeFailedText(const Port& port, bool english) {
            " nicht vorhanden oder bereits verwendet !" + (cause.empty() ? "" : "\n" + cause);
 }
 
+std::string lostCause(const Port& port, bool english) {
+    const std::string cause = port.lostText(english);
+    return cause.empty() ? cause : "\n" + cause;
+}
+
 DeviceLink::DeviceLink(Port& port, LinkWindow& window, LinkProfile profile)
     : port_(port), window_(window), profile_(std::move(profile)) {}
 
@@ -17,7 +22,8 @@ bool DeviceLink::writeRequest(std::string_view framed, bool pause) {
     for (char c : framed) {
         if (c == '\0') break;
         if (!port_.writeByte(static_cast<std::uint8_t>(c))) {
-            window_.showMessage("write to comport failed", MessageCaption::ProgramName);
+            window_.showMessage("write to comport failed" + lostCause(port_, window_.english()),
+                                MessageCaption::ProgramName);
             return false;
         }
         if (pause) Delay(1);
@@ -38,7 +44,8 @@ ReadResult DeviceLink::readAnswer(AnswerBuffer& answer, bool showBusy) {
             answer[length] = '\0';
             if (controller) window_.showLinkState();
             window_.showMessage(
-                port_.name() + pick(window_, ": \u00DCbertragungsfehler", ": transmission error"),
+                port_.name() + pick(window_, ": \u00DCbertragungsfehler", ": transmission error") +
+                    lostCause(port_, window_.english()),
                 MessageCaption::ProgramCaption);
             return ReadResult::Failed;
         }

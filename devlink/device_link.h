@@ -19,6 +19,11 @@ enum class ReadResult { Failed = 0, Complete = 2, Overflow = 3 };
 // knows, in the interface language.
 std::string purgeFailedText(const Port& port, bool english);
 
+// The line below a transmission error or a failed write when the port knows
+// why its line went away (a network server that closed the connection),
+// with its line break; empty otherwise.
+std::string lostCause(const Port& port, bool english);
+
 // What differs between the controller programs and the measuring program.
 struct LinkProfile {
     // The word for the unit in the checksum messages.

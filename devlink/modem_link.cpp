@@ -29,7 +29,8 @@ constexpr const char* kTryAgain =
 bool ModemLink::writePaced(const std::string& bytes, std::size_t longPauseAfter) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (!port_.writeByte(static_cast<std::uint8_t>(bytes[i]))) {
-            window_.showMessage("write to comport failed", MessageCaption::ProgramName);
+            window_.showMessage("write to comport failed" + lostCause(port_, window_.english()),
+                                MessageCaption::ProgramName);
             return false;
         }
         // The first digit of the number may be an outside-line prefix: the
@@ -52,7 +53,7 @@ void ModemLink::modemTransmissionError(const char* expected) {
     window_.showMessage(port_.name() +
                             (window_.english() ? ": modem transmission error (\""
                                                : ": Modem \u00DCbertragungsfehler (\"") +
-                            expected + "\")",
+                            expected + "\")" + lostCause(port_, window_.english()),
                         MessageCaption::ProgramCaption);
 }
 

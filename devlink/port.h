@@ -31,6 +31,10 @@ class Port {
     // Why the port cannot be used (the device path, the system's reason and
     // the remedy), for the line below a port message; empty when unknown.
     virtual std::string problemText(bool /*english*/) const { return {}; }
+    // Why the line went away in the middle of an exchange, where the port
+    // can say more than the transmission error (a network server that
+    // closed the connection); empty when there is nothing to add.
+    virtual std::string lostText(bool /*english*/) const { return {}; }
 };
 
 }  // namespace devlink

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -125,6 +126,17 @@ std::string lockFileName(const std::string& devicePath) {
         name = devicePath.substr(devicePath.rfind('/') + 1);
     }
     return "LCK.." + name;
+}
+
+std::string networkLockFileName(const std::string& host, const std::string& port) {
+    // A file name of the host: letters in one case, as names are, and
+    // nothing that could lead out of the lock folder.
+    std::string name = "LCK..net_";
+    for (char c : host.substr(0, 200)) {
+        const bool keep = std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-';
+        name += keep ? static_cast<char>(std::tolower(static_cast<unsigned char>(c))) : '_';
+    }
+    return name + "_" + port;
 }
 
 std::vector<std::string> lockFileNames(const std::string& devicePath) {
@@ -247,6 +259,14 @@ bool PortLock::take(const std::string& lock) {
 
 // Whether the lock at this name keeps the port. A stale one is removed when
 // mayRemove (the device's own lock), else only passed over.
+bool PortLock::acquireNamed(const std::string& lockName) {
+    release();
+    holder_ = 0;
+    blockingLock_.clear();
+    unlockedError_ = 0;
+    return take(lockFolder() + "/" + lockName);
+}
+
 PortLock::Verdict PortLock::judge(const std::string& lock, bool mayRemove) {
     const int fd = ::open(lock.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {

@@ -26,6 +26,12 @@ std::string lockFolder();
 // "LCK..ttyUSB0" for /dev/ttyUSB0, "LCK..pts_3" for /dev/pts/3.
 std::string lockFileName(const std::string& devicePath);
 
+// The lock of a serial port on a network server, for the programs of the
+// suite on this computer: "LCK..net_plant-7.example_4001". No other tool
+// knows it; it keeps a second program of the suite from taking the port
+// over (a server that lets a new client push the old one off would).
+std::string networkLockFileName(const std::string& host, const std::string& port);
+
 // The names a port may be locked under: first the device's own (links
 // followed), then those of the links on the way to it, which a terminal
 // program started on such a link (/dev/serial/by-id/...) locks instead.
@@ -56,6 +62,8 @@ class PortLock {
     // file, unreadable). Where the lock folder cannot be written, the port is
     // used without a lock and unlockedError() tells why.
     bool acquire(const std::string& devicePath);
+    // The same for a lock of this name in the lock folder (no device behind it).
+    bool acquireNamed(const std::string& lockName);
     void release();
 
     pid_t holder() const { return holder_; }

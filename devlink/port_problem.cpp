@@ -162,6 +162,8 @@ std::string explain(const PortProblem& p, bool english) {
                                  "einstecken und die Aktion wiederholen.";
         case K::Other:
             break;
+        default:
+            return explainNetwork(p, english);
     }
     return path + ": " + std::strerror(p.error);
 }

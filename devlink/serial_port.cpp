@@ -1,22 +1,18 @@
 #include "devlink/serial_port.h"
 
-#include <fcntl.h>
 #include <poll.h>
-#include <sys/file.h>
-#include <sys/ioctl.h>
-#include <termios.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <sstream>
 
 #include "devlink/com_names.h"
 #include "devlink/delay.h"
-#include "devlink/port_problem.h"
+#include "devlink/network_address.h"
+#include "devlink/network_line.h"
+#include "devlink/port_lock.h"
 #include "devlink/skip_clock.h"
 #include "devlink/traffic_trace.h"
+#include "devlink/tty_line.h"
 #include "devlink/wait_hook.h"
 
 namespace devlink {
@@ -25,28 +21,41 @@ namespace {
 
 // Character times to wait after the first byte of a burst (see fillReceiveBuffer).
 constexpr long long kGatherCharacters = 8;
+// A network serial server gathers the bytes of the line into packets itself
+// (ser2net waits two character times after the last byte it read): waiting
+// again after a packet arrived would only delay the answer's end.
+constexpr long long kNetworkGatherCharacters = 0;
 
-bool speedFor(int baud, speed_t& speed) {
-    switch (baud) {
-        case 9600:
-            speed = B9600;
-            return true;
-        case 19200:
-            speed = B19200;
-            return true;
-        default:
-            return false;
+bool supportedSpeed(int baud) {
+    return baud == 9600 || baud == 19200;
+}
+
+// A line for a COM name whose binding names no valid address: it never
+// opens, and says why.
+class UnusableBinding : public Line {
+  public:
+    UnusableBinding(std::string text, PortProblem& problem)
+        : text_(std::move(text)), problem_(problem) {}
+    bool open(int, std::string&) override {
+        problem_.kind = PortProblem::Kind::BadAddress;
+        problem_.path = text_;
+        return false;
     }
-}
+    void close() override {}
+    bool isOpen() const override { return false; }
+    int descriptor() const override { return -1; }
+    LineIo purgeReceive() override { return LineIo::Failed; }
+    bool purgeTransmit() override { return false; }
+    LineIo writeByte(std::uint8_t) override { return LineIo::Failed; }
+    LineIo read(std::uint8_t*, std::size_t, std::size_t&) override { return LineIo::Failed; }
+    int unlockedError() const override { return 0; }
+    std::string description() const override { return text_; }
+    bool network() const override { return true; }
 
-// A ports-folder entry with the device it links to, as a message shows it:
-// "/home/t/.config/aquendor/ports/COM3 -> /dev/ttyUSB0".
-std::string shownPath(const std::string& path) {
-    char target[4096];
-    const ssize_t n = readlink(path.c_str(), target, sizeof target - 1);
-    if (n <= 0) return path;
-    return path + " -> " + std::string(target, static_cast<std::size_t>(n));
-}
+  private:
+    std::string text_;
+    PortProblem& problem_;
+};
 
 }  // namespace
 
@@ -80,8 +89,7 @@ bool parseModeText(const std::string& text, LineSettings& settings) {
         else
             return false;
     }
-    speed_t speed;
-    if (!seen[0] || !speedFor(parsed.baud, speed)) return false;
+    if (!seen[0] || !supportedSpeed(parsed.baud)) return false;
     if (parsed.parity != 'N' || parsed.dataBits != 8 || parsed.stopBits != 1) return false;
     settings = parsed;
     return true;
@@ -111,6 +119,16 @@ bool SerialPort::openPort() {
     return true;
 }
 
+// The binding decides at each open what is behind the COM name, so that
+// binding it anew takes effect at the next open.
+std::unique_ptr<Line> SerialPort::lineForBinding() {
+    const std::string text = networkBindingText(name_);
+    if (text.empty()) return std::make_unique<TtyLine>(name_, problem_);
+    if (auto address = parseNetworkAddress(text))
+        return std::make_unique<NetworkLine>(std::move(*address), problem_);
+    return std::make_unique<UnusableBinding>(text, problem_);
+}
+
 bool SerialPort::openQuietly() {
     // Measuring program: a second open drops the old handle, exclusive mode
     // lifted first, or the device would refuse the new open.
@@ -118,12 +136,29 @@ bool SerialPort::openQuietly() {
     problem_ = PortProblem{};
     problem_.comName = name_;
     problemShown_ = false;
+    line_ = lineForBinding();
     TrafficTrace* trace = TrafficTrace::active();
-    if (!openDevice() || !configureLine()) {
+    std::string message;
+    bool opened = line_->open(baud_, message);
+    if (opened) {
+        modeText_ = modeTextFor(baud_);
+        if (!setTimeouts(kNormalTimeouts)) message = "error in SetCommTimeouts", opened = false;
+    }
+    if (!opened) {
         if (trace) trace->event(name_, "open failed: " + explain(problem_, true));
+        if (!message.empty()) {
+            problemShown_ = true;
+            window_.showMessage(message + withCause(), MessageCaption::ProgramName);
+        }
+        line_->close();
+        // A server that could not be reached is tried again at the next
+        // action, as a connection that broke off is.
+        lost_ = line_->network() && problem_.kind != PortProblem::Kind::BadAddress &&
+                problem_.kind != PortProblem::Kind::Busy;
         return false;
     }
-    if (trace) trace->event(name_, "opened " + problem_.path + ", " + modeText_);
+    if (line_->unlockedError() != 0) sayUnlocked();
+    if (trace) trace->event(name_, "opened " + line_->description() + ", " + modeText_);
     open_ = true;
     return true;
 }
@@ -137,70 +172,8 @@ std::string SerialPort::problemText(bool english) const {
     return explain(problem_, english);
 }
 
-void SerialPort::noteProblem(PortProblem::Kind kind, int error) {
-    problem_.kind = kind;
-    problem_.error = error;
-}
-
-PortProblem::Kind SerialPort::openFailure(int error, const std::string& path) {
-    using Kind = PortProblem::Kind;
-    switch (error) {
-        case ENOENT:
-        case ENXIO:
-        case ENODEV:
-            return Kind::Missing;
-        case EACCES:
-        case EPERM:
-            problem_.group = deviceGroup(path);
-            return Kind::Permission;
-        case EBUSY:  // in exclusive use; its holder may have a flock on it too
-            problem_.holder = flockHolder(path);
-            return Kind::Busy;
-        case EISDIR:
-            return Kind::NotSerial;
-        default:
-            return Kind::Other;
-    }
-}
-
-bool SerialPort::openDevice() {
-    using Kind = PortProblem::Kind;
-    const std::string path = resolveComName(name_);
-    problem_.path = shownPath(path);
-    problem_.bound = path.rfind(portsFolder() + "/", 0) == 0;
-    if (path.empty()) {
-        noteProblem(Kind::NoComName, EINVAL);
-        return false;
-    }
-    fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) {
-        const int error = errno;
-        noteProblem(openFailure(error, path), error);
-        return false;
-    }
-    // Serial tools agree on a lock file; another program holding the port
-    // keeps it. Without one, flock and the terminal's exclusive mode tell.
-    if (!lock_.acquire(path)) {
-        problem_.holder = lock_.holder();
-        problem_.lockFile = lock_.blockingLock();
-        return refuseBusy();
-    }
-    if (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        problem_.holder = flockHolder(path);
-        return refuseBusy();
-    }
-    if (lock_.unlockedError() != 0) sayUnlocked();
-    ioctl(fd_, TIOCEXCL);  // fails harmlessly on a file that is no terminal
-    noteReceiver(InFlight::ToProgram, fd_);
-    return true;
-}
-
-bool SerialPort::refuseBusy() {
-    noteProblem(PortProblem::Kind::Busy, EBUSY);
-    ::close(fd_);
-    fd_ = -1;
-    lock_.release();
-    return false;
+std::string SerialPort::lostText(bool english) const {
+    return lost_ && onNetwork() ? explain(problem_, english) : std::string();
 }
 
 // Without a lock file other serial tools cannot see that the port is in
@@ -210,62 +183,12 @@ void SerialPort::sayUnlocked() {
     if (unlockedSaid_ || !trace) return;
     unlockedSaid_ = true;
     trace->event(name_, "no lock file: cannot write in " + lockFolder() + " (" +
-                            std::strerror(lock_.unlockedError()) +
+                            std::strerror(line_->unlockedError()) +
                             "); the port is used without one");
 }
 
-bool SerialPort::configureLine() {
-    termios line{};
-    if (tcgetattr(fd_, &line) != 0) {
-        noteProblem(PortProblem::Kind::NotSerial, errno);
-        failOpen("error in GetCommState!" + withCause());
-        return false;
-    }
-    const std::string mode = modeTextFor(baud_);
-    LineSettings settings;
-    speed_t speed;
-    if (!parseModeText(mode, settings) || !speedFor(settings.baud, speed)) {
-        failOpen("error in BuildCommDCB");
-        return false;
-    }
-    cfmakeraw(&line);
-    line.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
-    line.c_cflag |= CS8 | CLOCAL | CREAD;
-    line.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
-    // With one byte as minimum a non-blocking read of an empty line says
-    // EAGAIN, and 0 only ever means a hang-up; poll() does the waiting.
-    line.c_cc[VMIN] = 1;
-    line.c_cc[VTIME] = 0;
-    if (cfsetispeed(&line, speed) != 0 || cfsetospeed(&line, speed) != 0 ||
-        tcsetattr(fd_, TCSANOW, &line) != 0) {
-        failOpen("error in SetCommState");
-        return false;
-    }
-    if (!setTimeouts(kNormalTimeouts)) {
-        failOpen("error in SetCommTimeouts");
-        return false;
-    }
-    modeText_ = mode;
-    return true;
-}
-
-void SerialPort::failOpen(const std::string& message) {
-    problemShown_ = true;
-    window_.showMessage(message, MessageCaption::ProgramName);
-    closePort();
-}
-
 void SerialPort::closePort() {
-    // The exclusive mode outlives the descriptor on a pseudo-terminal; lift
-    // it so that the next open (this program's or another's) is not refused.
-    if (fd_ >= 0) {
-        ioctl(fd_, TIOCNXCL);
-        noteUnreadGone();
-        forgetReceiver(fd_);
-        ::close(fd_);
-    }
-    lock_.release();
-    fd_ = -1;
+    if (line_) line_->close();
     open_ = false;
     lost_ = false;
     received_.clear();
@@ -278,73 +201,70 @@ bool SerialPort::reopenPort() {
 
 // Every action begins here. A device that went away while open (a USB
 // adapter pulled out) is opened again by its COM name first, so plugging it
-// back in is all the technician has to do.
+// back in is all the technician has to do; a network connection that broke
+// off is made again the same way.
 bool SerialPort::purgeReceive() {
     if (lost_ && !reopenLost()) return false;
     received_.clear();
-    if (fd_ < 0) return false;
-    noteUnreadGone();
-    if (tcflush(fd_, TCIFLUSH) == 0) return true;
-    if (errno != EIO && errno != ENXIO) return false;
-    markLost(errno);  // gone since the last action
-    return reopenLost() && tcflush(fd_, TCIFLUSH) == 0;
+    if (!usable()) return false;
+    switch (line_->purgeReceive()) {
+        case LineIo::Done:
+            return true;
+        case LineIo::Lost:
+            markLost();  // gone since the last action
+            return reopenLost() && line_->purgeReceive() == LineIo::Done;
+        default:
+            return false;
+    }
 }
 
-// Stays marked lost until the device is back, so every action tries again.
+// Stays marked lost until the line is back, so every action tries again.
 bool SerialPort::reopenLost() {
     if (openQuietly()) return true;
     lost_ = true;
     return false;
 }
 
-void SerialPort::markLost(int error) {
-    if (TrafficTrace* trace = TrafficTrace::active()) {
-        PortProblem gone;
-        gone.kind = PortProblem::Kind::Lost;
-        gone.comName = name_;
-        gone.path = problem_.path;
-        gone.error = error;
-        trace->event(name_, "device gone: " + explain(gone, true));
-    }
+void SerialPort::markLost() {
+    if (TrafficTrace* trace = TrafficTrace::active())
+        trace->event(name_, (line_->network() ? "connection lost: " : "device gone: ") +
+                                explain(problem_, true));
     lost_ = true;
-    noteProblem(PortProblem::Kind::Lost, error);
-}
-
-// What the unit sent and this side never reads (purged or closed with the
-// port) is no longer under way for a test's clock.
-void SerialPort::noteUnreadGone() const {
-    if (!clockSkipping()) return;
-    int unread = 0;
-    if (ioctl(fd_, FIONREAD, &unread) == 0 && unread > 0)
-        noteTaken(InFlight::ToProgram, static_cast<std::size_t>(unread));
 }
 
 bool SerialPort::purgeTransmit() {
-    return fd_ >= 0 && tcflush(fd_, TCOFLUSH) == 0;
+    return usable() && line_->purgeTransmit();
 }
 
 bool SerialPort::writeByte(std::uint8_t byte) {
-    if (fd_ < 0) return false;
+    if (!usable()) return false;
     const std::int64_t deadline = monotonicMs() + timeouts_.singleByteWrite();
+    bool lookedAgain = false;
     for (;;) {
         notePut(InFlight::ToUnit);
-        const ssize_t n = ::write(fd_, &byte, 1);
-        if (n != 1) noteTaken(InFlight::ToUnit);  // it did not go
-        if (n == 1) {
-            if (TrafficTrace* trace = TrafficTrace::active())
-                trace->byte(name_, TraceDirection::Sent, byte);
-            return true;
+        const LineIo io = line_->writeByte(byte);
+        if (io != LineIo::Done) noteTaken(InFlight::ToUnit);  // it did not go
+        switch (io) {
+            case LineIo::Done:
+                if (TrafficTrace* trace = TrafficTrace::active())
+                    trace->byte(name_, TraceDirection::Sent, byte);
+                return true;
+            case LineIo::Lost:
+                markLost();
+                return false;
+            case LineIo::Failed:
+                return false;
+            case LineIo::Again:
+                break;
         }
-        if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            if (errno == EIO || errno == ENXIO) markLost(errno);
+        if (!waitForDescriptor(line_->descriptor(), POLLOUT, deadline) &&
+            !failureToTellApart(deadline, lookedAgain))
             return false;
-        }
-        if (!waitForDescriptor(fd_, POLLOUT, deadline)) return false;
     }
 }
 
 std::optional<std::uint8_t> SerialPort::readByte() {
-    if (fd_ < 0) return std::nullopt;
+    if (!usable()) return std::nullopt;
     if (received_.empty() && !fillReceiveBuffer(monotonicMs() + timeouts_.singleByteRead()))
         return std::nullopt;
     const std::uint8_t byte = received_.bytes[received_.begin++];
@@ -354,30 +274,50 @@ std::optional<std::uint8_t> SerialPort::readByte() {
 }
 
 // Waits for the first byte, then lets a few more character times pass
-// before taking everything the driver holds. At 19200 bit/s a byte arrives
+// before taking everything the line holds. At 19200 bit/s a byte arrives
 // every half millisecond; waking for each one would cost more processor
-// time than the whole exchange is worth.
+// time than the whole exchange is worth. Bytes from a network server come
+// in packets already.
 bool SerialPort::fillReceiveBuffer(std::int64_t deadlineMs) {
     received_.clear();
+    bool lookedAgain = false;
     for (;;) {
-        const ssize_t n = ::read(fd_, received_.bytes.data(), received_.bytes.size());
-        if (n > 0) {
-            noteTaken(InFlight::ToProgram, static_cast<std::size_t>(n));
-            received_.end = static_cast<std::size_t>(n);
-            return true;
+        std::size_t count = 0;
+        switch (line_->read(received_.bytes.data(), received_.bytes.size(), count)) {
+            case LineIo::Done:
+                if (count == 0) continue;  // only the server's own protocol came
+                noteTaken(InFlight::ToProgram, count);
+                received_.end = count;
+                return true;
+            case LineIo::Lost:
+                markLost();
+                return false;
+            case LineIo::Failed:
+                return false;
+            case LineIo::Again:
+                break;
         }
-        // 0 on a non-blocking terminal is a hang-up, not an empty line.
-        if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
-            if (n == 0 || errno == EIO || errno == ENXIO) markLost(n == 0 ? EIO : errno);
+        if (!waitForDescriptor(line_->descriptor(), POLLIN, deadlineMs)) {
+            if (failureToTellApart(deadlineMs, lookedAgain)) continue;
             return false;
         }
-        if (!waitForDescriptor(fd_, POLLIN, deadlineMs)) return false;
-        sleepUntilUs(monotonicUs() + kGatherCharacters * 10'000'000LL / baud_);
+        const long long gather = line_->network() ? kNetworkGatherCharacters : kGatherCharacters;
+        if (gather > 0) sleepUntilUs(monotonicUs() + gather * 10'000'000LL / baud_);
     }
 }
 
+// A wait on a network connection that ends before its deadline saw an error
+// or the end of the connection on the socket, not a timeout: one more try
+// on the line says which, so the message can say why. Once only.
+bool SerialPort::failureToTellApart(std::int64_t deadlineMs, bool& lookedAgain) const {
+    if (lookedAgain || !line_->network() || monotonicMs() >= deadlineMs || endRequested())
+        return false;
+    lookedAgain = true;
+    return true;
+}
+
 bool SerialPort::setTimeouts(const CommTimeouts& timeouts) {
-    if (fd_ < 0) return false;
+    if (!usable()) return false;
     timeouts_ = timeouts;
     return true;
 }

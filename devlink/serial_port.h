@@ -1,15 +1,18 @@
-// The program's one serial port on Linux termios: exclusive open, 8N1 raw,
-// no flow control, single-byte reads and writes with Windows-style timeouts
-// measured by poll().
+// The program's one serial port: exclusive open, 8N1 raw, no flow control,
+// single-byte reads and writes with Windows-style timeouts measured by
+// poll(). Behind it, by the COM name's binding, a serial device on this
+// computer (termios) or a serial port on a network serial server (raw TCP
+// or RFC 2217); the programs see no difference but in the port messages.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 
+#include "devlink/line.h"
 #include "devlink/link_window.h"
 #include "devlink/port.h"
-#include "devlink/port_lock.h"
 #include "devlink/port_problem.h"
 
 namespace devlink {
@@ -74,23 +77,25 @@ class SerialPort : public Port {
     std::string problemText(bool english) const override;
     // The mode text applied at the last successful open.
     const std::string& modeText() const { return modeText_; }
+    // Whether the COM name led to a network serial server at the last open.
+    bool onNetwork() const { return line_ && line_->network(); }
+    // Why the line was lost during an exchange, for the line below its
+    // transmission error; empty for a local device, which says it at the
+    // next action.
+    std::string lostText(bool english) const override;
 
   private:
     bool openQuietly();
-    bool openDevice();
-    PortProblem::Kind openFailure(int error, const std::string& path);
-    bool refuseBusy();
+    std::unique_ptr<Line> lineForBinding();
+    bool usable() const { return line_ && line_->isOpen(); }
     void sayUnlocked();
-    void noteProblem(PortProblem::Kind kind, int error);
-    void markLost(int error);
+    void markLost();
     bool reopenLost();
     // The cause line below a port message, with its line break; empty when none.
     std::string withCause() const;
-    bool configureLine();
     bool setTimeouts(const CommTimeouts& timeouts);
-    void failOpen(const std::string& message);
     bool fillReceiveBuffer(std::int64_t deadlineMs);
-    void noteUnreadGone() const;
+    bool failureToTellApart(std::int64_t deadlineMs, bool& lookedAgain) const;
 
     // Bytes taken from the driver but not yet handed out: part of the
     // port's receive buffer, emptied by purgeReceive like the rest.
@@ -106,14 +111,13 @@ class SerialPort : public Port {
     bool checkOpenFlag_;
     std::string name_ = "COM1";
     int baud_ = 19200;
-    int fd_ = -1;
+    std::unique_ptr<Line> line_;
     bool open_ = false;
     CommTimeouts timeouts_ = kNormalTimeouts;
     std::string modeText_;
     ReceiveBuffer received_;
     PortProblem problem_;
-    PortLock lock_;
-    bool lost_ = false;          // the device went away while open
+    bool lost_ = false;          // the line went away while open, or a server could not be reached
     bool problemShown_ = false;  // the last failed open has said why already
     bool unlockedSaid_ = false;  // the trace knows the port has no lock file
 };

@@ -323,6 +323,7 @@ void CVantiqoDlg::openPortFromComField() {
     if (digit.isEmpty()) return;
     port_.closePort();
     port_.setPortName("COM" + digit.toStdString());
+    const shell::OperationGuard connecting(this);  // a network port may take seconds to connect
     port_.openPort();
 }
 

@@ -4,12 +4,13 @@
 # run under a second time. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-# The last five let the tests check what a desktop sees of the programs:
-# their window class on a virtual display, their desktop entries and their
-# AppStream metainfo.
+# xvfb to desktop-file-utils let the tests check what a desktop sees of the
+# programs: their window class on a virtual display, their desktop entries
+# and their AppStream metainfo. ser2net is the network serial server the
+# tests reach the simulated unit through.
 packages=(cmake g++ ninja-build libgtest-dev qt6-base-dev qt6-base-dev-tools
   qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev locales
-  xvfb xauth x11-utils appstream desktop-file-utils "$@")
+  xvfb xauth x11-utils appstream desktop-file-utils ser2net "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -42,6 +43,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing missing packages: ${missing[*]}"
   "${as_root[@]}" apt-get update -q
   "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+  # The package starts a ser2net service of its own on the machine's serial
+  # ports; the tests start theirs. Installed here for the tests only, it
+  # stays off.
+  if [[ " ${missing[*]} " == *" ser2net "* ]] && command -v systemctl >/dev/null 2>&1 &&
+    [ -d /run/systemd/system ]; then
+    "${as_root[@]}" systemctl disable --now ser2net.service || true
+  fi
 fi
 if ! german_locale_present; then
   echo "Making the locale de_DE.UTF-8 available (the tests run as on a German desktop too)"

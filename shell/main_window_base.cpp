@@ -140,6 +140,7 @@ void MainWindowBase::openPortFromComField() {
     if (digit.isEmpty()) return;
     port_.closePort();
     port_.setPortName("COM" + digit.toStdString());
+    const OperationGuard connecting(this);  // a network port may take seconds to connect
     port_.openPort();
 }
 
@@ -287,6 +288,7 @@ void MainWindowBase::onLinkMode(LinkMode mode) {
 void MainWindowBase::onBaudClicked() {
     auto* fast = controlAs<QRadioButton>(this, controls_.baud19200);
     port_.setBaudRate(fast && fast->isChecked() ? 19200 : 9600);
+    const OperationGuard connecting(this);
     port_.reopenPort();
 }
 

@@ -2,7 +2,9 @@
 // paced at 19200 bit/s, and compares them with what the line itself allows:
 // the bits on the wire plus the mandated 1 ms pauses after paused request
 // bytes. The simulator runs in a child process, so the CPU figure is the
-// exchanging process's own.
+// exchanging process's own. With --via the unit is reached through ser2net
+// on 127.0.0.1, raw or with RFC 2217, as a plant behind a network serial
+// server is; the floor stays that of the serial side.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +21,7 @@
 #include "devlink/serial_port.h"
 #include "devlink/traffic_trace.h"
 #include "tools/bench/child_simulator.h"
+#include "tools/unitsim/serial_server.h"
 
 namespace {
 
@@ -71,17 +74,41 @@ bool runCycle(devlink::DeviceLink& link, CycleBytes& bytes) {
     return true;
 }
 
+// Puts ser2net in front of the simulator's line and binds the COM name to
+// it instead. Empty on success, else why not.
+std::string serveThroughNetwork(const std::string& ports, const std::string& comName,
+                                unitsim::SerialServer::Mode mode, unitsim::SerialServer& server) {
+    const std::string entry = ports + "/" + comName;
+    std::error_code error;
+    const std::string line = std::filesystem::read_symlink(entry, error).string();
+    if (error) return "the simulator's line is not bound as " + comName;
+    if (!server.start(line, mode, ports)) return server.why();
+    const std::string temporary = entry + ".new";
+    if (symlink(server.url().c_str(), temporary.c_str()) != 0 ||
+        std::rename(temporary.c_str(), entry.c_str()) != 0)
+        return "cannot bind " + comName + " to " + server.url();
+    return {};
+}
+
 }  // namespace
 
-// exchange_bench [cycles] [--trace FILE]: with a trace, every byte is also
-// written to FILE, as a program started with --trace does.
+// exchange_bench [cycles] [--trace FILE] [--via raw|rfc2217]: with a trace,
+// every byte is also written to FILE, as a program started with --trace
+// does; with --via, the unit is reached through ser2net.
 int main(int argc, char** argv) {
     const int cycles = argc > 1 && argv[1][0] != '-' ? std::atoi(argv[1]) : 20;
-    for (int i = 1; i + 1 < argc; ++i)
+    std::string via;
+    for (int i = 1; i + 1 < argc; ++i) {
         if (std::string(argv[i]) == "--trace" && !devlink::TrafficTrace::open(argv[i + 1])) {
             std::fprintf(stderr, "cannot write the trace %s\n", argv[i + 1]);
             return 1;
         }
+        if (std::string(argv[i]) == "--via") via = argv[i + 1];
+    }
+    if (!via.empty() && via != "raw" && via != "rfc2217") {
+        std::fprintf(stderr, "--via takes raw or rfc2217\n");
+        return 2;
+    }
     char pattern[] = "/tmp/aquendor-bench-XXXXXX";
     const std::string ports = mkdtemp(pattern);
     setenv("AQUENDOR_PORTS", ports.c_str(), 1);
@@ -91,6 +118,18 @@ int main(int argc, char** argv) {
     if (!simulator.start(config, ports, "COM7")) {
         std::fprintf(stderr, "the unit simulator did not start\n");
         return 1;
+    }
+    unitsim::SerialServer server;
+    if (!via.empty()) {
+        const auto mode =
+            via == "raw" ? unitsim::SerialServer::Mode::Raw : unitsim::SerialServer::Mode::Rfc2217;
+        if (const std::string why = serveThroughNetwork(ports, "COM7", mode, server);
+            !why.empty()) {
+            std::fprintf(stderr, "no network serial server: %s\n", why.c_str());
+            simulator.stop();
+            std::filesystem::remove_all(ports);
+            return 1;
+        }
     }
 
     QuietWindow window;
@@ -115,6 +154,9 @@ int main(int argc, char** argv) {
                 bytes.unpaused * byteTime + bytes.paused * std::max(0.001, byteTime);
             std::printf("cycles: %d of login + DSI + DPI at %d bit/s%s\n", cycles, kBaud,
                         devlink::TrafficTrace::active() ? ", traced" : "");
+            std::printf("line: %s\n",
+                        via.empty() ? "the simulator's pseudo-terminal"
+                                    : ("through ser2net on 127.0.0.1, " + server.url()).c_str());
             std::printf("bytes per cycle: %zu unpaused, %zu paused\n", bytes.unpaused,
                         bytes.paused);
             std::printf("wall time per cycle: %.2f ms\n", perCycle * 1000);
@@ -129,6 +171,7 @@ int main(int argc, char** argv) {
     }
     port.closePort();
     devlink::TrafficTrace::close();
+    server.stop();
     simulator.stop();
     std::filesystem::remove_all(ports);
     return status;
