@@ -6,8 +6,8 @@
 #include <charconv>
 #include <cstdio>
 
-#include "shell/cp1252.h"
-#include "shell/file_write.h"
+#include "files/cp1252.h"
+#include "files/file_write.h"
 #include "softener/local_clock.h"
 
 namespace softener {
@@ -61,7 +61,7 @@ std::string listText(const ListFileKind& kind, const std::vector<HistoryEntry>& 
 }
 
 std::string listFileBytes(std::string_view text) {
-    const std::string bytes = shell::utf8ToCp1252(text);
+    const std::string bytes = files::utf8ToCp1252(text);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 16);
     for (const char c : bytes) {
@@ -92,12 +92,12 @@ ListFileOutcome writeListFile(const std::string& baseFolder, const ListFileKind&
     std::string path;
     for (int copy = 0; copy < kMaxCopies; ++copy) {
         path = folder + '/' + listFileName(kind, serial, moment, copy);
-        switch (shell::writeNewFile(path, bytes)) {
-            case shell::NewFileResult::Written:
+        switch (files::writeNewFile(path, bytes)) {
+            case files::NewFileResult::Written:
                 return {ListFileOutcome::Written, 0, path};
-            case shell::NewFileResult::Exists:
+            case files::NewFileResult::Exists:
                 continue;
-            case shell::NewFileResult::Failed:
+            case files::NewFileResult::Failed:
                 return {ListFileOutcome::CreateFailed, errno, path};
         }
     }

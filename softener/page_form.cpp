@@ -7,7 +7,7 @@
 #include <QLineEdit>
 
 #include "shell/controls.h"
-#include "shell/cp1252.h"
+#include "files/cp1252.h"
 #include "softener/sp_mask_edit.h"
 
 namespace softener {
@@ -16,10 +16,10 @@ namespace {
 
 // The unit's texts are Windows-1252, like the suite's files ("€" is 0x80).
 QString fromUnit(const std::string& bytes) {
-    return QString::fromStdString(shell::cp1252ToUtf8(bytes));
+    return QString::fromStdString(files::cp1252ToUtf8(bytes));
 }
 std::string toUnit(const QString& text) {
-    return shell::utf8ToCp1252(text.toStdString());
+    return files::utf8ToCp1252(text.toStdString());
 }
 
 }  // namespace

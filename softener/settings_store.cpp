@@ -4,13 +4,12 @@
 #include <strings.h>
 #include <sys/stat.h>
 
-#include <QString>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
 
-#include "shell/cp1252.h"
-#include "shell/file_write.h"
+#include "files/cp1252.h"
+#include "files/file_write.h"
 #include "softener/setting_lines.h"
 #include "softener/store_repair.h"
 
@@ -21,7 +20,7 @@ namespace {
 constexpr std::size_t kDeleteLineLimit = 255;
 
 std::string shown(const std::string& bytes) {
-    return shell::cp1252ToUtf8(bytes);
+    return files::cp1252ToUtf8(bytes);
 }
 
 bool fileExists(const std::string& path) {
@@ -94,7 +93,7 @@ void SettingsStore::LoadNames() {
     const std::string file = path();
     std::optional<StoreRecords> store = readStore(file, true);
     if (!store) {
-        if (shell::writeNewFile(file, kSettingsHeader) != shell::NewFileResult::Written) {
+        if (files::writeNewFile(file, kSettingsHeader) != files::NewFileResult::Written) {
             const std::string& name = profile_.storeFileName;
             ui_.fatal(pick("Kann " + name + " nicht \u00F6ffnen !\nProgram wird beendet",
                            "cannot open " + name + " !\nexit program"),
@@ -113,7 +112,7 @@ void SettingsStore::LoadNames() {
 
 std::optional<StoreRecords> SettingsStore::readStore(const std::string& file,
                                                      bool forUpdate) const {
-    std::optional<std::string> bytes = shell::readFileUpTo(file, kSizeLimit, forUpdate);
+    std::optional<std::string> bytes = files::readFileUpTo(file, kSizeLimit, forUpdate);
     if (!bytes) return std::nullopt;
     return StoreRecords(std::move(*bytes), profile_.recordLines(), kSizeLimit);
 }
@@ -168,7 +167,7 @@ void SettingsStore::ApplySet(const std::string& nameText) {
         applyValueLines(profile_.values, factoryLines(), form_);
         return;
     }
-    const std::string name = shell::utf8ToCp1252(nameText);
+    const std::string name = files::utf8ToCp1252(nameText);
     const std::optional<StoreRecords> store = readStore(path(), false);
     if (!store) return fatalOpen();
     const std::optional<std::size_t> record = store->find(name);
@@ -228,11 +227,11 @@ bool SettingsStore::refusedName(const std::string& name, const std::string& name
 // The store is Windows-1252: a character outside it would be saved as "?",
 // and two names differing only there would become one.
 bool SettingsStore::refusedCharacter(const std::string& nameText) {
-    const std::optional<char32_t> outside = shell::firstOutsideCp1252(nameText);
+    const std::optional<char32_t> outside = files::firstOutsideCp1252(nameText);
     if (!outside) return false;
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*outside));
-    const std::string character = QString::fromUcs4(&*outside, 1).toStdString();
+    const std::string character = files::utf8Of(*outside);
     const std::string& file = profile_.storeFileName;
     informed("Der Name enth\u00E4lt das Zeichen \"" + character + "\" (" + code + "), das " + file +
                  " nicht speichern kann !",
@@ -242,7 +241,7 @@ bool SettingsStore::refusedCharacter(const std::string& nameText) {
 }
 
 void SettingsStore::SaveSet(const std::string& nameText) {
-    const std::string name = shell::utf8ToCp1252(nameText);
+    const std::string name = files::utf8ToCp1252(nameText);
     if (refusedName(name, nameText, true) || refusedCharacter(nameText)) return;
     const std::string file = path();
     std::optional<StoreRecords> store = readStore(file, true);
@@ -267,7 +266,7 @@ void SettingsStore::SaveSet(const std::string& nameText) {
         lead = "\r\n";
     // A failed append is cut back: the store is as it was, and the pages
     // keep the operator's edits.
-    if (!shell::appendToFile(file, lead + recordOf(name))) {
+    if (!files::appendToFile(file, lead + recordOf(name))) {
         const std::string& fileName = profile_.storeFileName;
         return warned("Kann " + fileName + " nicht schreiben !\nDie Einstellung " + nameText +
                           " wurde nicht gespeichert, die Datei ist unver\u00E4ndert.",
@@ -302,7 +301,7 @@ std::string SettingsStore::recordOf(const std::string& name) const {
 // ---- delete -----------------------------------------------------------------------
 
 void SettingsStore::DeleteSet(const std::string& nameText) {
-    const std::string name = shell::utf8ToCp1252(nameText);
+    const std::string name = files::utf8ToCp1252(nameText);
     if (refusedName(name, nameText, false)) return;
     const std::string file = path();
     std::optional<StoreRecords> store = readStore(file, true);
@@ -322,7 +321,7 @@ void SettingsStore::DeleteSet(const std::string& nameText) {
     // A name with a character the store cannot hold is in no record, though
     // its "?" may match one.
     const std::optional<std::size_t> record =
-        shell::firstOutsideCp1252(nameText) ? std::nullopt : store->find(name);
+        files::firstOutsideCp1252(nameText) ? std::nullopt : store->find(name);
     if (!record && !broken.empty() && name == broken) return;  // gone with the repair
     if (!record) return informed("Einstellung nicht gefunden !", profile_.notFoundEnglish);
     const std::string showName = shown(name);
@@ -338,7 +337,7 @@ void SettingsStore::DeleteSet(const std::string& nameText) {
         bytes.substr(0, store->lines()[first].begin) + bytes.substr(store->lines()[last].end);
     // A failed rewrite leaves the store as it was, and the pages keep the
     // operator's edits.
-    if (!shell::rewriteFile(file, kept)) {
+    if (!files::rewriteFile(file, kept)) {
         const std::string& fileName = profile_.storeFileName;
         return warned("Kann " + fileName + " nicht schreiben !\nDie Einstellung " + showName +
                           " wurde nicht gel\u00F6scht, die Datei ist unver\u00E4ndert.",
@@ -356,7 +355,7 @@ void SettingsStore::Export() {
     if (target.empty()) return;
     const bool existed = fileExists(target);
     // A failed write leaves an existing file as it was.
-    if (!shell::replaceFile(target, file_.bytesOf(form_))) {
+    if (!files::replaceFile(target, file_.bytesOf(form_))) {
         std::string german = "Kann " + target + " nicht erstellen !";
         std::string english = "cannot create " + target + " !";
         if (existed) {
@@ -372,7 +371,7 @@ void SettingsStore::Import() {
     const std::string source = ui_.importFileName();
     if (source.empty()) return;
     const std::size_t limit = profile_.maxSettingFileBytes();
-    const std::optional<std::string> bytes = shell::readFileUpTo(source, limit);
+    const std::optional<std::string> bytes = files::readFileUpTo(source, limit);
     if (!bytes) return ui_.fatal("cannot open " + source + " !\nexit program", SettingsIcon::None);
     if (bytes->size() > limit)
         return warned("Die Datei " + source +

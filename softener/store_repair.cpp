@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "shell/file_write.h"
+#include "files/file_write.h"
 
 namespace softener {
 
@@ -22,12 +22,12 @@ StoreRepair repairStore(const std::string& path, const StoreRecords& store, std:
     std::string copy;
     for (int number = 1; number <= kMaxCopies && copy.empty(); ++number) {
         const std::string candidate = copyPath(path, number);
-        const shell::NewFileResult made = shell::copyToNewFile(path, candidate);
-        if (made == shell::NewFileResult::Failed) return result;
-        if (made == shell::NewFileResult::Written) copy = candidate;
+        const files::NewFileResult made = files::copyToNewFile(path, candidate);
+        if (made == files::NewFileResult::Failed) return result;
+        if (made == files::NewFileResult::Written) copy = candidate;
     }
     if (copy.empty()) return result;
-    if (!shell::rewriteFile(path, store.usableRecords(maxSets))) {
+    if (!files::rewriteFile(path, store.usableRecords(maxSets))) {
         ::unlink(copy.c_str());
         return result;
     }

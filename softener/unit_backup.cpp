@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "shell/file_write.h"
+#include "files/file_write.h"
 
 namespace softener {
 
@@ -122,13 +122,13 @@ BackupResult writeUnitBackup(const std::string& startDirectory, const std::strin
     for (int taken = nextTaken(backupsIn(folder, serial), stampText(stamp)); taken <= kMaxTaken;
          ++taken) {
         const std::string path = folder + "/" + backupFileName(serial, stamp, taken);
-        switch (shell::writeNewFile(path, bytes)) {
-            case shell::NewFileResult::Written:
+        switch (files::writeNewFile(path, bytes)) {
+            case files::NewFileResult::Written:
                 removeOldBackups(folder, serial, keep);
                 return {BackupStatus::Written, path};
-            case shell::NewFileResult::Exists:
+            case files::NewFileResult::Exists:
                 continue;
-            case shell::NewFileResult::Failed:
+            case files::NewFileResult::Failed:
                 return {BackupStatus::Failed, path, errno};
         }
     }

@@ -1,4 +1,4 @@
-#include "shell/file_write.h"
+#include "files/file_write.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -11,7 +11,7 @@
 #include <functional>
 #include <limits>
 
-namespace shell {
+namespace files {
 
 namespace {
 
@@ -220,4 +220,4 @@ NewFileResult copyToNewFile(const std::string& source, const std::string& path) 
     return placeNewFile(path, copyFiller(source));
 }
 
-}  // namespace shell
+}  // namespace files

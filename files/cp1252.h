@@ -6,12 +6,14 @@
 #include <string>
 #include <string_view>
 
-namespace shell {
+namespace files {
 
 std::string cp1252ToUtf8(std::string_view bytes);
 // Characters the code page lacks become "?".
 std::string utf8ToCp1252(std::string_view text);
 // The first character of the text that the code page lacks, if any.
 std::optional<char32_t> firstOutsideCp1252(std::string_view text);
+// One character as UTF-8.
+std::string utf8Of(char32_t character);
 
-}  // namespace shell
+}  // namespace files

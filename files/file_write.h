@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace shell {
+namespace files {
 
 // The whole content of a file, or nothing when it cannot be opened (missing,
 // a folder, no permission). forUpdate: the file must open for reading and
@@ -51,4 +51,4 @@ NewFileResult copyToNewFile(const std::string& source, const std::string& path);
 // appears only complete.
 bool replaceFile(const std::string& path, std::string_view bytes);
 
-}  // namespace shell
+}  // namespace files
