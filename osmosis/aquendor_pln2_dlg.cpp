@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 
+#include "controller/record_codec.h"
 #include "devlink/fields.h"
 #include "devlink/login.h"
 #include "osmosis/about_dlg.h"
@@ -16,7 +17,6 @@
 #include "osmosis/pln2_unit_functions.h"
 #include "osmosis/status_record.h"
 #include "shell/controls.h"
-#include "softener/record_codec.h"
 #include "softener/record_exchange.h"
 #include "softener/settings_controls.h"
 #include "softener/write_backup.h"
@@ -146,13 +146,13 @@ void CAquendorPLN2Dlg::decodeAll() {
     info_->showStatus(statusArea_);
     form.setMaskText(
         2, 1150,
-        softener::maskCharacters(
+        controller::maskCharacters(
             "%7.5f", devlink::decodeFloat(statusArea_, osmosis::status::kCalibrationFactor)));
-    softener::decodeRecord(osmosis::osmosisLayout(), record_, form);
+    controller::decodeRecord(osmosis::osmosisLayout(), record_, form);
 }
 
 void CAquendorPLN2Dlg::writeParameters() {
-    const softener::RecordLayout& layout = osmosis::osmosisLayout();
+    const controller::RecordLayout& layout = osmosis::osmosisLayout();
     osmosis::PagesForm form(*this);
     if (softener::refuseUnreadyWrite(*this, record_, layout, form)) return;
     // What the unit holds now is kept before anything, the login included,
@@ -162,7 +162,7 @@ void CAquendorPLN2Dlg::writeParameters() {
         return;
     }
     if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
-    softener::encodeRecord(layout, form, record_);
+    controller::encodeRecord(layout, form, record_);
     if (!softener::sendRecord(*this, record_)) return;
     unitRecord_ = record_;  // the unit has confirmed it
     ShowLinkState();
@@ -170,10 +170,10 @@ void CAquendorPLN2Dlg::writeParameters() {
 
 // The record last read, as the pages showed it right after that read.
 bool CAquendorPLN2Dlg::backUpUnitRecord() {
-    static const softener::SettingsProfile profile = osmosis::osmosisSettingsProfile();
+    static const controller::SettingsProfile profile = osmosis::osmosisSettingsProfile();
     return softener::backUpBeforeWrite(*this, unitRecord_, [this] {
-        return softener::decodedAsSettingFile(profile, [this](softener::ParameterForm& form) {
-            softener::decodeRecord(osmosis::osmosisLayout(), unitRecord_, form);
+        return softener::decodedAsSettingFile(profile, [this](controller::ParameterForm& form) {
+            controller::decodeRecord(osmosis::osmosisLayout(), unitRecord_, form);
         });
     });
 }

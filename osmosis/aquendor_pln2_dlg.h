@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "controller/unit_record.h"
 #include "shell/main_window_base.h"
-#include "softener/unit_record.h"
 #include "ui_aquendorpln2_dlg.h"
 
 namespace osmosis {
@@ -42,7 +42,7 @@ class CAquendorPLN2Dlg : public shell::MainWindowBase {
     void writeParameters();
 
     const std::string& statusArea() const { return statusArea_; }
-    const softener::UnitRecord& parameterRecord() const { return record_; }
+    const controller::UnitRecord& parameterRecord() const { return record_; }
 
   protected:
     void createPages() override;
@@ -58,10 +58,10 @@ class CAquendorPLN2Dlg : public shell::MainWindowBase {
 
     Ui::AquendorPLN2Dlg ui_;
     std::string statusArea_;
-    softener::UnitRecord record_;
+    controller::UnitRecord record_;
     // What the unit holds as far as the program knows: the last record read
     // or confirmed written. A failed write changes record_, never this.
-    softener::UnitRecord unitRecord_;
+    controller::UnitRecord unitRecord_;
     osmosis::CChildDlg_Info* info_ = nullptr;
     osmosis::CChildDlg_Func1* func1_ = nullptr;
     osmosis::CChildDlg_Func2* func2_ = nullptr;

@@ -1,9 +1,9 @@
 #include "osmosis/child_dlg_info.h"
 
+#include "controller/record_codec.h"
 #include "devlink/fields.h"
 #include "osmosis/status_record.h"
 #include "softener/mask_setup.h"
-#include "softener/record_codec.h"
 
 namespace osmosis {
 
@@ -15,7 +15,7 @@ softener::LampRows osmosisLampRows() {
 }
 
 QString maskText(const char* format, double value) {
-    return QString::fromLatin1(softener::maskCharacters(format, value));
+    return QString::fromLatin1(controller::maskCharacters(format, value));
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ void CChildDlg_Info::showStatus(const std::string& area) {
     ui_.operationHoursEdit->setText(
         QString::number(devlink::decodeWord32(area, status::kOperationHours)));
     ui_.lastAccessEdit->setText(
-        QString::fromLatin1(softener::lastAccessText(area, status::kLastAccessHour)));
+        QString::fromLatin1(controller::lastAccessText(area, status::kLastAccessHour)));
     // No English texts exist; an unknown code leaves the text as it was.
     if (const char* text = plantStatusText(devlink::decodeByte(area, status::kPlantStatus)))
         ui_.plantStatusEdit->setText(QString::fromUtf8(text));

@@ -38,7 +38,7 @@ void CChildDlg_Info::setUpFields() {
 }
 
 void CChildDlg_Info::showStatus(const std::string& area, int plantType, double hardness) {
-    using softener::maskCharacters;
+    using controller::maskCharacters;
     namespace st = softener::status;
     ui_.residualCapacityEdit->setMaskedText(QString::fromLatin1(
         maskCharacters("%06.1f", devlink::decodeFloat(area, st::kResidualCapacity))));

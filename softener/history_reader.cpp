@@ -24,7 +24,7 @@ HistoryReader::HistoryReader(shell::MainWindowBase& window) : window_(window) {}
 // six digits and nothing else; the unit is not asked otherwise.
 bool HistoryReader::takeSerialNumber(std::string& serial) {
     serial = window_.serialNumberText();
-    if (isSixDigitSerial(serial)) return true;
+    if (controller::isSixDigitSerial(serial)) return true;
     window_.say(window_.tr2("Bitte 6 Ziffern f\u00FCr die Seriennummer eingeben",
                             "Please insert 6 numbers for the serialnumber"),
                 window_.texts().caption);
@@ -32,18 +32,19 @@ bool HistoryReader::takeSerialNumber(std::string& serial) {
     return false;
 }
 
-void HistoryReader::readStatusHistory(const CodeTable& codes, bool longForm) {
+void HistoryReader::readStatusHistory(const controller::CodeTable& codes, bool longForm) {
     std::string serial;
     if (!takeSerialNumber(serial)) return;
     if (devlink::controllerLogin(window_.link(), devlink::LoginIntent::QuietRead) == 0) return;
     std::string data;
     if (!readStatusData(data)) return;
-    const HistoryRecords history =
-        historyRecords(data, kStatusHistoryLayout, longForm ? 0 : kShortFormStatusRecords);
+    const controller::HistoryRecords history = controller::historyRecords(
+        data, controller::kStatusHistoryLayout, longForm ? 0 : controller::kShortFormStatusRecords);
     if (refuseUncounted(history, "DHI")) return;
     std::string folder;
     if (!currentFolder(folder)) return;
-    if (writeList(folder, kStatusList, serial, history.entries, codes)) sayIfCut(history, "DHI");
+    if (writeList(folder, controller::kStatusList, serial, history.entries, codes))
+        sayIfCut(history, "DHI");
 }
 
 // One answer, or two when the first starts with a blank; the record data
@@ -51,10 +52,10 @@ void HistoryReader::readStatusHistory(const CodeTable& codes, bool longForm) {
 bool HistoryReader::readStatusData(std::string& data) {
     devlink::AnswerBuffer answer{};
     if (!window_.link().exchange("DHI|", "DHI", true, answer)) return false;
-    data = statusHistoryData(answerText(answer));
+    data = controller::statusHistoryData(answerText(answer));
     if (answer[0] != ' ') return true;
     if (!window_.link().exchange("DHI|", "DHI2", true, answer)) return false;
-    data += statusHistoryData(answerText(answer));
+    data += controller::statusHistoryData(answerText(answer));
     return true;
 }
 
@@ -69,23 +70,23 @@ bool HistoryReader::currentFolder(std::string& folder) {
     return true;
 }
 
-void HistoryReader::readErrorHistory(const CodeTable& codes) {
+void HistoryReader::readErrorHistory(const controller::CodeTable& codes) {
     std::string serial;
     if (!takeSerialNumber(serial)) return;
     if (devlink::controllerLogin(window_.link(), devlink::LoginIntent::QuietRead) == 0) return;
     devlink::AnswerBuffer answer{};
     if (!window_.link().exchange("DEI|", "DEI", true, answer)) return;
-    const HistoryRecords history =
-        historyRecords(errorHistoryData(answerText(answer)), kErrorHistoryLayout);
+    const controller::HistoryRecords history = controller::historyRecords(
+        controller::errorHistoryData(answerText(answer)), controller::kErrorHistoryLayout);
     if (refuseUncounted(history, "DEI")) return;
-    if (writeList(window_.session().startDirectory.toLocal8Bit().toStdString(), kErrorList, serial,
-                  history.entries, codes))
+    if (writeList(window_.session().startDirectory.toLocal8Bit().toStdString(),
+                  controller::kErrorList, serial, history.entries, codes))
         sayIfCut(history, "DEI");
 }
 
 // An answer without even the count is no history: a list would claim an
 // empty log.
-bool HistoryReader::refuseUncounted(const HistoryRecords& history, const char* label) {
+bool HistoryReader::refuseUncounted(const controller::HistoryRecords& history, const char* label) {
     if (history.counted) return false;
     window_.ShowLinkState();
     window_.say(QString::fromLatin1(label) +
@@ -98,7 +99,7 @@ bool HistoryReader::refuseUncounted(const HistoryRecords& history, const char* l
 
 // The list holds only what the unit sent; the operator learns that its
 // count promised more.
-void HistoryReader::sayIfCut(const HistoryRecords& history, const char* label) {
+void HistoryReader::sayIfCut(const controller::HistoryRecords& history, const char* label) {
     if (!history.cut) return;
     window_.say(QString::fromLatin1(label) +
                     window_
@@ -111,21 +112,24 @@ void HistoryReader::sayIfCut(const HistoryRecords& history, const char* label) {
                 window_.texts().caption, shell::MessageIcon::Exclamation);
 }
 
-bool HistoryReader::writeList(const std::string& baseFolder, const ListFileKind& kind,
-                              const std::string& serial, const std::vector<HistoryEntry>& entries,
-                              const CodeTable& codes) {
-    const std::string bytes = listFileBytes(listText(kind, entries, codes, window_.english()));
-    const ListFileOutcome outcome = writeListFile(baseFolder, kind, serial, clock(), bytes);
+bool HistoryReader::writeList(const std::string& baseFolder, const controller::ListFileKind& kind,
+                              const std::string& serial,
+                              const std::vector<controller::HistoryEntry>& entries,
+                              const controller::CodeTable& codes) {
+    const std::string bytes =
+        controller::listFileBytes(controller::listText(kind, entries, codes, window_.english()));
+    const controller::ListFileOutcome outcome =
+        controller::writeListFile(baseFolder, kind, serial, clock(), bytes);
     switch (outcome.result) {
-        case ListFileOutcome::Written:
+        case controller::ListFileOutcome::Written:
             window_.ShowLinkState();
             return true;
-        case ListFileOutcome::FolderFailed:
+        case controller::ListFileOutcome::FolderFailed:
             window_.ShowLinkState();
             window_.say(QString("System Error Code: %1").arg(outcome.error), window_.texts().name,
                         shell::MessageIcon::Exclamation);
             return false;
-        case ListFileOutcome::CreateFailed:
+        case controller::ListFileOutcome::CreateFailed:
             window_.say("cannot create " + QString::fromLocal8Bit(outcome.path),
                         window_.texts().name);
             return false;

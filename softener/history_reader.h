@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "softener/history_codes.h"
-#include "softener/history_record.h"
-#include "softener/list_file.h"
-#include "softener/local_clock.h"
+#include "controller/history_codes.h"
+#include "controller/history_record.h"
+#include "controller/list_file.h"
+#include "controller/local_clock.h"
 
 namespace shell {
 class MainWindowBase;
@@ -23,22 +23,22 @@ class HistoryReader {
 
     // longForm: the unit's last parameter record was the long form; a short
     // form unit lists at most ten status records.
-    void readStatusHistory(const CodeTable& codes, bool longForm);
-    void readErrorHistory(const CodeTable& codes);
+    void readStatusHistory(const controller::CodeTable& codes, bool longForm);
+    void readErrorHistory(const controller::CodeTable& codes);
 
     // The PC's clock for the file name, read once per reading; tests fix it.
-    LocalClock clock = systemLocalTime;
+    controller::LocalClock clock = controller::systemLocalTime;
 
   private:
     bool takeSerialNumber(std::string& serial);
     bool readStatusData(std::string& data);
     bool currentFolder(std::string& folder);
-    bool refuseUncounted(const HistoryRecords& history, const char* label);
-    void sayIfCut(const HistoryRecords& history, const char* label);
+    bool refuseUncounted(const controller::HistoryRecords& history, const char* label);
+    void sayIfCut(const controller::HistoryRecords& history, const char* label);
     // True when the list file was written.
-    bool writeList(const std::string& baseFolder, const ListFileKind& kind,
-                   const std::string& serial, const std::vector<HistoryEntry>& entries,
-                   const CodeTable& codes);
+    bool writeList(const std::string& baseFolder, const controller::ListFileKind& kind,
+                   const std::string& serial, const std::vector<controller::HistoryEntry>& entries,
+                   const controller::CodeTable& codes);
 
     shell::MainWindowBase& window_;
 };

@@ -27,7 +27,7 @@ LampPanel::LampPanel(QWidget& page, LampRows rows)
     connect(&timer_, &QTimer::timeout, this, &LampPanel::blinkTick);
 }
 
-void LampPanel::show(const LampBits& lamps, int blinkByte) {
+void LampPanel::show(const controller::LampBits& lamps, int blinkByte) {
     blinkByte_ = blinkByte;
     if (blinkByte_ != 0) {
         blinkOn_ = false;

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <vector>
 
-#include "softener/status_fields.h"
+#include "controller/status_fields.h"
 
 class QPainter;
 class QWidget;
@@ -36,13 +36,13 @@ class LampPanel : public QObject {
 
     // The lamps as a status read found them. A blink byte other than 0
     // starts the blinking afresh, phase off; 0 stops it.
-    void show(const LampBits& lamps, int blinkByte);
+    void show(const controller::LampBits& lamps, int blinkByte);
     void stopBlinking() { timer_.stop(); }
     // The blink phase toggles; the blinking lamps follow it.
     void blinkTick();
 
     QTimer& blinkTimer() { return timer_; }
-    const LampBits& lamps() const { return lamps_; }
+    const controller::LampBits& lamps() const { return lamps_; }
     QPoint lampPosition(int lamp) const;
     // 0 white (off), 1 green, 2 yellow, 3 red.
     static int lampColour(int lamp);
@@ -52,7 +52,7 @@ class LampPanel : public QObject {
   private:
     QWidget& page_;
     LampRows rows_;
-    LampBits lamps_{};
+    controller::LampBits lamps_{};
     int blinkByte_ = 0;
     bool blinkOn_ = false;
     QTimer timer_;

@@ -5,12 +5,12 @@
 
 #include <QWidget>
 
+#include "controller/parameter_form.h"
 #include "shell/page_host.h"
-#include "softener/parameter_form.h"
 
 namespace softener {
 
-class PageForm : public ParameterForm {
+class PageForm : public controller::ParameterForm {
   public:
     explicit PageForm(const shell::PageHost& host) : host_(host) {}
 

@@ -6,9 +6,9 @@
 namespace softener {
 
 std::string recordAsSettingFile(const ParameterRecord& record) {
-    static const SettingsProfile profile = softenerSettingsProfile();
-    return decodedAsSettingFile(profile,
-                                [&record](ParameterForm& form) { decodeParameters(record, form); });
+    static const controller::SettingsProfile profile = softenerSettingsProfile();
+    return decodedAsSettingFile(
+        profile, [&record](controller::ParameterForm& form) { decodeParameters(record, form); });
 }
 
 bool backUpBeforeWrite(shell::MainWindowBase& window, const ParameterRecord& record) {

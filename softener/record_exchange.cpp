@@ -3,10 +3,10 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
+#include "controller/record_codec.h"
 #include "devlink/login.h"
 #include "shell/controls.h"
 #include "shell/main_window_base.h"
-#include "softener/record_codec.h"
 
 namespace softener {
 
@@ -48,7 +48,7 @@ bool readRecordAnswers(shell::MainWindowBase& window, const StatusAndRecord& int
 }
 
 // The page with the field comes to the front, the field's text selected.
-void showField(shell::MainWindowBase& window, const ParameterField& field) {
+void showField(shell::MainWindowBase& window, const controller::ParameterField& field) {
     const int selector = window.controls().pageSelectors.at(static_cast<std::size_t>(field.page));
     if (auto* button = shell::controlAs<QAbstractButton>(&window, selector)) button->click();
     if (QWidget* widget = shell::control(window.pageHost().page(field.page), field.control)) {
@@ -67,7 +67,7 @@ bool fetchStatusAndRecord(shell::MainWindowBase& window, const std::function<voi
     return readStatusArea(window, into) && readRecordAnswers(window, into);
 }
 
-bool refuseWithoutRecord(shell::MainWindowBase& window, const UnitRecord& record) {
+bool refuseWithoutRecord(shell::MainWindowBase& window, const controller::UnitRecord& record) {
     if (record.complete()) return false;
     window.say(window.tr2("Bitte zuerst die Parameter aus dem Ger\u00E4t lesen (\"lesen\") !\n"
                           "Es wurde nichts geschrieben.",
@@ -77,10 +77,11 @@ bool refuseWithoutRecord(shell::MainWindowBase& window, const UnitRecord& record
     return true;
 }
 
-bool refuseUnreadyWrite(shell::MainWindowBase& window, const UnitRecord& record,
-                        const RecordLayout& layout, const ParameterForm& form) {
+bool refuseUnreadyWrite(shell::MainWindowBase& window, const controller::UnitRecord& record,
+                        const controller::RecordLayout& layout,
+                        const controller::ParameterForm& form) {
     if (refuseWithoutRecord(window, record)) return true;
-    const ParameterField* bad = firstUnreadableFloat(layout, form);
+    const controller::ParameterField* bad = firstUnreadableFloat(layout, form);
     if (!bad) return false;
     window.say(window
                    .tr2("\"%1\": keine g\u00FCltige Zahl. Es wurde nichts geschrieben.",
@@ -91,7 +92,7 @@ bool refuseUnreadyWrite(shell::MainWindowBase& window, const UnitRecord& record,
     return true;
 }
 
-bool sendRecord(shell::MainWindowBase& window, const UnitRecord& record) {
+bool sendRecord(shell::MainWindowBase& window, const controller::UnitRecord& record) {
     devlink::DeviceLink& link = window.link();
     const std::string request = "DPS|" + record.writeBody() + "|";
     if (!link.writeRequest(devlink::frameRequest(request), false)) return false;

@@ -8,9 +8,9 @@
 #include <functional>
 #include <string>
 
-#include "softener/parameter_form.h"
-#include "softener/record_layout.h"
-#include "softener/unit_record.h"
+#include "controller/parameter_form.h"
+#include "controller/record_layout.h"
+#include "controller/unit_record.h"
 
 namespace shell {
 class MainWindowBase;
@@ -21,7 +21,7 @@ namespace softener {
 struct StatusAndRecord {
     std::size_t statusLength;  // characters behind "DSI|" that make the status area
     std::string& statusArea;
-    UnitRecord& record;
+    controller::UnitRecord& record;
     std::size_t secondAnswerCut;  // characters that close a second DPI answer
 };
 
@@ -34,15 +34,16 @@ bool fetchStatusAndRecord(shell::MainWindowBase& window, const std::function<voi
 
 // True, with the message shown, while no read has filled the record: its
 // carried positions would be undefined and nothing could be gone back to.
-bool refuseWithoutRecord(shell::MainWindowBase& window, const UnitRecord& record);
+bool refuseWithoutRecord(shell::MainWindowBase& window, const controller::UnitRecord& record);
 
 // True, with the message shown and the offending field at hand, when
 // nothing may go to the unit: no read has filled the record yet (its
 // carried positions would be undefined), or a float field holds no number.
-bool refuseUnreadyWrite(shell::MainWindowBase& window, const UnitRecord& record,
-                        const RecordLayout& layout, const ParameterForm& form);
+bool refuseUnreadyWrite(shell::MainWindowBase& window, const controller::UnitRecord& record,
+                        const controller::RecordLayout& layout,
+                        const controller::ParameterForm& form);
 
 // DPS with the record's form length; true when the unit confirms it.
-bool sendRecord(shell::MainWindowBase& window, const UnitRecord& record);
+bool sendRecord(shell::MainWindowBase& window, const controller::UnitRecord& record);
 
 }  // namespace softener

@@ -16,13 +16,13 @@ namespace {
 
 const QString kFilter = QStringLiteral("Setting Files (*.stg)");
 
-shell::MessageIcon messageIcon(SettingsIcon icon) {
+shell::MessageIcon messageIcon(controller::SettingsIcon icon) {
     switch (icon) {
-        case SettingsIcon::Information:
+        case controller::SettingsIcon::Information:
             return shell::MessageIcon::Information;
-        case SettingsIcon::Exclamation:
+        case controller::SettingsIcon::Exclamation:
             return shell::MessageIcon::Exclamation;
-        case SettingsIcon::None:
+        case controller::SettingsIcon::None:
             break;
     }
     return shell::MessageIcon::None;
@@ -50,7 +50,7 @@ void SettingsWindowUi::removeName(const std::string& utf8) {
     names_->setEditText(shown);
 }
 
-void SettingsWindowUi::inform(const std::string& message, SettingsIcon icon) {
+void SettingsWindowUi::inform(const std::string& message, controller::SettingsIcon icon) {
     window_.say(text(message), window_.texts().caption, messageIcon(icon));
 }
 
@@ -59,7 +59,7 @@ bool SettingsWindowUi::confirmDelete(const std::string& message) {
                        shell::MessageButtons::YesNo, true) == shell::MessageAnswer::Yes;
 }
 
-void SettingsWindowUi::fatal(const std::string& message, SettingsIcon icon) {
+void SettingsWindowUi::fatal(const std::string& message, controller::SettingsIcon icon) {
     window_.say(text(message), window_.texts().name, messageIcon(icon));
     window_.endProgram();
 }
@@ -69,7 +69,7 @@ void SettingsWindowUi::fatal(const std::string& message, SettingsIcon icon) {
 std::string SettingsWindowUi::exportFileName() {
     QString name = window_.messages().saveFileName(
         &window_, window_.tr2("Einstellung exportieren", "export setting"),
-        folder_ + "/SettingFile.stg", kFilter);
+        folder_ + "/controller::SettingFile.stg", kFilter);
     if (name.isEmpty()) return {};
     if (QFileInfo(name).suffix().isEmpty()) {
         name += ".stg";
@@ -101,12 +101,13 @@ void SettingsWindowUi::showLinkState() {
 // ---- the settings group -----------------------------------------------------------
 
 SettingsControls::SettingsControls(shell::MainWindowBase& window, SettingsControlIds ids,
-                                   SettingsProfile profile, std::unique_ptr<ParameterForm> form)
+                                   controller::SettingsProfile profile,
+                                   std::unique_ptr<controller::ParameterForm> form)
     : window_(window),
       names_(shell::controlAs<QComboBox>(&window, ids.names)),
       form_(std::move(form)) {
     ui_ = std::make_unique<SettingsWindowUi>(window, names_);
-    store_ = std::make_unique<SettingsStore>(
+    store_ = std::make_unique<controller::SettingsStore>(
         std::move(profile), window.session().startDirectory.toStdString(), *form_, *ui_);
     store_->setEnglish(window.english());
     setUpNamesBox();

@@ -11,7 +11,7 @@
 #include <QString>
 #include <memory>
 
-#include "softener/settings_store.h"
+#include "controller/settings_store.h"
 
 class QComboBox;
 
@@ -27,15 +27,15 @@ struct SettingsControlIds {
 
 // The store's effects on the window: names list, message boxes, file
 // dialogs, the status field and the end of the program.
-class SettingsWindowUi : public SettingsUi {
+class SettingsWindowUi : public controller::SettingsUi {
   public:
     SettingsWindowUi(shell::MainWindowBase& window, QComboBox* names);
 
     void addName(const std::string& name) override;
     void removeName(const std::string& name) override;
-    void inform(const std::string& text, SettingsIcon icon) override;
+    void inform(const std::string& text, controller::SettingsIcon icon) override;
     bool confirmDelete(const std::string& text) override;
-    void fatal(const std::string& text, SettingsIcon icon) override;
+    void fatal(const std::string& text, controller::SettingsIcon icon) override;
     std::string exportFileName() override;
     std::string importFileName() override;
     void showLinkState() override;
@@ -48,13 +48,14 @@ class SettingsWindowUi : public SettingsUi {
 
 class SettingsControls : public QObject {
   public:
-    SettingsControls(shell::MainWindowBase& window, SettingsControlIds ids, SettingsProfile profile,
-                     std::unique_ptr<ParameterForm> form);
+    SettingsControls(shell::MainWindowBase& window, SettingsControlIds ids,
+                     controller::SettingsProfile profile,
+                     std::unique_ptr<controller::ParameterForm> form);
     ~SettingsControls() override;
 
     // Fills the names list from the store, with the factory entry.
     void loadNames();
-    SettingsStore& store() { return *store_; }
+    controller::SettingsStore& store() { return *store_; }
     QComboBox* namesBox() const { return names_; }
 
   protected:
@@ -66,9 +67,9 @@ class SettingsControls : public QObject {
 
     shell::MainWindowBase& window_;
     QComboBox* names_;
-    std::unique_ptr<ParameterForm> form_;
+    std::unique_ptr<controller::ParameterForm> form_;
     std::unique_ptr<SettingsWindowUi> ui_;
-    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<controller::SettingsStore> store_;
 };
 
 }  // namespace softener

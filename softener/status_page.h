@@ -17,7 +17,7 @@ class StatusPage : public shell::ChildPage {
     void stopBlinking() { lamps_->stopBlinking(); }
     void blinkTick() { lamps_->blinkTick(); }
     QTimer& blinkTimer() { return lamps_->blinkTimer(); }
-    const LampBits& lamps() const { return lamps_->lamps(); }
+    const controller::LampBits& lamps() const { return lamps_->lamps(); }
 
   protected:
     LampPanel& lampPanel() { return *lamps_; }

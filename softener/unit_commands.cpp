@@ -15,7 +15,7 @@ constexpr unsigned kRestartMs = 4000;
 }  // namespace
 
 std::string clockRequest(const std::tm& moment) {
-    return "STS|" + dateDigits(moment) + timeDigits(moment) + "|";
+    return "STS|" + controller::dateDigits(moment) + controller::timeDigits(moment) + "|";
 }
 
 UnitCommands::UnitCommands(shell::MainWindowBase& window, ResetTexts texts,

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "softener/local_clock.h"
+#include "controller/local_clock.h"
 
 namespace shell {
 class MainWindowBase;
@@ -47,7 +47,7 @@ class UnitCommands {
     void reset();
 
     // The PC's clock, read once per command; tests fix it.
-    LocalClock clock = systemLocalTime;
+    controller::LocalClock clock = controller::systemLocalTime;
     // The wait for the unit to restart; tests may shorten it.
     std::function<void(unsigned ms)> wait;
 

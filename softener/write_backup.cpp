@@ -4,11 +4,11 @@
 #include <cerrno>
 #include <cstring>
 
+#include "controller/backup_files.h"
+#include "controller/memory_form.h"
+#include "controller/setting_file.h"
 #include "shell/main_window_base.h"
-#include "softener/memory_form.h"
 #include "softener/record_exchange.h"
-#include "softener/setting_file.h"
-#include "softener/unit_backup.h"
 
 namespace softener {
 
@@ -40,7 +40,7 @@ QString failureReason(const shell::MainWindowBase& window, int error) {
 
 // The operator decides: without a backup the unit's present values can
 // only be gone back to by hand. No, the default, sends nothing.
-bool writeWithoutBackup(shell::MainWindowBase& window, const BackupResult& result) {
+bool writeWithoutBackup(shell::MainWindowBase& window, const controller::BackupResult& result) {
     const QString text =
         window
             .tr2(
@@ -53,7 +53,7 @@ bool writeWithoutBackup(shell::MainWindowBase& window, const BackupResult& resul
                       shell::MessageButtons::YesNoDefaultNo) == shell::MessageAnswer::Yes;
 }
 
-BackupStamp now() {
+controller::BackupStamp now() {
     const QDateTime time = QDateTime::currentDateTime();
     return {time.date().year(), time.date().month(), time.date().day(), time.time().hour(),
             time.time().minute()};
@@ -61,30 +61,31 @@ BackupStamp now() {
 
 }  // namespace
 
-std::string decodedAsSettingFile(const SettingsProfile& profile,
-                                 const std::function<void(ParameterForm&)>& decode) {
-    MemoryForm form(profile.values, profile.placeholder);
+std::string decodedAsSettingFile(const controller::SettingsProfile& profile,
+                                 const std::function<void(controller::ParameterForm&)>& decode) {
+    controller::MemoryForm form(profile.values, profile.placeholder);
     decode(form);
-    return SettingFile(profile.values).bytesOf(form);
+    return controller::SettingFile(profile.values).bytesOf(form);
 }
 
-bool backUpBeforeWrite(shell::MainWindowBase& window, const UnitRecord& record,
+bool backUpBeforeWrite(shell::MainWindowBase& window, const controller::UnitRecord& record,
                        const std::function<std::string()>& settingFile) {
     // Without a whole record from the unit there is nothing to go back to.
     if (refuseWithoutRecord(window, record)) return false;
-    const BackupResult result = writeUnitBackup(window.session().startDirectory.toStdString(),
-                                                window.serialNumberText(), settingFile(), now());
+    const controller::BackupResult result =
+        controller::writeUnitBackup(window.session().startDirectory.toStdString(),
+                                    window.serialNumberText(), settingFile(), now());
     switch (result.status) {
-        case BackupStatus::Written:
+        case controller::BackupStatus::Written:
             return true;
-        case BackupStatus::BadSerial:
+        case controller::BackupStatus::BadSerial:
             window.say(window.tr2("Bitte 6 Ziffern f\u00FCr die Seriennummer eingeben\n"
                                   "Es wurde nichts geschrieben.",
                                   "Please insert 6 numbers for the serialnumber\n"
                                   "Nothing was written."),
                        window.texts().caption, shell::MessageIcon::Exclamation);
             return false;
-        case BackupStatus::Failed:
+        case controller::BackupStatus::Failed:
             break;
     }
     return writeWithoutBackup(window, result);

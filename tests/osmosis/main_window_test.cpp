@@ -76,10 +76,10 @@ TEST_F(Pln2Window, AlarmSmsInputsAreChecked) {
 // Every value a set keeps belongs to a control of the pages, and a masked
 // field's factory digits fill exactly its edit positions.
 TEST_F(Pln2Window, SettingValuesNameTheControlsOfThePages) {
-    for (const softener::SettingValue& value : osmosis::osmosisSettingsProfile().values) {
+    for (const controller::SettingValue& value : osmosis::osmosisSettingsProfile().values) {
         QWidget* control = pageControl(value.page, value.control);
         ASSERT_NE(control, nullptr) << value.control;
-        if (value.kind == softener::ValueKind::Digits) {
+        if (value.kind == controller::ValueKind::Digits) {
             auto* field = qobject_cast<SPMaskEdit*>(control);
             ASSERT_NE(field, nullptr) << value.control;
             EXPECT_EQ(static_cast<std::size_t>(field->maskedText().size()), value.width)

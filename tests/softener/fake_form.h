@@ -5,9 +5,9 @@
 #include <string>
 #include <utility>
 
-#include "softener/parameter_form.h"
+#include "controller/parameter_form.h"
 
-class FakeForm : public softener::ParameterForm {
+class FakeForm : public controller::ParameterForm {
   public:
     using Key = std::pair<int, int>;
     std::map<Key, std::string> masks, texts;

@@ -10,13 +10,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "history_support.h"
+#include "controller/list_file.h"
 #include "files/file_write.h"
-#include "softener/list_file.h"
+#include "history_support.h"
 #include "softener/softener_history_codes.h"
 #include "softener/unit_commands.h"
 #include "temp_folder.h"
 
+using namespace controller;
 using namespace softener;
 using testsupport::logAnswer;
 using testsupport::logData;
