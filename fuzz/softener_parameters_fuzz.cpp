@@ -10,7 +10,7 @@
 #include "controller/memory_form.h"
 #include "controller/setting_file.h"
 #include "softener/parameter_record.h"
-#include "softener/record_backup.h"
+#include "softener/softener_backup.h"
 #include "softener/softener_settings.h"
 #include "support/fuzz_check.h"
 #include "support/record_positions.h"

@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 
+#include "controller/backup_before_write.h"
 #include "controller/record_codec.h"
+#include "controller/record_exchange.h"
 #include "devlink/fields.h"
 #include "devlink/login.h"
 #include "osmosis/about_dlg.h"
@@ -17,9 +19,7 @@
 #include "osmosis/pln2_unit_functions.h"
 #include "osmosis/status_record.h"
 #include "shell/controls.h"
-#include "softener/record_exchange.h"
 #include "softener/settings_controls.h"
-#include "softener/write_backup.h"
 
 namespace {
 
@@ -116,7 +116,7 @@ void CAquendorPLN2Dlg::setUpPageFields() {
 
 void CAquendorPLN2Dlg::loadSettingsStore() {
     settings_ = std::make_unique<softener::SettingsControls>(
-        *this, softener::SettingsControlIds{1208, 1209, 1210, 1211, 1212},
+        *this, *this, softener::SettingsControlIds{1208, 1209, 1210, 1211, 1212},
         osmosis::osmosisSettingsProfile(), std::make_unique<osmosis::PagesForm>(*this));
     settings_->loadNames();
 }
@@ -131,8 +131,8 @@ void CAquendorPLN2Dlg::showAboutBox() {
 }
 
 bool CAquendorPLN2Dlg::readAll() {
-    if (!softener::fetchStatusAndRecord(*this, [this] { info_->stopBlinking(); },
-                                        {osmosis::kStatusLength, statusArea_, record_, 4}))
+    if (!controller::fetchStatusAndRecord(operationContext(), [this] { info_->stopBlinking(); },
+                                          {osmosis::kStatusLength, statusArea_, record_, 4}))
         return false;
     unitRecord_ = record_;
     decodeAll();
@@ -154,7 +154,7 @@ void CAquendorPLN2Dlg::decodeAll() {
 void CAquendorPLN2Dlg::writeParameters() {
     const controller::RecordLayout& layout = osmosis::osmosisLayout();
     osmosis::PagesForm form(*this);
-    if (softener::refuseUnreadyWrite(*this, record_, layout, form)) return;
+    if (controller::refuseUnreadyWrite(*this, record_, layout, form)) return;
     // What the unit holds now is kept before anything, the login included,
     // is sent to it.
     if (!backUpUnitRecord()) {
@@ -163,7 +163,7 @@ void CAquendorPLN2Dlg::writeParameters() {
     }
     if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
     controller::encodeRecord(layout, form, record_);
-    if (!softener::sendRecord(*this, record_)) return;
+    if (!controller::sendRecord(link(), record_)) return;
     unitRecord_ = record_;  // the unit has confirmed it
     ShowLinkState();
 }
@@ -171,8 +171,8 @@ void CAquendorPLN2Dlg::writeParameters() {
 // The record last read, as the pages showed it right after that read.
 bool CAquendorPLN2Dlg::backUpUnitRecord() {
     static const controller::SettingsProfile profile = osmosis::osmosisSettingsProfile();
-    return softener::backUpBeforeWrite(*this, unitRecord_, [this] {
-        return softener::decodedAsSettingFile(profile, [this](controller::ParameterForm& form) {
+    return controller::backUpBeforeWrite(*this, unitRecord_, [this] {
+        return controller::decodedAsSettingFile(profile, [this](controller::ParameterForm& form) {
             controller::decodeRecord(osmosis::osmosisLayout(), unitRecord_, form);
         });
     });

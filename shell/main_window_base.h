@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "controller/operation_context.h"
 #include "devlink/device_link.h"
 #include "devlink/link_window.h"
 #include "devlink/modem_link.h"
@@ -59,7 +60,7 @@ struct ProgramTexts {
     ConfigProfile config;
 };
 
-class MainWindowBase : public QDialog, public devlink::LinkWindow {
+class MainWindowBase : public QDialog, public controller::OperationUi {
     Q_OBJECT
   public:
     MainWindowBase(MainWindowControls controls, ProgramTexts texts, MessageService& messages,
@@ -73,6 +74,8 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     Session& session() { return session_; }
     devlink::SerialPort& port() { return port_; }
     devlink::DeviceLink& link() { return link_; }
+    // What the unit operations run with: this window's link and this window.
+    controller::OperationContext operationContext() { return {link_, *this}; }
     MessageService& messages() { return messages_; }
     PageHost& pageHost() { return pages_; }
     const ProgramTexts& texts() const { return texts_; }
@@ -108,6 +111,16 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     void setConnected(bool connected) override { session_.connected = connected; }
     bool connected() const override { return session_.connected; }
     void enableModemControl(devlink::ModemControl control, bool enable) override;
+
+    // controller::OperationUi
+    MessageAnswer say(const controller::Message& message) override;
+    void showField(int page, int control) override;
+    std::string startDirectory() const override;
+    std::string saveFileName(const std::string& title, const std::string& proposed,
+                             const std::string& filter) override;
+    std::string openFileName(const std::string& title, const std::string& folder,
+                             const std::string& filter) override;
+    void endProgramNow() override { endProgram(); }
 
     devlink::ModemLink& modem() { return modem_; }
 

@@ -4,14 +4,14 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "controller/message_text.h"
 #include "shell/field_checks.h"
-#include "shell/main_window_base.h"
 
 namespace softener {
 
-AlarmSmsInputs::AlarmSmsInputs(shell::MainWindowBase& window, AlarmSmsControls controls,
-                               QObject* parent)
-    : QObject(parent), window_(window), controls_(controls) {
+AlarmSmsInputs::AlarmSmsInputs(controller::OperationUi& ui, SmsNumberList numbers,
+                               AlarmSmsControls controls, QObject* parent)
+    : QObject(parent), ui_(ui), numbers_(std::move(numbers)), controls_(controls) {
     // Only what the operator types is checked: a read or a stored setting
     // fills the fields with what the unit or the file holds.
     QLineEdit* number = controls_.dialNumber->lineEdit();
@@ -35,8 +35,8 @@ void AlarmSmsInputs::checkDigitsField(QLineEdit* field, int maxDigits) {
         field->setCursorPosition(static_cast<int>(check.text.size()));
     }
     if (check.ok()) return;
-    window_.say(window_.tr2("Bitte nur Ziffern eingeben!", "Please insert numbers only!"),
-                window_.texts().name);
+    ui_.say({controller::tr2(ui_, "Bitte nur Ziffern eingeben!", "Please insert numbers only!"),
+             devlink::MessageCaption::ProgramName});
     shell::selectOffending(field, check.badPosition);
 }
 
@@ -52,11 +52,11 @@ QString AlarmSmsInputs::typedNumber() const {
 }
 
 void AlarmSmsInputs::saveNumber() {
-    window_.configFile().AddSmsNumber(typedNumber().toStdString());
+    numbers_.save(typedNumber().toStdString());
 }
 
 void AlarmSmsInputs::deleteNumber() {
-    window_.configFile().RemoveSmsNumber(typedNumber().toStdString());
+    numbers_.remove(typedNumber().toStdString());
 }
 
 }  // namespace softener

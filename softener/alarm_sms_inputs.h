@@ -5,14 +5,14 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
+#include <string>
+
+#include "controller/operation_ui.h"
 
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
-
-namespace shell {
-class MainWindowBase;
-}
 
 namespace softener {
 
@@ -24,6 +24,12 @@ struct AlarmSmsControls {
     QLineEdit* extraText;
 };
 
+// Where the list of dial-in numbers is kept: save and delete by number.
+struct SmsNumberList {
+    std::function<void(const std::string& number)> save;
+    std::function<void(const std::string& number)> remove;
+};
+
 class AlarmSmsInputs : public QObject {
     Q_OBJECT
   public:
@@ -31,7 +37,8 @@ class AlarmSmsInputs : public QObject {
     static constexpr int kPrefixDigits = 4;
     static constexpr int kExtraTextCharacters = 30;
 
-    AlarmSmsInputs(shell::MainWindowBase& window, AlarmSmsControls controls, QObject* parent);
+    AlarmSmsInputs(controller::OperationUi& ui, SmsNumberList numbers, AlarmSmsControls controls,
+                   QObject* parent);
 
   private:
     void checkDigitsField(QLineEdit* field, int maxDigits);
@@ -40,7 +47,8 @@ class AlarmSmsInputs : public QObject {
     void deleteNumber();
     QString typedNumber() const;
 
-    shell::MainWindowBase& window_;
+    controller::OperationUi& ui_;
+    SmsNumberList numbers_;
     AlarmSmsControls controls_;
     bool checking_ = false;
 };

@@ -29,8 +29,12 @@ void AlarmSmsPage::setUpInputs(std::initializer_list<QWidget*> hiddenBoxes) {
         if (QWidget* selector = shell::control(&owner(), selector_)) selector->setFocus();
     });
     notice->document()->setDocumentMargin(2);
+    shell::MainWindowBase& window = owner();
+    const SmsNumberList numbers{
+        [&window](const std::string& number) { window.configFile().AddSmsNumber(number); },
+        [&window](const std::string& number) { window.configFile().RemoveSmsNumber(number); }};
     new AlarmSmsInputs(
-        owner(),
+        window, numbers,
         {findChild<QComboBox*>("smsNumberCombo"),
          findChild<QAbstractButton*>("saveSmsNumberButton"),
          findChild<QAbstractButton*>("deleteSmsNumberButton"), findChild<QLineEdit*>("prefixEdit"),

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 
+#include "controller/record_exchange.h"
 #include "devlink/fields.h"
 #include "devlink/login.h"
 #include "shell/controls.h"
@@ -14,9 +15,8 @@
 #include "softener/child_dlg_info.h"
 #include "softener/ksv2_unit_functions.h"
 #include "softener/pages_form.h"
-#include "softener/record_backup.h"
-#include "softener/record_exchange.h"
 #include "softener/settings_controls.h"
+#include "softener/softener_backup.h"
 #include "softener/softener_labels.h"
 #include "softener/softener_settings.h"
 
@@ -121,7 +121,7 @@ void CAquendorKSV2Dlg::setUpPageFields() {
 
 void CAquendorKSV2Dlg::loadSettingsStore() {
     settings_ = std::make_unique<softener::SettingsControls>(
-        *this, softener::SettingsControlIds{1018, 1026, 1027, 1034, 1035},
+        *this, *this, softener::SettingsControlIds{1018, 1026, 1027, 1034, 1035},
         softener::softenerSettingsProfile(), std::make_unique<softener::PagesForm>(*this));
     settings_->loadNames();
 }
@@ -157,9 +157,9 @@ bool CAquendorKSV2Dlg::readAllAfterWrite() {
 
 bool CAquendorKSV2Dlg::readAllFrom(ReadEntry entry) {
     // The two entry points have always cut the second DPI answer differently.
-    if (!softener::fetchStatusAndRecord(*this, [this] { info_->stopBlinking(); },
-                                        {softener::kStatusLength, statusArea_, record_,
-                                         entry == ReadEntry::AfterWrite ? 4u : 7u}))
+    if (!controller::fetchStatusAndRecord(operationContext(), [this] { info_->stopBlinking(); },
+                                          {softener::kStatusLength, statusArea_, record_,
+                                           entry == ReadEntry::AfterWrite ? 4u : 7u}))
         return false;
     unitRecord_ = record_;
     decodeAll();
@@ -195,10 +195,10 @@ void CAquendorKSV2Dlg::writeParameters() {
 }
 
 bool CAquendorKSV2Dlg::refuseUnreadyWrite() {
-    return softener::refuseUnreadyWrite(*this, record_, softener::softenerLayout(),
-                                        softener::PagesForm(*this));
+    return controller::refuseUnreadyWrite(*this, record_, softener::softenerLayout(),
+                                          softener::PagesForm(*this));
 }
 
 bool CAquendorKSV2Dlg::sendParameterRecord() {
-    return softener::sendRecord(*this, record_);
+    return controller::sendRecord(link(), record_);
 }

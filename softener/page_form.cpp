@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "shell/controls.h"
 #include "files/cp1252.h"
+#include "shell/controls.h"
 #include "softener/sp_mask_edit.h"
 
 namespace softener {

@@ -6,26 +6,26 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "controller/message_text.h"
 #include "shell/controls.h"
 #include "shell/list_combo.h"
-#include "shell/main_window_base.h"
 
 namespace softener {
 
 namespace {
 
-const QString kFilter = QStringLiteral("Setting Files (*.stg)");
+const char* const kFilter = "Setting Files (*.stg)";
 
-shell::MessageIcon messageIcon(controller::SettingsIcon icon) {
+controller::MessageIcon messageIcon(controller::SettingsIcon icon) {
     switch (icon) {
         case controller::SettingsIcon::Information:
-            return shell::MessageIcon::Information;
+            return controller::MessageIcon::Information;
         case controller::SettingsIcon::Exclamation:
-            return shell::MessageIcon::Exclamation;
+            return controller::MessageIcon::Exclamation;
         case controller::SettingsIcon::None:
             break;
     }
-    return shell::MessageIcon::None;
+    return controller::MessageIcon::None;
 }
 
 QString text(const std::string& utf8) {
@@ -36,11 +36,11 @@ QString text(const std::string& utf8) {
 
 // ---- the window side of the store -------------------------------------------------
 
-SettingsWindowUi::SettingsWindowUi(shell::MainWindowBase& window, QComboBox* names)
-    : window_(window), names_(names), folder_(window.session().startDirectory) {}
+SettingsWindowUi::SettingsWindowUi(controller::OperationUi& ui, QComboBox* names)
+    : ui_(ui), names_(names), folder_(QString::fromLocal8Bit(ui.startDirectory())) {}
 
 void SettingsWindowUi::addName(const std::string& utf8) {
-    shell::insertSorted(names_, text(utf8), window_.language());
+    shell::insertSorted(names_, text(utf8), ui_.english() ? shell::English : shell::German);
 }
 
 void SettingsWindowUi::removeName(const std::string& utf8) {
@@ -51,35 +51,35 @@ void SettingsWindowUi::removeName(const std::string& utf8) {
 }
 
 void SettingsWindowUi::inform(const std::string& message, controller::SettingsIcon icon) {
-    window_.say(text(message), window_.texts().caption, messageIcon(icon));
+    ui_.say({message, devlink::MessageCaption::ProgramCaption, messageIcon(icon)});
 }
 
 bool SettingsWindowUi::confirmDelete(const std::string& message) {
-    return window_.say(text(message), window_.texts().caption, shell::MessageIcon::Stop,
-                       shell::MessageButtons::YesNo, true) == shell::MessageAnswer::Yes;
+    return ui_.say({message, devlink::MessageCaption::ProgramCaption, controller::MessageIcon::Stop,
+                    controller::MessageButtons::YesNo, true}) == controller::MessageAnswer::Yes;
 }
 
 void SettingsWindowUi::fatal(const std::string& message, controller::SettingsIcon icon) {
-    window_.say(text(message), window_.texts().name, messageIcon(icon));
-    window_.endProgram();
+    ui_.say({message, devlink::MessageCaption::ProgramName, messageIcon(icon)});
+    ui_.endProgramNow();
 }
 
 // The file gets the extension "stg" when the operator gave none; a file of
 // that name is replaced only when the operator agrees.
 std::string SettingsWindowUi::exportFileName() {
-    QString name = window_.messages().saveFileName(
-        &window_, window_.tr2("Einstellung exportieren", "export setting"),
-        folder_ + "/controller::SettingFile.stg", kFilter);
+    QString name =
+        text(ui_.saveFileName(controller::tr2(ui_, "Einstellung exportieren", "export setting"),
+                              (folder_ + "/SettingFile.stg").toStdString(), kFilter));
     if (name.isEmpty()) return {};
     if (QFileInfo(name).suffix().isEmpty()) {
         name += ".stg";
+        const std::string question =
+            controller::tr2(ui_, "%1 existiert bereits.\nSoll die Datei ersetzt werden ?",
+                            "%1 already exists.\nDo you want to replace it ?");
         if (QFileInfo::exists(name) &&
-            window_.say(window_
-                            .tr2("%1 existiert bereits.\nSoll die Datei ersetzt werden ?",
-                                 "%1 already exists.\nDo you want to replace it ?")
-                            .arg(name),
-                        window_.texts().caption, shell::MessageIcon::Question,
-                        shell::MessageButtons::YesNo) != shell::MessageAnswer::Yes)
+            ui_.say({controller::withArgs(question, {name.toStdString()}),
+                     devlink::MessageCaption::ProgramCaption, controller::MessageIcon::Question,
+                     controller::MessageButtons::YesNo}) != controller::MessageAnswer::Yes)
             return {};
     }
     folder_ = QFileInfo(name).absolutePath();
@@ -87,29 +87,30 @@ std::string SettingsWindowUi::exportFileName() {
 }
 
 std::string SettingsWindowUi::importFileName() {
-    const QString name = window_.messages().openFileName(
-        &window_, window_.tr2("Einstellung importieren", "import setting"), folder_, kFilter);
+    const QString name =
+        text(ui_.openFileName(controller::tr2(ui_, "Einstellung importieren", "import setting"),
+                              folder_.toStdString(), kFilter));
     if (name.isEmpty()) return {};
     folder_ = QFileInfo(name).absolutePath();
     return name.toStdString();
 }
 
 void SettingsWindowUi::showLinkState() {
-    window_.ShowLinkState();
+    ui_.showLinkState();
 }
 
 // ---- the settings group -----------------------------------------------------------
 
-SettingsControls::SettingsControls(shell::MainWindowBase& window, SettingsControlIds ids,
-                                   controller::SettingsProfile profile,
+SettingsControls::SettingsControls(QWidget& window, controller::OperationUi& ui,
+                                   SettingsControlIds ids, controller::SettingsProfile profile,
                                    std::unique_ptr<controller::ParameterForm> form)
     : window_(window),
       names_(shell::controlAs<QComboBox>(&window, ids.names)),
       form_(std::move(form)) {
-    ui_ = std::make_unique<SettingsWindowUi>(window, names_);
-    store_ = std::make_unique<controller::SettingsStore>(
-        std::move(profile), window.session().startDirectory.toStdString(), *form_, *ui_);
-    store_->setEnglish(window.english());
+    ui_ = std::make_unique<SettingsWindowUi>(ui, names_);
+    store_ = std::make_unique<controller::SettingsStore>(std::move(profile), ui.startDirectory(),
+                                                         *form_, *ui_);
+    store_->setEnglish(ui.english());
     setUpNamesBox();
     auto clicked = [this](int id, auto handler) {
         if (auto* button = shell::controlAs<QAbstractButton>(&window_, id))

@@ -11,13 +11,11 @@
 #include <QString>
 #include <memory>
 
+#include "controller/operation_ui.h"
 #include "controller/settings_store.h"
 
 class QComboBox;
-
-namespace shell {
-class MainWindowBase;
-}
+class QWidget;
 
 namespace softener {
 
@@ -25,11 +23,12 @@ struct SettingsControlIds {
     int names, save, remove, exportButton, importButton;
 };
 
-// The store's effects on the window: names list, message boxes, file
-// dialogs, the status field and the end of the program.
+// The store's effects on the window: the names list here, message boxes,
+// file dialogs, the status field and the end of the program through
+// whoever runs the operation.
 class SettingsWindowUi : public controller::SettingsUi {
   public:
-    SettingsWindowUi(shell::MainWindowBase& window, QComboBox* names);
+    SettingsWindowUi(controller::OperationUi& ui, QComboBox* names);
 
     void addName(const std::string& name) override;
     void removeName(const std::string& name) override;
@@ -41,14 +40,15 @@ class SettingsWindowUi : public controller::SettingsUi {
     void showLinkState() override;
 
   private:
-    shell::MainWindowBase& window_;
+    controller::OperationUi& ui_;
     QComboBox* names_;
     QString folder_;  // where the file dialogs open: the last folder used
 };
 
 class SettingsControls : public QObject {
   public:
-    SettingsControls(shell::MainWindowBase& window, SettingsControlIds ids,
+    // window: where the group's controls are, by number.
+    SettingsControls(QWidget& window, controller::OperationUi& ui, SettingsControlIds ids,
                      controller::SettingsProfile profile,
                      std::unique_ptr<controller::ParameterForm> form);
     ~SettingsControls() override;
@@ -65,7 +65,7 @@ class SettingsControls : public QObject {
     void setUpNamesBox();
     void onNameEdited(const QString& text);
 
-    shell::MainWindowBase& window_;
+    QWidget& window_;
     QComboBox* names_;
     std::unique_ptr<controller::ParameterForm> form_;
     std::unique_ptr<SettingsWindowUi> ui_;

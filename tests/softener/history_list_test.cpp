@@ -14,7 +14,7 @@
 #include "files/file_write.h"
 #include "history_support.h"
 #include "softener/softener_history_codes.h"
-#include "softener/unit_commands.h"
+#include "controller/unit_commands.h"
 #include "temp_folder.h"
 
 using namespace controller;

@@ -10,25 +10,22 @@
 #include <functional>
 #include <string>
 
+#include "controller/operation_ui.h"
 #include "controller/parameter_form.h"
 #include "controller/settings_profile.h"
 #include "controller/unit_record.h"
 
-namespace shell {
-class MainWindowBase;
-}
-
-namespace softener {
+namespace controller {
 
 // The setting file the pages would export after decode has shown a record.
-std::string decodedAsSettingFile(const controller::SettingsProfile& profile,
-                                 const std::function<void(controller::ParameterForm&)>& decode);
+std::string decodedAsSettingFile(const SettingsProfile& profile,
+                                 const std::function<void(ParameterForm&)>& decode);
 
 // Writes the backup (settingFile gives its bytes). False, after a
 // message, when nothing may be sent to the unit: no record has been read,
 // the serial number names no backup, or the backup failed and the operator
 // did not choose to write anyway.
-bool backUpBeforeWrite(shell::MainWindowBase& window, const controller::UnitRecord& record,
+bool backUpBeforeWrite(OperationUi& ui, const UnitRecord& record,
                        const std::function<std::string()>& settingFile);
 
-}  // namespace softener
+}  // namespace controller

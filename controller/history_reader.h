@@ -10,37 +10,34 @@
 #include "controller/history_record.h"
 #include "controller/list_file.h"
 #include "controller/local_clock.h"
+#include "controller/operation_context.h"
 
-namespace shell {
-class MainWindowBase;
-}
-
-namespace softener {
+namespace controller {
 
 class HistoryReader {
   public:
-    explicit HistoryReader(shell::MainWindowBase& window);
+    explicit HistoryReader(OperationContext context);
 
     // longForm: the unit's last parameter record was the long form; a short
     // form unit lists at most ten status records.
-    void readStatusHistory(const controller::CodeTable& codes, bool longForm);
-    void readErrorHistory(const controller::CodeTable& codes);
+    void readStatusHistory(const CodeTable& codes, bool longForm);
+    void readErrorHistory(const CodeTable& codes);
 
     // The PC's clock for the file name, read once per reading; tests fix it.
-    controller::LocalClock clock = controller::systemLocalTime;
+    LocalClock clock = systemLocalTime;
 
   private:
     bool takeSerialNumber(std::string& serial);
     bool readStatusData(std::string& data);
     bool currentFolder(std::string& folder);
-    bool refuseUncounted(const controller::HistoryRecords& history, const char* label);
-    void sayIfCut(const controller::HistoryRecords& history, const char* label);
+    bool refuseUncounted(const HistoryRecords& history, const char* label);
+    void sayIfCut(const HistoryRecords& history, const char* label);
     // True when the list file was written.
-    bool writeList(const std::string& baseFolder, const controller::ListFileKind& kind,
-                   const std::string& serial, const std::vector<controller::HistoryEntry>& entries,
-                   const controller::CodeTable& codes);
+    bool writeList(const std::string& baseFolder, const ListFileKind& kind,
+                   const std::string& serial, const std::vector<HistoryEntry>& entries,
+                   const CodeTable& codes);
 
-    shell::MainWindowBase& window_;
+    OperationContext context_;
 };
 
-}  // namespace softener
+}  // namespace controller

@@ -12,12 +12,9 @@
 #include <string_view>
 
 #include "controller/local_clock.h"
+#include "controller/operation_context.h"
 
-namespace shell {
-class MainWindowBase;
-}
-
-namespace softener {
+namespace controller {
 
 // What follows a command the unit has taken.
 enum class AfterCommand { Nothing, ReadAll };
@@ -35,7 +32,7 @@ class UnitCommands {
   public:
     // readAllAfterCommand: the program's read of status and parameters that
     // reports failure instead of ending interval reading.
-    UnitCommands(shell::MainWindowBase& window, ResetTexts texts,
+    UnitCommands(OperationContext context, ResetTexts texts,
                  std::function<bool()> readAllAfterCommand);
 
     // A command without fields: "SEQ", "SRS", "SRF", "SFA".
@@ -47,16 +44,16 @@ class UnitCommands {
     void reset();
 
     // The PC's clock, read once per command; tests fix it.
-    controller::LocalClock clock = controller::systemLocalTime;
+    LocalClock clock = systemLocalTime;
     // The wait for the unit to restart; tests may shorten it.
     std::function<void(unsigned ms)> wait;
 
   private:
     bool exchange(const std::string& request, std::string_view word);
 
-    shell::MainWindowBase& window_;
+    OperationContext context_;
     ResetTexts texts_;
     std::function<bool()> readAll_;
 };
 
-}  // namespace softener
+}  // namespace controller

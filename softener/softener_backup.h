@@ -6,11 +6,8 @@
 
 #include <string>
 
+#include "controller/operation_ui.h"
 #include "softener/parameter_record.h"
-
-namespace shell {
-class MainWindowBase;
-}
 
 namespace softener {
 
@@ -18,7 +15,7 @@ namespace softener {
 std::string recordAsSettingFile(const ParameterRecord& record);
 
 // Writes the backup; false, after a message, when nothing may be sent to
-// the unit (see write_backup.h).
-bool backUpBeforeWrite(shell::MainWindowBase& window, const ParameterRecord& record);
+// the unit (see controller/backup_before_write.h).
+bool backUpBeforeWrite(controller::OperationUi& ui, const ParameterRecord& record);
 
 }  // namespace softener
