@@ -14,12 +14,12 @@
 #include "osmosis/child_dlg_info.h"
 #include "osmosis/osmosis_labels.h"
 #include "osmosis/osmosis_settings.h"
-#include "osmosis/pages_form.h"
 #include "osmosis/parameter_layout.h"
+#include "osmosis/pln2_pages_form.h"
 #include "osmosis/pln2_unit_functions.h"
 #include "osmosis/status_record.h"
 #include "shell/controls.h"
-#include "softener/settings_controls.h"
+#include "widgets/settings_controls.h"
 
 namespace {
 
@@ -115,9 +115,9 @@ void CAquendorPLN2Dlg::setUpPageFields() {
 }
 
 void CAquendorPLN2Dlg::loadSettingsStore() {
-    settings_ = std::make_unique<softener::SettingsControls>(
-        *this, *this, softener::SettingsControlIds{1208, 1209, 1210, 1211, 1212},
-        osmosis::osmosisSettingsProfile(), std::make_unique<osmosis::PagesForm>(*this));
+    settings_ = std::make_unique<widgets::SettingsControls>(
+        *this, *this, widgets::SettingsControlIds{1208, 1209, 1210, 1211, 1212},
+        osmosis::osmosisSettingsProfile(), std::make_unique<osmosis::Pln2PagesForm>(*this));
     settings_->loadNames();
 }
 
@@ -142,7 +142,7 @@ bool CAquendorPLN2Dlg::readAll() {
 
 // The calibration factor is the one page field the status read fills.
 void CAquendorPLN2Dlg::decodeAll() {
-    osmosis::PagesForm form(*this);
+    osmosis::Pln2PagesForm form(*this);
     info_->showStatus(statusArea_);
     form.setMaskText(
         2, 1150,
@@ -153,7 +153,7 @@ void CAquendorPLN2Dlg::decodeAll() {
 
 void CAquendorPLN2Dlg::writeParameters() {
     const controller::RecordLayout& layout = osmosis::osmosisLayout();
-    osmosis::PagesForm form(*this);
+    osmosis::Pln2PagesForm form(*this);
     if (controller::refuseUnreadyWrite(*this, record_, layout, form)) return;
     // What the unit holds now is kept before anything, the login included,
     // is sent to it.

@@ -15,7 +15,7 @@ class CChildDlg_Func2;
 class CChildDlg_Func3;
 class Pln2UnitFunctions;
 }  // namespace osmosis
-namespace softener {
+namespace widgets {
 class SettingsControls;
 }
 
@@ -30,7 +30,7 @@ class CAquendorPLN2Dlg : public shell::MainWindowBase {
     osmosis::CChildDlg_Func2* func2Page() const { return func2_; }
     osmosis::CChildDlg_Func3* func3Page() const { return func3_; }
     osmosis::Pln2UnitFunctions& unitFunctions() { return *functions_; }
-    softener::SettingsControls& settings() { return *settings_; }
+    widgets::SettingsControls& settings() { return *settings_; }
 
     // Read all: from the read button, the interval timer and, after
     // "Fehler quittieren", "PLN zurücksetzen" and "Uhr stellen", the unit
@@ -67,5 +67,5 @@ class CAquendorPLN2Dlg : public shell::MainWindowBase {
     osmosis::CChildDlg_Func2* func2_ = nullptr;
     osmosis::CChildDlg_Func3* func3_ = nullptr;
     osmosis::Pln2UnitFunctions* functions_ = nullptr;
-    std::unique_ptr<softener::SettingsControls> settings_;
+    std::unique_ptr<widgets::SettingsControls> settings_;
 };

@@ -13,12 +13,12 @@
 #include "softener/child_dlg_func3.h"
 #include "softener/child_dlg_func4.h"
 #include "softener/child_dlg_info.h"
+#include "softener/ksv2_pages_form.h"
 #include "softener/ksv2_unit_functions.h"
-#include "softener/pages_form.h"
-#include "softener/settings_controls.h"
 #include "softener/softener_backup.h"
 #include "softener/softener_labels.h"
 #include "softener/softener_settings.h"
+#include "widgets/settings_controls.h"
 
 namespace {
 
@@ -120,9 +120,9 @@ void CAquendorKSV2Dlg::setUpPageFields() {
 }
 
 void CAquendorKSV2Dlg::loadSettingsStore() {
-    settings_ = std::make_unique<softener::SettingsControls>(
-        *this, *this, softener::SettingsControlIds{1018, 1026, 1027, 1034, 1035},
-        softener::softenerSettingsProfile(), std::make_unique<softener::PagesForm>(*this));
+    settings_ = std::make_unique<widgets::SettingsControls>(
+        *this, *this, widgets::SettingsControlIds{1018, 1026, 1027, 1034, 1035},
+        softener::softenerSettingsProfile(), std::make_unique<softener::Ksv2PagesForm>(*this));
     settings_->loadNames();
 }
 
@@ -168,7 +168,7 @@ bool CAquendorKSV2Dlg::readAllFrom(ReadEntry entry) {
 }
 
 void CAquendorKSV2Dlg::decodeAll() {
-    softener::PagesForm form(*this);
+    softener::Ksv2PagesForm form(*this);
     const bool measured = form.isChecked(1, 1106);
     const double hardness =
         devlink::decodeFloat(measured ? statusArea_ : record_.text(),
@@ -188,7 +188,7 @@ void CAquendorKSV2Dlg::writeParameters() {
         return;
     }
     if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
-    softener::encodeParameters(softener::PagesForm(*this), record_);
+    softener::encodeParameters(softener::Ksv2PagesForm(*this), record_);
     if (!sendParameterRecord()) return;
     unitRecord_ = record_;  // the unit has confirmed it
     if (readAllAfterWrite()) ShowLinkState();
@@ -196,7 +196,7 @@ void CAquendorKSV2Dlg::writeParameters() {
 
 bool CAquendorKSV2Dlg::refuseUnreadyWrite() {
     return controller::refuseUnreadyWrite(*this, record_, softener::softenerLayout(),
-                                          softener::PagesForm(*this));
+                                          softener::Ksv2PagesForm(*this));
 }
 
 bool CAquendorKSV2Dlg::sendParameterRecord() {

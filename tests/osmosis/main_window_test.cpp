@@ -12,7 +12,7 @@
 #include "osmosis/osmosis_settings.h"
 #include "pln2_fixture.h"
 #include "shell/labels.h"
-#include "softener/sp_mask_edit.h"
+#include "widgets/sp_mask_edit.h"
 
 using testsupport::osmosisUnit;
 using testsupport::Pln2Window;

@@ -15,8 +15,8 @@
 #include "file_bytes.h"
 #include "osmosis/osmosis_settings.h"
 #include "pln2_fixture.h"
-#include "softener/settings_controls.h"
-#include "softener/sp_mask_edit.h"
+#include "widgets/settings_controls.h"
+#include "widgets/sp_mask_edit.h"
 
 using testsupport::fileBytes;
 using testsupport::osmosisUnit;

@@ -15,7 +15,7 @@
 class QPainter;
 class QWidget;
 
-namespace softener {
+namespace widgets {
 
 // A picture whose white is transparent, as all pictures of the status pages.
 QPixmap pictureWithWhiteTransparent(const char* resource);
@@ -59,4 +59,4 @@ class LampPanel : public QObject {
     QPixmap pictures_[4];
 };
 
-}  // namespace softener
+}  // namespace widgets

@@ -3,15 +3,15 @@
 // and page 4 tells whether the unit supports alarm SMS.
 #pragma once
 
-#include "softener/page_form.h"
+#include "widgets/page_host_form.h"
 
 class CAquendorKSV2Dlg;
 
 namespace softener {
 
-class PagesForm : public PageForm {
+class Ksv2PagesForm : public widgets::PageHostForm {
   public:
-    explicit PagesForm(CAquendorKSV2Dlg& window);
+    explicit Ksv2PagesForm(CAquendorKSV2Dlg& window);
 
     void showHardnessUnit(int unit) override;
     void showSmsCapability(bool longForm) override;

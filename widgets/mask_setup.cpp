@@ -1,9 +1,9 @@
-#include "softener/mask_setup.h"
+#include "widgets/mask_setup.h"
 
 #include "shell/controls.h"
-#include "softener/sp_mask_edit.h"
+#include "widgets/sp_mask_edit.h"
 
-namespace softener {
+namespace widgets {
 
 void setUpMasks(const QWidget* page, const std::vector<MaskSpec>& fields, QChar placeholder) {
     for (const MaskSpec& field : fields) {
@@ -14,4 +14,4 @@ void setUpMasks(const QWidget* page, const std::vector<MaskSpec>& fields, QChar 
     }
 }
 
-}  // namespace softener
+}  // namespace widgets

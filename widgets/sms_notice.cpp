@@ -1,8 +1,8 @@
-#include "softener/sms_notice.h"
+#include "widgets/sms_notice.h"
 
 #include <QPlainTextEdit>
 
-namespace softener {
+namespace widgets {
 
 QString smsNoticeText(bool supported, bool english, const char* version1, const char* version2) {
     const QString first = QString::fromLatin1(version1);
@@ -31,4 +31,4 @@ void showSmsNotice(QPlainTextEdit* field, const QString& text, bool supported) {
     field->setPalette(palette);
 }
 
-}  // namespace softener
+}  // namespace widgets

@@ -1,4 +1,4 @@
-#include "softener/alarm_sms_page.h"
+#include "widgets/alarm_sms_page.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -8,10 +8,10 @@
 
 #include "shell/controls.h"
 #include "shell/main_window_base.h"
-#include "softener/alarm_sms_inputs.h"
-#include "softener/sms_notice.h"
+#include "widgets/alarm_sms_inputs.h"
+#include "widgets/sms_notice.h"
 
-namespace softener {
+namespace widgets {
 
 AlarmSmsPage::AlarmSmsPage(shell::MainWindowBase& owner, int selector, const char* version1,
                            const char* version2)
@@ -51,4 +51,4 @@ void AlarmSmsPage::showAvailability(bool supported) {
     findChild<QLabel*>("accessNumberLabel")->setText("-");
 }
 
-}  // namespace softener
+}  // namespace widgets

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <vector>
 
-namespace softener {
+namespace widgets {
 
 struct MaskSpec {
     int id;
@@ -17,4 +17,4 @@ struct MaskSpec {
 void setUpMasks(const QWidget* page, const std::vector<MaskSpec>& fields,
                 QChar placeholder = QChar('_'));
 
-}  // namespace softener
+}  // namespace widgets

@@ -17,7 +17,7 @@
 class QComboBox;
 class QWidget;
 
-namespace softener {
+namespace widgets {
 
 struct SettingsControlIds {
     int names, save, remove, exportButton, importButton;
@@ -72,4 +72,4 @@ class SettingsControls : public QObject {
     std::unique_ptr<controller::SettingsStore> store_;
 };
 
-}  // namespace softener
+}  // namespace widgets

@@ -5,9 +5,9 @@
 #include <initializer_list>
 
 #include "shell/child_page.h"
-#include "softener/lamp_panel.h"
+#include "widgets/lamp_panel.h"
 
-namespace softener {
+namespace widgets {
 
 class StatusPage : public shell::ChildPage {
     Q_OBJECT
@@ -29,4 +29,4 @@ class StatusPage : public shell::ChildPage {
     LampPanel* lamps_;
 };
 
-}  // namespace softener
+}  // namespace widgets

@@ -1,4 +1,4 @@
-#include "softener/alarm_sms_inputs.h"
+#include "widgets/alarm_sms_inputs.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -7,7 +7,7 @@
 #include "controller/message_text.h"
 #include "shell/field_checks.h"
 
-namespace softener {
+namespace widgets {
 
 AlarmSmsInputs::AlarmSmsInputs(controller::OperationUi& ui, SmsNumberList numbers,
                                AlarmSmsControls controls, QObject* parent)
@@ -59,4 +59,4 @@ void AlarmSmsInputs::deleteNumber() {
     numbers_.remove(typedNumber().toStdString());
 }
 
-}  // namespace softener
+}  // namespace widgets

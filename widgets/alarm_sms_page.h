@@ -9,7 +9,7 @@
 
 #include "shell/child_page.h"
 
-namespace softener {
+namespace widgets {
 
 class AlarmSmsPage : public shell::ChildPage {
     Q_OBJECT
@@ -35,4 +35,4 @@ class AlarmSmsPage : public shell::ChildPage {
     const char* version2_;
 };
 
-}  // namespace softener
+}  // namespace widgets

@@ -8,11 +8,11 @@
 #include "controller/parameter_form.h"
 #include "shell/page_host.h"
 
-namespace softener {
+namespace widgets {
 
-class PageForm : public controller::ParameterForm {
+class PageHostForm : public controller::ParameterForm {
   public:
-    explicit PageForm(const shell::PageHost& host) : host_(host) {}
+    explicit PageHostForm(const shell::PageHost& host) : host_(host) {}
 
     void setMaskText(int page, int control, const std::string& characters) override;
     std::string maskWindowText(int page, int control) const override;
@@ -37,4 +37,4 @@ class PageForm : public controller::ParameterForm {
     const shell::PageHost& host_;
 };
 
-}  // namespace softener
+}  // namespace widgets

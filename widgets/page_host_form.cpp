@@ -1,4 +1,4 @@
-#include "softener/page_form.h"
+#include "widgets/page_host_form.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -8,9 +8,9 @@
 
 #include "files/cp1252.h"
 #include "shell/controls.h"
-#include "softener/sp_mask_edit.h"
+#include "widgets/sp_mask_edit.h"
 
-namespace softener {
+namespace widgets {
 
 namespace {
 
@@ -24,30 +24,30 @@ std::string toUnit(const QString& text) {
 
 }  // namespace
 
-QWidget* PageForm::page(int number) const {
+QWidget* PageHostForm::page(int number) const {
     return number >= 0 && number < host_.pageCount() ? host_.page(number) : nullptr;
 }
 
-QWidget* PageForm::widget(int pageNumber, int control) const {
+QWidget* PageHostForm::widget(int pageNumber, int control) const {
     return shell::control(page(pageNumber), control);
 }
 
-void PageForm::setMaskText(int pageNumber, int control, const std::string& characters) {
+void PageHostForm::setMaskText(int pageNumber, int control, const std::string& characters) {
     if (auto* edit = qobject_cast<SPMaskEdit*>(widget(pageNumber, control)))
         edit->setMaskedText(fromUnit(characters));
 }
 
-std::string PageForm::maskWindowText(int pageNumber, int control) const {
+std::string PageHostForm::maskWindowText(int pageNumber, int control) const {
     auto* edit = qobject_cast<SPMaskEdit*>(widget(pageNumber, control));
     return edit ? toUnit(edit->displayText()) : std::string();
 }
 
-std::string PageForm::maskCharacters(int pageNumber, int control) const {
+std::string PageHostForm::maskCharacters(int pageNumber, int control) const {
     auto* edit = qobject_cast<SPMaskEdit*>(widget(pageNumber, control));
     return edit ? toUnit(edit->maskedText()) : std::string();
 }
 
-void PageForm::setRadioIndex(int pageNumber, const std::vector<int>& buttons, int index) {
+void PageHostForm::setRadioIndex(int pageNumber, const std::vector<int>& buttons, int index) {
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         auto* button = qobject_cast<QAbstractButton*>(widget(pageNumber, buttons[i]));
         if (!button) continue;
@@ -60,7 +60,7 @@ void PageForm::setRadioIndex(int pageNumber, const std::vector<int>& buttons, in
     }
 }
 
-int PageForm::radioIndex(int pageNumber, const std::vector<int>& buttons) const {
+int PageHostForm::radioIndex(int pageNumber, const std::vector<int>& buttons) const {
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         auto* button = qobject_cast<QAbstractButton*>(widget(pageNumber, buttons[i]));
         if (button && button->isChecked()) return static_cast<int>(i);
@@ -68,17 +68,17 @@ int PageForm::radioIndex(int pageNumber, const std::vector<int>& buttons) const 
     return -1;
 }
 
-void PageForm::setChecked(int pageNumber, int control, bool checked) {
+void PageHostForm::setChecked(int pageNumber, int control, bool checked) {
     if (auto* box = qobject_cast<QAbstractButton*>(widget(pageNumber, control)))
         box->setChecked(checked);
 }
 
-bool PageForm::isChecked(int pageNumber, int control) const {
+bool PageHostForm::isChecked(int pageNumber, int control) const {
     auto* box = qobject_cast<QAbstractButton*>(widget(pageNumber, control));
     return box && box->isChecked();
 }
 
-void PageForm::setText(int pageNumber, int control, const std::string& text) {
+void PageHostForm::setText(int pageNumber, int control, const std::string& text) {
     QWidget* target = widget(pageNumber, control);
     if (auto* combo = qobject_cast<QComboBox*>(target))
         combo->setEditText(fromUnit(text));
@@ -88,7 +88,7 @@ void PageForm::setText(int pageNumber, int control, const std::string& text) {
         label->setText(fromUnit(text));
 }
 
-std::string PageForm::text(int pageNumber, int control) const {
+std::string PageHostForm::text(int pageNumber, int control) const {
     QWidget* target = widget(pageNumber, control);
     if (auto* combo = qobject_cast<QComboBox*>(target)) return toUnit(combo->currentText());
     if (auto* edit = qobject_cast<QLineEdit*>(target)) return toUnit(edit->text());
@@ -96,8 +96,8 @@ std::string PageForm::text(int pageNumber, int control) const {
     return {};
 }
 
-void PageForm::setEnabled(int pageNumber, int control, bool enabled) {
+void PageHostForm::setEnabled(int pageNumber, int control, bool enabled) {
     if (QWidget* target = widget(pageNumber, control)) target->setEnabled(enabled);
 }
 
-}  // namespace softener
+}  // namespace widgets

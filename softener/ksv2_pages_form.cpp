@@ -1,4 +1,4 @@
-#include "softener/pages_form.h"
+#include "softener/ksv2_pages_form.h"
 
 #include "softener/aquendor_ksv2_dlg.h"
 #include "softener/child_dlg_func1.h"
@@ -7,14 +7,15 @@
 
 namespace softener {
 
-PagesForm::PagesForm(CAquendorKSV2Dlg& window) : PageForm(window.pageHost()), window_(window) {}
+Ksv2PagesForm::Ksv2PagesForm(CAquendorKSV2Dlg& window)
+    : widgets::PageHostForm(window.pageHost()), window_(window) {}
 
-void PagesForm::showHardnessUnit(int unit) {
+void Ksv2PagesForm::showHardnessUnit(int unit) {
     window_.infoPage()->showHardnessUnit(unit);
     window_.func1Page()->showCapacityUnit(unit);
 }
 
-void PagesForm::showSmsCapability(bool longForm) {
+void Ksv2PagesForm::showSmsCapability(bool longForm) {
     window_.func4Page()->showSmsCapability(longForm);
 }
 

@@ -2,15 +2,15 @@
 // learns whether the unit supports alarm SMS.
 #pragma once
 
-#include "softener/page_form.h"
+#include "widgets/page_host_form.h"
 
 class CAquendorPLN2Dlg;
 
 namespace osmosis {
 
-class PagesForm : public softener::PageForm {
+class Pln2PagesForm : public widgets::PageHostForm {
   public:
-    explicit PagesForm(CAquendorPLN2Dlg& window);
+    explicit Pln2PagesForm(CAquendorPLN2Dlg& window);
 
     void showSmsCapability(bool longForm) override;
 

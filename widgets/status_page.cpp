@@ -1,11 +1,11 @@
-#include "softener/status_page.h"
+#include "widgets/status_page.h"
 
 #include <QPainter>
 
 #include "shell/controls.h"
 #include "shell/main_window_base.h"
 
-namespace softener {
+namespace widgets {
 
 StatusPage::StatusPage(shell::MainWindowBase& owner, LampRows rows)
     : ChildPage(owner), lamps_(new LampPanel(*this, std::move(rows))) {}
@@ -22,4 +22,4 @@ void StatusPage::paintEvent(QPaintEvent* event) {
     lamps_->paint(painter);
 }
 
-}  // namespace softener
+}  // namespace widgets

@@ -1,4 +1,4 @@
-#include "softener/lamp_panel.h"
+#include "widgets/lamp_panel.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -8,7 +8,7 @@ static void initLampResources() {
     Q_INIT_RESOURCE(lamps);
 }
 
-namespace softener {
+namespace widgets {
 
 QPixmap pictureWithWhiteTransparent(const char* resource) {
     QPixmap picture(resource);
@@ -66,4 +66,4 @@ void LampPanel::paint(QPainter& painter) const {
     }
 }
 
-}  // namespace softener
+}  // namespace widgets

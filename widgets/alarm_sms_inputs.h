@@ -14,7 +14,7 @@ class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 
-namespace softener {
+namespace widgets {
 
 struct AlarmSmsControls {
     QComboBox* dialNumber;  // editable; its list holds the stored numbers
@@ -53,4 +53,4 @@ class AlarmSmsInputs : public QObject {
     bool checking_ = false;
 };
 
-}  // namespace softener
+}  // namespace widgets

@@ -6,7 +6,7 @@
 
 class QPlainTextEdit;
 
-namespace softener {
+namespace widgets {
 
 // The notice in the interface language, with its CR LF line ends: the unit
 // supports alarm SMS, or the two software versions that start to.
@@ -15,4 +15,4 @@ QString smsNoticeText(bool supported, bool english, const char* version1, const 
 // text carries CR LF line ends, as the unit's programs have always written it.
 void showSmsNotice(QPlainTextEdit* field, const QString& text, bool supported);
 
-}  // namespace softener
+}  // namespace widgets

@@ -1,4 +1,4 @@
-#include "softener/sp_mask_edit.h"
+#include "widgets/sp_mask_edit.h"
 
 #include <QKeyEvent>
 

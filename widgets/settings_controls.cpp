@@ -1,4 +1,4 @@
-#include "softener/settings_controls.h"
+#include "widgets/settings_controls.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -10,7 +10,7 @@
 #include "shell/controls.h"
 #include "shell/list_combo.h"
 
-namespace softener {
+namespace widgets {
 
 namespace {
 
@@ -174,4 +174,4 @@ bool SettingsControls::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace softener
+}  // namespace widgets
