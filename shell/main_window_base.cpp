@@ -253,19 +253,24 @@ void MainWindowBase::focusSerialNumber() {
     edit(controls_.serialNumber)->setFocus();
 }
 
-void MainWindowBase::enableButtons(devlink::ButtonSet set, bool on) {
+void MainWindowBase::loginAnswered(devlink::LoginAnswer answer) {
+    for (const ButtonChange& change : buttonsAfterLogin(answer, intervalReadingTicked()))
+        enableButtons(change.set, change.enable);
+}
+
+void MainWindowBase::enableButtons(ButtonSet set, bool on) {
     switch (set) {
-        case devlink::ButtonSet::FullAccess:
+        case ButtonSet::FullAccess:
             enableAll(controls_.fullAccessButtons, on);
             break;
-        case devlink::ButtonSet::WriteButtons:
+        case ButtonSet::WriteButtons:
             enable(controls_.write, on);
             enableAll(controls_.commandButtons, on);
             break;
-        case devlink::ButtonSet::HistoryReadButtons:
+        case ButtonSet::HistoryReadButtons:
             enableAll(controls_.historyButtons, on);
             break;
-        case devlink::ButtonSet::IntervalCheckbox:
+        case ButtonSet::IntervalCheckbox:
             enable(controls_.intervalCheck, on);
             break;
     }

@@ -17,6 +17,7 @@
 #include "devlink/serial_port.h"
 #include "shell/config_file.h"
 #include "shell/labels.h"
+#include "shell/login_buttons.h"
 #include "shell/message_service.h"
 #include "shell/page_host.h"
 
@@ -105,7 +106,8 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
     void startIntervalTimer() override { intervalTimer_.start(15000); }
     std::string serialNumberText() const override;
     void focusSerialNumber() override;
-    void enableButtons(devlink::ButtonSet set, bool enable) override;
+    // The buttons after the unit's answer to a login (login_buttons.h).
+    void loginAnswered(devlink::LoginAnswer answer) override;
     std::string dialNumberText() const override;
     void focusDialNumber() override;
     void setConnected(bool connected) override { session_.connected = connected; }
@@ -123,6 +125,10 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
     void endProgramNow() override { endProgram(); }
 
     devlink::ModemLink& modem() { return modem_; }
+
+    // Enables or disables one button set: each program has its own controls
+    // in them.
+    void enableButtons(ButtonSet set, bool enable);
 
     QTimer& intervalTimer() { return intervalTimer_; }
 

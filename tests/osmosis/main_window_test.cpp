@@ -23,7 +23,7 @@ TEST_F(Pln2Window, FullAccessLeavesTheReadButtonAndTheSerialNumberLeavesWriting)
         EXPECT_TRUE(enabled(id)) << id;
     // The set of a reading-and-writing login does not hold "lesen".
     shell::enableControl(window.get(), ids().read, false);
-    window->enableButtons(devlink::ButtonSet::FullAccess, true);
+    window->enableButtons(shell::ButtonSet::FullAccess, true);
     EXPECT_FALSE(enabled(ids().read));
     // Editing the serial number keeps the write button; the dial number takes anything.
     typeSerial("12345");

@@ -22,9 +22,9 @@ class RecordingWindow : public devlink::LinkWindow {
     std::string serialNumber = "123456";
 
     std::vector<RecordedMessage> messages;
-    std::vector<std::string> statusWords;  // every word written, in order
-    std::map<devlink::ButtonSet, bool> buttons;
-    std::vector<std::string> timerEvents;  // "stop" / "start"
+    std::vector<std::string> statusWords;       // every word written, in order
+    std::vector<devlink::LoginAnswer> answers;  // every login answer reported
+    std::vector<std::string> timerEvents;       // "stop" / "start"
     int focusCount = 0;
     std::string variant;
 
@@ -39,7 +39,7 @@ class RecordingWindow : public devlink::LinkWindow {
     void startIntervalTimer() override { timerEvents.push_back("start"); }
     std::string serialNumberText() const override { return serialNumber; }
     void focusSerialNumber() override { ++focusCount; }
-    void enableButtons(devlink::ButtonSet set, bool enable) override { buttons[set] = enable; }
+    void loginAnswered(devlink::LoginAnswer answer) override { answers.push_back(answer); }
     void showVariant(const std::string& name) override { variant = name; }
 
     std::string lastMessage() const { return messages.empty() ? "" : messages.back().text; }
