@@ -7,10 +7,10 @@
 #include <cstdio>
 
 #include "devlink/telegram.h"
+#include "files/file_write.h"
+#include "history_support.h"
 #include "osmosis/pln2_unit_functions.h"
 #include "pln2_fixture.h"
-#include "files/file_write.h"
-#include "softener/history_support.h"
 #include "telegrams.h"
 
 using testsupport::framed;

@@ -8,11 +8,11 @@
 
 #include "controller/record_codec.h"
 #include "devlink/fields.h"
+#include "fake_form.h"
 #include "osmosis/osmosis_history_codes.h"
 #include "osmosis/osmosis_settings.h"
 #include "osmosis/parameter_layout.h"
 #include "osmosis/status_record.h"
-#include "softener/fake_form.h"
 
 using namespace osmosis;
 using controller::UnitRecord;

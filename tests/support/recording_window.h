@@ -14,7 +14,9 @@ struct RecordedMessage {
     devlink::MessageCaption caption;
 };
 
-class RecordingWindow : public devlink::LinkWindow {
+// Base: devlink::LinkWindow, or an interface that extends it.
+template <class Base = devlink::LinkWindow>
+class RecordingWindowOf : public Base {
   public:
     bool englishUi = true;
     bool intervalTicked = false;
@@ -45,5 +47,7 @@ class RecordingWindow : public devlink::LinkWindow {
     std::string lastMessage() const { return messages.empty() ? "" : messages.back().text; }
     std::string lastStatus() const { return statusWords.empty() ? "" : statusWords.back(); }
 };
+
+using RecordingWindow = RecordingWindowOf<>;
 
 }  // namespace testsupport
