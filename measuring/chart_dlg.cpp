@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "files/file_write.h"
 #include "measuring/trend_chart.h"
 #include "measuring/zoom_chart_view.h"
-#include "files/file_write.h"
 
 namespace measuring {
 

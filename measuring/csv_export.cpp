@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <climits>
 
-#include "measuring/number_format.h"
 #include "files/file_write.h"
+#include "measuring/number_format.h"
 
 namespace measuring {
 

@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "file_bytes.h"
-#include "recording_config_ui.h"
 #include "files/file_write.h"
+#include "recording_config_ui.h"
 #include "temp_folder.h"
 #include "unprivileged.h"
 

@@ -11,10 +11,10 @@
 #include <sstream>
 
 #include "controller/list_file.h"
+#include "controller/unit_commands.h"
 #include "files/file_write.h"
 #include "history_support.h"
 #include "softener/softener_history_codes.h"
-#include "controller/unit_commands.h"
 #include "temp_folder.h"
 
 using namespace controller;

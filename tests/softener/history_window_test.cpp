@@ -9,9 +9,9 @@
 #include <fstream>
 
 #include "devlink/telegram.h"
+#include "files/file_write.h"
 #include "history_support.h"
 #include "ksv2_fixture.h"
-#include "files/file_write.h"
 #include "softener/ksv2_unit_functions.h"
 #include "telegrams.h"
 
