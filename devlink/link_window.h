@@ -10,13 +10,14 @@ namespace devlink {
 // caption ("Aquendor® KSV2") or with the program's plain name.
 enum class MessageCaption { ProgramCaption, ProgramName };
 
-// Button sets that the login enables and disables. Each window maps them to
-// its own controls.
-enum class ButtonSet {
-    FullAccess,          // everything a reading-and-writing login unlocks
-    WriteButtons,        // write and every unit command
-    HistoryReadButtons,  // the history read buttons
-    IntervalCheckbox,    // the interval-reading check box
+// What a controller unit answered to a login. The login reports it to the
+// window, which decides from it which of its buttons to enable.
+enum class LoginAnswer {
+    WrongSerial,  // "CSN|CF|65"
+    NoAccess,     // "CSN|0|0C"
+    ReadOnly,     // "CSN|1|0D"
+    ReadWrite,    // "CSN|2|0E"
+    Other,        // any other whole answer, taken as reading and writing
 };
 
 // Controls that dialling and hanging up switch.
@@ -50,7 +51,9 @@ class LinkWindow {
     virtual std::string serialNumberText() const = 0;
     virtual void focusSerialNumber() = 0;
 
-    virtual void enableButtons(ButtonSet set, bool enable) = 0;
+    // A controller login had a whole answer: before anything else the
+    // login does about it (a message, the status word).
+    virtual void loginAnswered(LoginAnswer /*answer*/) {}
 
     // Measuring program only: the variant name for the title and label.
     virtual void showVariant(const std::string& /*name*/) {}

@@ -79,6 +79,14 @@ char knownLongLevel(const AnswerBuffer& answer) {
     return '2';
 }
 
+LoginAnswer controllerAnswer(const AnswerBuffer& answer) {
+    if (is(answer, "CSN|CF|65")) return LoginAnswer::WrongSerial;
+    if (is(answer, "CSN|0|0C")) return LoginAnswer::NoAccess;
+    if (is(answer, "CSN|1|0D")) return LoginAnswer::ReadOnly;
+    if (is(answer, "CSN|2|0E")) return LoginAnswer::ReadWrite;
+    return LoginAnswer::Other;
+}
+
 }  // namespace
 
 std::string loginRequest(const std::string& serialNumber) {
@@ -89,38 +97,26 @@ int controllerLogin(DeviceLink& link, LoginIntent intent) {
     LinkWindow& window = link.window();
     AnswerBuffer answer{};
     if (!sendLogin(link, answer, true)) return 0;
-    if (is(answer, "CSN|CF|65")) {
-        window.enableButtons(ButtonSet::HistoryReadButtons, false);
+    const LoginAnswer said = controllerAnswer(answer);
+    window.loginAnswered(said);
+    if (said == LoginAnswer::WrongSerial) {
         say(window, kWrongSerialDe, kWrongSerialEn);
         window.focusSerialNumber();
         return 0;
     }
-    int result = 2;
     const bool interval = window.intervalReadingTicked();
-    if (is(answer, "CSN|2|0E")) {
-        if (!interval) window.enableButtons(ButtonSet::FullAccess, true);
-    } else {
-        window.enableButtons(ButtonSet::WriteButtons, false);
-        if (is(answer, "CSN|0|0C")) {
-            if (interval) window.stopIntervalTimer();
-            window.enableButtons(ButtonSet::HistoryReadButtons, false);
-            window.enableButtons(ButtonSet::IntervalCheckbox, false);
-            say(window, kNoAccessDe, kNoAccessEn);
-            return 0;
-        }
-        if (is(answer, "CSN|1|0D")) {
-            result = 1;
-            if (!interval) {
-                window.enableButtons(ButtonSet::HistoryReadButtons, true);
-                window.enableButtons(ButtonSet::IntervalCheckbox, true);
-                // The histories read quietly: a reading-only unit is all they need.
-                if (intent != LoginIntent::QuietRead) say(window, kNoWriteDe, kNoWriteEn);
-                if (intent == LoginIntent::Write) return 0;
-            }
-        }
+    if (said == LoginAnswer::NoAccess) {
+        if (interval) window.stopIntervalTimer();
+        say(window, kNoAccessDe, kNoAccessEn);
+        return 0;
+    }
+    if (said == LoginAnswer::ReadOnly && !interval) {
+        // The histories read quietly: a reading-only unit is all they need.
+        if (intent != LoginIntent::QuietRead) say(window, kNoWriteDe, kNoWriteEn);
+        if (intent == LoginIntent::Write) return 0;
     }
     window.setStatusText(intent == LoginIntent::Write ? "WRITE" : "READ");
-    return result;
+    return said == LoginAnswer::ReadOnly ? 1 : 2;
 }
 
 std::string MeasuringLogin::variantName(char deviceType) {

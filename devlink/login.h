@@ -1,5 +1,6 @@
 // Login to a unit with its six-digit serial number. The unit answers with
-// the authorisation level; the login sets the window's buttons after it.
+// the authorisation level; the login reports the answer to the window and
+// says what it means for the operation.
 #pragma once
 
 #include <string>
@@ -13,7 +14,8 @@ enum class LoginIntent { Read = 0, Write = 1, QuietRead = 2 };
 // The login request for a serial-number text: "CSN|" + serial + "|".
 std::string loginRequest(const std::string& serialNumber);
 
-// Controller programs: 0 not logged in, 1 reading only, 2 reading and writing.
+// Controller programs: 0 not logged in, 1 reading only, 2 reading and
+// writing. A whole answer goes to the window's loginAnswered first.
 int controllerLogin(DeviceLink& link, LoginIntent intent);
 
 // Measuring program: 0 failure, 1 no access, 2 reading only, 3 reading and

@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(window.status != "READ" && window.status != "WRITE",
                    "a failed login does not claim a session");
         FUZZ_CHECK(!window.messages.empty(), "a failed login says why");
-        FUZZ_CHECK(!window.buttons[devlink::ButtonSet::FullAccess],
-                   "a failed login never unlocks the buttons");
+        FUZZ_CHECK(!window.answered(devlink::LoginAnswer::ReadWrite),
+                   "a failed login never reports reading and writing");
         return 0;
     }
     FUZZ_CHECK(!answer.empty() && answer.back() == devlink::kEndByte,
@@ -66,8 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!window.intervalTicked)
             FUZZ_CHECK(intent != devlink::LoginIntent::Write, "reading only never writes");
     }
-    if (window.buttons[devlink::ButtonSet::FullAccess])
-        FUZZ_CHECK(answer == "CSN|2|0E\x04", "only the reading-and-writing answer unlocks all");
+    FUZZ_CHECK(window.answers.size() == 1, "a whole answer is reported once");
+    if (window.answered(devlink::LoginAnswer::ReadWrite))
+        FUZZ_CHECK(answer == "CSN|2|0E\x04", "only the reading-and-writing answer grants all");
     FUZZ_CHECK(window.status == (intent == devlink::LoginIntent::Write ? "WRITE" : "READ"),
                "a login shows READ or WRITE");
     return 0;

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <ctime>
 
-#include "softener/history_record.h"
-#include "softener/list_file.h"
+#include "controller/history_record.h"
+#include "controller/list_file.h"
 #include "softener/softener_history_codes.h"
 #ifdef AQUENDOR_FUZZ_OSMOSIS
 #include "osmosis/osmosis_history_codes.h"
@@ -34,10 +34,11 @@ void checkListBytes(std::string_view bytes, std::size_t records) {
                "the last line is ended");
 }
 
-void listOf(const softener::ListFileKind& kind, const std::vector<softener::HistoryEntry>& entries,
-            const softener::CodeTable& codes, bool english, bool write) {
-    const std::string text = softener::listText(kind, entries, codes, english);
-    const std::string bytes = softener::listFileBytes(text);
+void listOf(const controller::ListFileKind& kind,
+            const std::vector<controller::HistoryEntry>& entries,
+            const controller::CodeTable& codes, bool english, bool write) {
+    const std::string text = controller::listText(kind, entries, codes, english);
+    const std::string bytes = controller::listFileBytes(text);
     checkListBytes(bytes, entries.size());
     if (!write) return;
     std::tm moment{};
@@ -45,10 +46,11 @@ void listOf(const softener::ListFileKind& kind, const std::vector<softener::Hist
     moment.tm_mon = 11;
     moment.tm_mday = 7;
     const std::string& folder = fuzzing::ScratchFolder::fresh();
-    const auto first = softener::writeListFile(folder, kind, "123456", moment, bytes);
-    const auto second = softener::writeListFile(folder, kind, "123456", moment, bytes);
-    FUZZ_CHECK(first.result == softener::ListFileOutcome::Written &&
-                   second.result == softener::ListFileOutcome::Written && first.path != second.path,
+    const auto first = controller::writeListFile(folder, kind, "123456", moment, bytes);
+    const auto second = controller::writeListFile(folder, kind, "123456", moment, bytes);
+    FUZZ_CHECK(first.result == controller::ListFileOutcome::Written &&
+                   second.result == controller::ListFileOutcome::Written &&
+                   first.path != second.path,
                "every reading gets a new file, never replacing one");
     FUZZ_CHECK(fuzzing::fileBytes(first.path) == bytes && fuzzing::fileBytes(second.path) == bytes,
                "a list file holds exactly its bytes");
@@ -57,10 +59,10 @@ void listOf(const softener::ListFileKind& kind, const std::vector<softener::Hist
 // Never more entries than the count, the slots, the limit (0: none) or
 // the whole records of the data; fewer than the count asks for only when
 // the cut is reported.
-void checkBounds(const softener::HistoryRecords& history, std::size_t limit) {
+void checkBounds(const controller::HistoryRecords& history, std::size_t limit) {
     const std::size_t listed = history.entries.size();
     const std::size_t wanted = limit != 0 ? std::min(history.announced, limit) : history.announced;
-    FUZZ_CHECK(listed <= softener::kHistorySlots && listed <= wanted && listed <= history.sent,
+    FUZZ_CHECK(listed <= controller::kHistorySlots && listed <= wanted && listed <= history.sent,
                "a list holds only counted records the data hold whole");
     FUZZ_CHECK(history.cut == (listed < wanted), "a list cut short of the count says so");
 }
@@ -68,10 +70,10 @@ void checkBounds(const softener::HistoryRecords& history, std::size_t limit) {
 // The reverse-osmosis program reads only the error history, with its own codes.
 #ifdef AQUENDOR_FUZZ_OSMOSIS
 constexpr bool kStatusHistory = false;
-const softener::CodeTable& kErrorCodes = osmosis::kOsmosisErrorCodes;
+const controller::CodeTable& kErrorCodes = osmosis::kOsmosisErrorCodes;
 #else
 constexpr bool kStatusHistory = true;
-const softener::CodeTable& kErrorCodes = softener::kSoftenerErrorCodes;
+const controller::CodeTable& kErrorCodes = softener::kSoftenerErrorCodes;
 #endif
 
 }  // namespace
@@ -86,21 +88,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The status history: a second answer follows when the first starts with a blank.
     if (kStatusHistory) {
-        std::string data1 = softener::statusHistoryData(first);
-        if (!first.empty() && first[0] == ' ') data1 += softener::statusHistoryData(second);
+        std::string data1 = controller::statusHistoryData(first);
+        if (!first.empty() && first[0] == ' ') data1 += controller::statusHistoryData(second);
         const auto status =
-            softener::historyRecords(data1, softener::kStatusHistoryLayout,
-                                     longForm ? 0 : softener::kShortFormStatusRecords);
-        checkBounds(status, longForm ? 0 : softener::kShortFormStatusRecords);
-        listOf(softener::kStatusList, status.entries, softener::kSoftenerStatusCodes, english,
+            controller::historyRecords(data1, controller::kStatusHistoryLayout,
+                                       longForm ? 0 : controller::kShortFormStatusRecords);
+        checkBounds(status, longForm ? 0 : controller::kShortFormStatusRecords);
+        listOf(controller::kStatusList, status.entries, softener::kSoftenerStatusCodes, english,
                write);
     }
 
-    const std::string data2 = softener::errorHistoryData(errors);
-    FUZZ_CHECK(data2.size() <= softener::kErrorHistoryChars,
+    const std::string data2 = controller::errorHistoryData(errors);
+    FUZZ_CHECK(data2.size() <= controller::kErrorHistoryChars,
                "error data is at most 362 characters");
-    const auto failures = softener::historyRecords(data2, softener::kErrorHistoryLayout);
+    const auto failures = controller::historyRecords(data2, controller::kErrorHistoryLayout);
     checkBounds(failures, 0);
-    listOf(softener::kErrorList, failures.entries, kErrorCodes, english, write);
+    listOf(controller::kErrorList, failures.entries, kErrorCodes, english, write);
     return 0;
 }

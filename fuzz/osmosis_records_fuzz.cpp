@@ -7,20 +7,20 @@
 
 #include <vector>
 
+#include "controller/memory_form.h"
+#include "controller/record_codec.h"
 #include "devlink/fields.h"
 #include "osmosis/osmosis_settings.h"
 #include "osmosis/parameter_layout.h"
 #include "osmosis/status_record.h"
-#include "softener/memory_form.h"
-#include "softener/record_codec.h"
 #include "support/fuzz_check.h"
 #include "support/printed_value.h"
 #include "support/record_positions.h"
 
 namespace {
 
-const softener::SettingsProfile& profile() {
-    static const softener::SettingsProfile settings = osmosis::osmosisSettingsProfile();
+const controller::SettingsProfile& profile() {
+    static const controller::SettingsProfile settings = osmosis::osmosisSettingsProfile();
     return settings;
 }
 
@@ -52,20 +52,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string second = input.ConsumeRandomLengthString(700);
     const std::string lines = input.ConsumeRemainingBytesAsString();
 
-    const softener::RecordLayout& layout = osmosis::osmosisLayout();
-    softener::UnitRecord record(layout.form);
+    const controller::RecordLayout& layout = osmosis::osmosisLayout();
+    controller::UnitRecord record(layout.form);
     if (record.takeFirstAnswer(first)) record.takeSecondAnswer(second, afterWrite ? 4 : 7);
     FUZZ_CHECK(record.text().size() <= first.size() + second.size(),
                "the record holds no more than the answers brought");
 
-    softener::MemoryForm form(profile().values, profile().placeholder);
-    softener::decodeRecord(layout, record, form);
-    softener::applyValueLines(profile().values, fuzzing::splitLines(lines), form);
-    softener::firstUnreadableFloat(layout, form);
+    controller::MemoryForm form(profile().values, profile().placeholder);
+    controller::decodeRecord(layout, record, form);
+    controller::applyValueLines(profile().values, fuzzing::splitLines(lines), form);
+    controller::firstUnreadableFloat(layout, form);
 
     if (!record.complete()) return 0;
     const std::string before = record.text();
-    softener::encodeRecord(layout, form, record);
+    controller::encodeRecord(layout, form, record);
     const std::string& after = record.text();
     FUZZ_CHECK(after.size() == before.size(), "encoding keeps the record's length");
     const std::vector<bool> shown =

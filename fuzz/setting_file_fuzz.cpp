@@ -5,16 +5,16 @@
 #include <cstdint>
 #include <string_view>
 
-#include "softener/memory_form.h"
-#include "softener/setting_file.h"
-#include "softener/setting_lines.h"
+#include "controller/memory_form.h"
+#include "controller/setting_file.h"
+#include "controller/setting_lines.h"
 #include "support/files.h"
 #include "support/fuzz_check.h"
 #include "support/settings_of_program.h"
 
 namespace {
 
-const softener::SettingsProfile& profile() {
+const controller::SettingsProfile& profile() {
     return fuzzing::settingsOfProgram();
 }
 
@@ -22,7 +22,7 @@ const softener::SettingsProfile& profile() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const softener::SettingFile file(profile().values);
+    const controller::SettingFile file(profile().values);
     std::size_t found = 0;
     const auto values = file.valuesOf(bytes, &found);
     if (!values) {
@@ -31,19 +31,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(values->size() == profile().values.size(), "a taken file holds one line per value");
 
-    softener::MemoryForm pages(profile().values, profile().placeholder);
-    softener::applyValueLines(profile().values, *values, pages);
+    controller::MemoryForm pages(profile().values, profile().placeholder);
+    controller::applyValueLines(profile().values, *values, pages);
     const std::string exported = file.bytesOf(pages);
     FUZZ_CHECK(fuzzing::lineFeeds(exported) == profile().values.size() + 1,
                "an export is the header and one line per value");
-    for (const softener::TextLine& line : softener::linesAfterHeader(exported)) {
-        FUZZ_CHECK(line.text.size() <= softener::kMaxLineLength, "no line is longer than 30");
+    for (const controller::TextLine& line : controller::linesAfterHeader(exported)) {
+        FUZZ_CHECK(line.text.size() <= controller::kMaxLineLength, "no line is longer than 30");
         for (char c : line.text)
             FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F,
                        "no control character in a value line");
     }
-    softener::MemoryForm again(profile().values, profile().placeholder);
-    softener::applyValueLines(profile().values, *file.valuesOf(exported), again);
+    controller::MemoryForm again(profile().values, profile().placeholder);
+    controller::applyValueLines(profile().values, *file.valuesOf(exported), again);
     FUZZ_CHECK(file.bytesOf(again) == exported, "importing an export changes nothing");
     return 0;
 }

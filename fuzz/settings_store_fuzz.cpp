@@ -10,10 +10,10 @@
 
 #include <algorithm>
 
-#include "softener/memory_form.h"
-#include "softener/setting_lines.h"
-#include "softener/settings_store.h"
-#include "softener/store_records.h"
+#include "controller/memory_form.h"
+#include "controller/setting_lines.h"
+#include "controller/settings_store.h"
+#include "controller/store_records.h"
 #include "support/files.h"
 #include "support/fuzz_check.h"
 #include "support/record_positions.h"
@@ -22,13 +22,13 @@
 
 namespace {
 
-using softener::SettingsStore;
+using controller::SettingsStore;
 
-const softener::SettingsProfile& profile() {
+const controller::SettingsProfile& profile() {
     return fuzzing::settingsOfProgram();
 }
 
-struct SettingsGroup : softener::SettingsUi {
+struct SettingsGroup : controller::SettingsUi {
     std::vector<std::string> names, removed;
     bool fatalShown = false;
     bool answer = true;
@@ -36,26 +36,26 @@ struct SettingsGroup : softener::SettingsUi {
 
     void addName(const std::string& name) override { names.push_back(name); }
     void removeName(const std::string& name) override { removed.push_back(name); }
-    void inform(const std::string&, softener::SettingsIcon) override {}
+    void inform(const std::string&, controller::SettingsIcon) override {}
     bool confirmDelete(const std::string&) override { return answer; }
-    void fatal(const std::string&, softener::SettingsIcon) override { fatalShown = true; }
+    void fatal(const std::string&, controller::SettingsIcon) override { fatalShown = true; }
     std::string exportFileName() override { return exportName; }
     std::string importFileName() override { return importName; }
     void showLinkState() override {}
 };
 
-std::vector<std::string> pageLines(const softener::ParameterForm& form) {
-    return softener::valueLines(profile().values, form);
+std::vector<std::string> pageLines(const controller::ParameterForm& form) {
+    return controller::valueLines(profile().values, form);
 }
 
 // A store whose records all start where a reader looks for names.
 bool aligned(const std::string& bytes) {
-    return softener::linesAfterHeader(bytes).size() % profile().recordLines() == 0;
+    return controller::linesAfterHeader(bytes).size() % profile().recordLines() == 0;
 }
 
 // The names a program start lists, without the factory entry.
 std::vector<std::string> listedNames(const std::string& folder) {
-    softener::MemoryForm form(profile().values, profile().placeholder);
+    controller::MemoryForm form(profile().values, profile().placeholder);
     SettingsGroup group;
     SettingsStore store(profile(), folder, form, group);
     store.LoadNames();
@@ -72,27 +72,28 @@ void checkSave(const std::string& before, const std::string& after, const std::s
                "a saved set is appended, the store before it unchanged");
     std::string lead = before;
     if (before.empty())
-        lead = softener::kSettingsHeader;
+        lead = controller::kSettingsHeader;
     else if (before.back() != '\n')
         lead += "\r\n";
-    FUZZ_CHECK(softener::linesAfterHeader(after).size() ==
-                   softener::linesAfterHeader(lead).size() + profile().recordLines(),
+    FUZZ_CHECK(controller::linesAfterHeader(after).size() ==
+                   controller::linesAfterHeader(lead).size() + profile().recordLines(),
                "a saved record has exactly its line count");
     if (!aligned(lead)) return;
-    softener::MemoryForm form(profile().values, profile().placeholder);
+    controller::MemoryForm form(profile().values, profile().placeholder);
     SettingsGroup fresh;
     SettingsStore store(profile(), folder, form, fresh);
     store.ApplySet(name);
     FUZZ_CHECK(!fresh.fatalShown && pageLines(form) == saved, "a saved set comes back as saved");
     const auto names = listedNames(folder);
-    FUZZ_CHECK(
-        std::find(names.begin(), names.end(), name) != names.end() ||
-            softener::linesAfterHeader(after).size() > profile().recordLines() * profile().maxSets,
-        "a saved set is listed at the next start");
+    FUZZ_CHECK(std::find(names.begin(), names.end(), name) != names.end() ||
+                   controller::linesAfterHeader(after).size() >
+                       profile().recordLines() * profile().maxSets,
+               "a saved set is listed at the next start");
 }
 
 void checkDelete(const std::string& before, const std::string& after) {
-    const auto old = softener::linesAfterHeader(before), now = softener::linesAfterHeader(after);
+    const auto old = controller::linesAfterHeader(before),
+               now = controller::linesAfterHeader(after);
     const std::size_t gone = old.size() - now.size();
     FUZZ_CHECK(now.size() < old.size() && gone <= profile().recordLines(),
                "a deleted set takes at most its own record with it");
@@ -100,8 +101,8 @@ void checkDelete(const std::string& before, const std::string& after) {
                "only the last set, cut short, is shorter than a record");
 }
 
-softener::StoreRecords recordsOf(const std::string& bytes) {
-    return softener::StoreRecords(bytes, profile().recordLines(), SettingsStore::kSizeLimit);
+controller::StoreRecords recordsOf(const std::string& bytes) {
+    return controller::StoreRecords(bytes, profile().recordLines(), SettingsStore::kSizeLimit);
 }
 
 // A damaged store is kept in a copy as it was and cut back to whole records.
@@ -131,12 +132,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = folder + "/" + ((setup & 2) ? storeName : fileName);
 
     // Pages as after a start with the factory setting, then changed anyhow.
-    softener::MemoryForm form(profile().values, profile().placeholder);
+    controller::MemoryForm form(profile().values, profile().placeholder);
     std::vector<std::string> factory;
-    for (const softener::SettingValue& value : profile().values) factory.push_back(value.factory);
-    softener::applyValueLines(profile().values, factory, form);
-    softener::applyValueLines(profile().values,
-                              fuzzing::splitLines(input.ConsumeRandomLengthString(3000)), form);
+    for (const controller::SettingValue& value : profile().values) factory.push_back(value.factory);
+    controller::applyValueLines(profile().values, factory, form);
+    controller::applyValueLines(profile().values,
+                                fuzzing::splitLines(input.ConsumeRandomLengthString(3000)), form);
     SettingsGroup group;
     SettingsStore store(profile(), folder, form, group);
     store.setEnglish(setup & 4);
@@ -195,11 +196,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (operation == Export) {
             const auto bytes = fuzzing::fileBytes(exported);
             FUZZ_CHECK(bytes.has_value(), "an export writes its file");
-            softener::MemoryForm again(profile().values, profile().placeholder);
-            const auto values = softener::SettingFile(profile().values).valuesOf(*bytes);
+            controller::MemoryForm again(profile().values, profile().placeholder);
+            const auto values = controller::SettingFile(profile().values).valuesOf(*bytes);
             FUZZ_CHECK(values && values->size() == profile().values.size(),
                        "an exported file holds one line per value");
-            softener::applyValueLines(profile().values, *values, again);
+            controller::applyValueLines(profile().values, *values, again);
             FUZZ_CHECK(pageLines(again) == pages, "an export imports to the same pages");
         }
     }

@@ -7,18 +7,18 @@
 
 #include <vector>
 
-#include "softener/memory_form.h"
+#include "controller/memory_form.h"
+#include "controller/setting_file.h"
 #include "softener/parameter_record.h"
-#include "softener/record_backup.h"
-#include "softener/setting_file.h"
+#include "softener/softener_backup.h"
 #include "softener/softener_settings.h"
 #include "support/fuzz_check.h"
 #include "support/record_positions.h"
 
 namespace {
 
-const softener::SettingsProfile& profile() {
-    static const softener::SettingsProfile settings = softener::softenerSettingsProfile();
+const controller::SettingsProfile& profile() {
+    static const controller::SettingsProfile settings = softener::softenerSettingsProfile();
     return settings;
 }
 
@@ -46,18 +46,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(record.text().size() <= first.size() + second.size(),
                "the record holds no more than the answers brought");
 
-    softener::MemoryForm form(profile().values);
+    controller::MemoryForm form(profile().values);
     softener::decodeParameters(record, form);
 
     // The backup of what the unit holds can always be imported again.
     const std::string backup = softener::recordAsSettingFile(record);
-    const softener::SettingFile file(profile().values);
+    const controller::SettingFile file(profile().values);
     const auto restored = file.valuesOf(backup);
     FUZZ_CHECK(restored && restored->size() == profile().values.size(),
                "a backup holds exactly one value line per value");
 
     // The operator's edits: value lines of any content on the pages.
-    softener::applyValueLines(profile().values, fuzzing::splitLines(lines), form);
+    controller::applyValueLines(profile().values, fuzzing::splitLines(lines), form);
     softener::firstUnreadableFloat(form);
 
     if (!record.complete()) return 0;

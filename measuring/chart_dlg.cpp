@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "files/file_write.h"
 #include "measuring/trend_chart.h"
 #include "measuring/zoom_chart_view.h"
-#include "shell/file_write.h"
 
 namespace measuring {
 
@@ -115,7 +115,7 @@ bool CChartDlg::openFile(const QString& path) {
             shell::MessageIcon::Exclamation);
         return false;
     }
-    const auto bytes = shell::readWholeFile(localPath(path));
+    const auto bytes = files::readWholeFile(localPath(path));
     if (!bytes) {
         say("Die Datei kann nicht gelesen werden:\n" + path, shell::MessageIcon::Exclamation);
         return false;
@@ -188,7 +188,7 @@ bool CChartDlg::savePng(const QString& path) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     const bool encoded = view_->grab().save(&buffer, "PNG");
-    if (encoded && shell::replaceFile(
+    if (encoded && files::replaceFile(
                        localPath(path),
                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
         return true;

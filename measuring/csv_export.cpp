@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <climits>
 
+#include "files/file_write.h"
 #include "measuring/number_format.h"
-#include "shell/file_write.h"
 
 namespace measuring {
 
@@ -85,13 +85,13 @@ SaveResult saveCsv(const std::string& workingDirectory, const std::string& seria
     for (int suffix = 0; suffix <= kMaxSuffix; ++suffix) {
         result.fileName = csvFileName(serialNumber, stamp, suffix);
         result.path = result.folder + "/" + result.fileName;
-        switch (shell::writeNewFile(result.path, content)) {
-            case shell::NewFileResult::Written:
+        switch (files::writeNewFile(result.path, content)) {
+            case files::NewFileResult::Written:
                 result.kind = SaveResult::Saved;
                 return result;
-            case shell::NewFileResult::Exists:
+            case files::NewFileResult::Exists:
                 continue;
-            case shell::NewFileResult::Failed:
+            case files::NewFileResult::Failed:
                 result.kind = SaveResult::CreateFailed;
                 result.error = errno;
                 return result;

@@ -72,7 +72,6 @@ class CVantiqoDlg : public QDialog, public MeasuringUi {
     void startIntervalTimer() override {}
     std::string serialNumberText() const override;
     void focusSerialNumber() override;
-    void enableButtons(devlink::ButtonSet, bool) override {}
     void showVariant(const std::string& name) override;
     std::string dialNumberText() const override;
     void focusDialNumber() override;

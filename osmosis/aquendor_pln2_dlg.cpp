@@ -2,6 +2,9 @@
 
 #include <QComboBox>
 
+#include "controller/backup_before_write.h"
+#include "controller/record_codec.h"
+#include "controller/record_exchange.h"
 #include "devlink/fields.h"
 #include "devlink/login.h"
 #include "osmosis/about_dlg.h"
@@ -11,15 +14,12 @@
 #include "osmosis/child_dlg_info.h"
 #include "osmosis/osmosis_labels.h"
 #include "osmosis/osmosis_settings.h"
-#include "osmosis/pages_form.h"
 #include "osmosis/parameter_layout.h"
+#include "osmosis/pln2_pages_form.h"
 #include "osmosis/pln2_unit_functions.h"
 #include "osmosis/status_record.h"
 #include "shell/controls.h"
-#include "softener/record_codec.h"
-#include "softener/record_exchange.h"
-#include "softener/settings_controls.h"
-#include "softener/write_backup.h"
+#include "widgets/settings_controls.h"
 
 namespace {
 
@@ -115,9 +115,9 @@ void CAquendorPLN2Dlg::setUpPageFields() {
 }
 
 void CAquendorPLN2Dlg::loadSettingsStore() {
-    settings_ = std::make_unique<softener::SettingsControls>(
-        *this, softener::SettingsControlIds{1208, 1209, 1210, 1211, 1212},
-        osmosis::osmosisSettingsProfile(), std::make_unique<osmosis::PagesForm>(*this));
+    settings_ = std::make_unique<widgets::SettingsControls>(
+        *this, *this, widgets::SettingsControlIds{1208, 1209, 1210, 1211, 1212},
+        osmosis::osmosisSettingsProfile(), std::make_unique<osmosis::Pln2PagesForm>(*this));
     settings_->loadNames();
 }
 
@@ -131,8 +131,8 @@ void CAquendorPLN2Dlg::showAboutBox() {
 }
 
 bool CAquendorPLN2Dlg::readAll() {
-    if (!softener::fetchStatusAndRecord(*this, [this] { info_->stopBlinking(); },
-                                        {osmosis::kStatusLength, statusArea_, record_, 4}))
+    if (!controller::fetchStatusAndRecord(operationContext(), [this] { info_->stopBlinking(); },
+                                          {osmosis::kStatusLength, statusArea_, record_, 4}))
         return false;
     unitRecord_ = record_;
     decodeAll();
@@ -142,19 +142,19 @@ bool CAquendorPLN2Dlg::readAll() {
 
 // The calibration factor is the one page field the status read fills.
 void CAquendorPLN2Dlg::decodeAll() {
-    osmosis::PagesForm form(*this);
+    osmosis::Pln2PagesForm form(*this);
     info_->showStatus(statusArea_);
     form.setMaskText(
         2, 1150,
-        softener::maskCharacters(
+        controller::maskCharacters(
             "%7.5f", devlink::decodeFloat(statusArea_, osmosis::status::kCalibrationFactor)));
-    softener::decodeRecord(osmosis::osmosisLayout(), record_, form);
+    controller::decodeRecord(osmosis::osmosisLayout(), record_, form);
 }
 
 void CAquendorPLN2Dlg::writeParameters() {
-    const softener::RecordLayout& layout = osmosis::osmosisLayout();
-    osmosis::PagesForm form(*this);
-    if (softener::refuseUnreadyWrite(*this, record_, layout, form)) return;
+    const controller::RecordLayout& layout = osmosis::osmosisLayout();
+    osmosis::Pln2PagesForm form(*this);
+    if (controller::refuseUnreadyWrite(*this, record_, layout, form)) return;
     // What the unit holds now is kept before anything, the login included,
     // is sent to it.
     if (!backUpUnitRecord()) {
@@ -162,18 +162,18 @@ void CAquendorPLN2Dlg::writeParameters() {
         return;
     }
     if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
-    softener::encodeRecord(layout, form, record_);
-    if (!softener::sendRecord(*this, record_)) return;
+    controller::encodeRecord(layout, form, record_);
+    if (!controller::sendRecord(link(), record_)) return;
     unitRecord_ = record_;  // the unit has confirmed it
     ShowLinkState();
 }
 
 // The record last read, as the pages showed it right after that read.
 bool CAquendorPLN2Dlg::backUpUnitRecord() {
-    static const softener::SettingsProfile profile = osmosis::osmosisSettingsProfile();
-    return softener::backUpBeforeWrite(*this, unitRecord_, [this] {
-        return softener::decodedAsSettingFile(profile, [this](softener::ParameterForm& form) {
-            softener::decodeRecord(osmosis::osmosisLayout(), unitRecord_, form);
+    static const controller::SettingsProfile profile = osmosis::osmosisSettingsProfile();
+    return controller::backUpBeforeWrite(*this, unitRecord_, [this] {
+        return controller::decodedAsSettingFile(profile, [this](controller::ParameterForm& form) {
+            controller::decodeRecord(osmosis::osmosisLayout(), unitRecord_, form);
         });
     });
 }

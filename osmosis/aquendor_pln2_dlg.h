@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "controller/unit_record.h"
 #include "shell/main_window_base.h"
-#include "softener/unit_record.h"
 #include "ui_aquendorpln2_dlg.h"
 
 namespace osmosis {
@@ -15,7 +15,7 @@ class CChildDlg_Func2;
 class CChildDlg_Func3;
 class Pln2UnitFunctions;
 }  // namespace osmosis
-namespace softener {
+namespace widgets {
 class SettingsControls;
 }
 
@@ -30,7 +30,7 @@ class CAquendorPLN2Dlg : public shell::MainWindowBase {
     osmosis::CChildDlg_Func2* func2Page() const { return func2_; }
     osmosis::CChildDlg_Func3* func3Page() const { return func3_; }
     osmosis::Pln2UnitFunctions& unitFunctions() { return *functions_; }
-    softener::SettingsControls& settings() { return *settings_; }
+    widgets::SettingsControls& settings() { return *settings_; }
 
     // Read all: from the read button, the interval timer and, after
     // "Fehler quittieren", "PLN zurücksetzen" and "Uhr stellen", the unit
@@ -42,7 +42,7 @@ class CAquendorPLN2Dlg : public shell::MainWindowBase {
     void writeParameters();
 
     const std::string& statusArea() const { return statusArea_; }
-    const softener::UnitRecord& parameterRecord() const { return record_; }
+    const controller::UnitRecord& parameterRecord() const { return record_; }
 
   protected:
     void createPages() override;
@@ -58,14 +58,14 @@ class CAquendorPLN2Dlg : public shell::MainWindowBase {
 
     Ui::AquendorPLN2Dlg ui_;
     std::string statusArea_;
-    softener::UnitRecord record_;
+    controller::UnitRecord record_;
     // What the unit holds as far as the program knows: the last record read
     // or confirmed written. A failed write changes record_, never this.
-    softener::UnitRecord unitRecord_;
+    controller::UnitRecord unitRecord_;
     osmosis::CChildDlg_Info* info_ = nullptr;
     osmosis::CChildDlg_Func1* func1_ = nullptr;
     osmosis::CChildDlg_Func2* func2_ = nullptr;
     osmosis::CChildDlg_Func3* func3_ = nullptr;
     osmosis::Pln2UnitFunctions* functions_ = nullptr;
-    std::unique_ptr<softener::SettingsControls> settings_;
+    std::unique_ptr<widgets::SettingsControls> settings_;
 };

@@ -1,6 +1,6 @@
 #include "osmosis/child_dlg_func1.h"
 
-#include "softener/mask_setup.h"
+#include "widgets/mask_setup.h"
 
 namespace osmosis {
 
@@ -10,20 +10,20 @@ CChildDlg_Func1::CChildDlg_Func1(shell::MainWindowBase& owner) : ChildPage(owner
 
 // Until the first read every radio group stands on its first button.
 void CChildDlg_Func1::setUpFields() {
-    softener::setUpMasks(this,
-                         {{1063, "##", "00"},
-                          {1066, "##", "00"},
-                          {1068, "###", "000"},
-                          {1076, "##", "00"},
-                          {1084, "##", "00"},
-                          {1086, "##", "00"},
-                          {1089, "##", "00"},
-                          {1094, "##", "00"},
-                          {1096, "#", "0"},
-                          {1104, "##", "00"},
-                          {1111, "##", "00"},
-                          {1121, "##", "00"}},
-                         QChar(' '));
+    widgets::setUpMasks(this,
+                        {{1063, "##", "00"},
+                         {1066, "##", "00"},
+                         {1068, "###", "000"},
+                         {1076, "##", "00"},
+                         {1084, "##", "00"},
+                         {1086, "##", "00"},
+                         {1089, "##", "00"},
+                         {1094, "##", "00"},
+                         {1096, "#", "0"},
+                         {1104, "##", "00"},
+                         {1111, "##", "00"},
+                         {1121, "##", "00"}},
+                        QChar(' '));
     for (QRadioButton* first :
          {ui_.onlyPump1Radio, ui_.lowPressureNormOpenRadio, ui_.motorNormOpenRadio,
           ui_.excessPressureNormOpenRadio, ui_.concentrateNormOpenRadio, ui_.stopInputNormOpenRadio,

@@ -5,12 +5,12 @@
 // that support alarm SMS (the long parameter form).
 #pragma once
 
-#include "softener/alarm_sms_page.h"
 #include "ui_pln2_func3.h"
+#include "widgets/alarm_sms_page.h"
 
 namespace osmosis {
 
-class CChildDlg_Func3 : public softener::AlarmSmsPage {
+class CChildDlg_Func3 : public widgets::AlarmSmsPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Func3(shell::MainWindowBase& owner);

@@ -1,21 +1,21 @@
 #include "osmosis/child_dlg_info.h"
 
+#include "controller/record_codec.h"
 #include "devlink/fields.h"
 #include "osmosis/status_record.h"
-#include "softener/mask_setup.h"
-#include "softener/record_codec.h"
+#include "widgets/mask_setup.h"
 
 namespace osmosis {
 
 namespace {
 
 // Only function lamp 8, the red one, blinks.
-softener::LampRows osmosisLampRows() {
+widgets::LampRows osmosisLampRows() {
     return {220, 285, 350, {7}};
 }
 
 QString maskText(const char* format, double value) {
-    return QString::fromLatin1(softener::maskCharacters(format, value));
+    return QString::fromLatin1(controller::maskCharacters(format, value));
 }
 
 }  // namespace
@@ -23,7 +23,7 @@ QString maskText(const char* format, double value) {
 CChildDlg_Info::CChildDlg_Info(shell::MainWindowBase& owner)
     : StatusPage(owner, osmosisLampRows()) {
     ui_.setupUi(this);
-    using softener::pictureWithWhiteTransparent;
+    using widgets::pictureWithWhiteTransparent;
     ui_.dropPictogram->setPixmap(pictureWithWhiteTransparent(":/images/pictogram_drop.xpm"));
     ui_.tapPictogram->setPixmap(pictureWithWhiteTransparent(":/images/pictogram_tap.xpm"));
     makeReadOnly({1041, 1042, 1043, 1044, 1199, 1200, 1049, 1048});
@@ -31,13 +31,13 @@ CChildDlg_Info::CChildDlg_Info(shell::MainWindowBase& owner)
 
 // Empty positions of this program's masked fields show a blank.
 void CChildDlg_Info::setUpFields() {
-    softener::setUpMasks(this,
-                         {{1042, "####,##", "000000"},
-                          {1043, "##", "00"},
-                          {1044, "##", "00"},
-                          {1199, "####,####", "00000000"},
-                          {1200, "####,####", "00000000"}},
-                         QChar(' '));
+    widgets::setUpMasks(this,
+                        {{1042, "####,##", "000000"},
+                         {1043, "##", "00"},
+                         {1044, "##", "00"},
+                         {1199, "####,####", "00000000"},
+                         {1200, "####,####", "00000000"}},
+                        QChar(' '));
 }
 
 // The meters are shown in m³ as the unit sends them.
@@ -53,7 +53,7 @@ void CChildDlg_Info::showStatus(const std::string& area) {
     ui_.operationHoursEdit->setText(
         QString::number(devlink::decodeWord32(area, status::kOperationHours)));
     ui_.lastAccessEdit->setText(
-        QString::fromLatin1(softener::lastAccessText(area, status::kLastAccessHour)));
+        QString::fromLatin1(controller::lastAccessText(area, status::kLastAccessHour)));
     // No English texts exist; an unknown code leaves the text as it was.
     if (const char* text = plantStatusText(devlink::decodeByte(area, status::kPlantStatus)))
         ui_.plantStatusEdit->setText(QString::fromUtf8(text));

@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "softener/status_page.h"
 #include "ui_pln2_info.h"
+#include "widgets/status_page.h"
 
 namespace osmosis {
 
-class CChildDlg_Info : public softener::StatusPage {
+class CChildDlg_Info : public widgets::StatusPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Info(shell::MainWindowBase& owner);

@@ -4,7 +4,7 @@ namespace osmosis {
 
 namespace {
 
-constexpr softener::CodeText kErrorTexts[] = {
+constexpr controller::CodeText kErrorTexts[] = {
     {1, "Spannungsausfall", "Power failure"},
     {2, "CD Permeat Max.", "CD Permeate Max"},
     {4, "CD Permeat Min.", "CD Permeate Min"},
@@ -26,6 +26,6 @@ constexpr softener::CodeText kErrorTexts[] = {
 
 }  // namespace
 
-const softener::CodeTable kOsmosisErrorCodes{kErrorTexts, "Kein Fehler", "no error"};
+const controller::CodeTable kOsmosisErrorCodes{kErrorTexts, "Kein Fehler", "no error"};
 
 }  // namespace osmosis

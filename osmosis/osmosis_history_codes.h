@@ -2,10 +2,10 @@
 // Codes 1 to 8192 are the bits of the send-SMS-on-alarm flags as well.
 #pragma once
 
-#include "softener/history_codes.h"
+#include "controller/history_codes.h"
 
 namespace osmosis {
 
-extern const softener::CodeTable kOsmosisErrorCodes;
+extern const controller::CodeTable kOsmosisErrorCodes;
 
 }  // namespace osmosis

@@ -4,13 +4,13 @@ namespace osmosis {
 
 namespace {
 
-using softener::SettingValue;
-using softener::ValueKind;
+using controller::SettingValue;
+using controller::ValueKind;
 
 // A radio group written as its button index, or as the numbers given.
 SettingValue radios(int page, std::vector<int> buttons, const char* factory,
                     std::vector<int> codes = {}, int otherButton = -1) {
-    SettingValue v = softener::stateValue(page, buttons.front(), factory);
+    SettingValue v = controller::stateValue(page, buttons.front(), factory);
     v.buttons = std::move(buttons);
     v.codes = std::move(codes);
     v.otherButton = otherButton;
@@ -29,15 +29,15 @@ SettingValue metering() {
 }
 
 SettingValue bitBoxes(std::vector<std::pair<int, int>> boxes, const char* factory) {
-    SettingValue v = softener::stateValue(1, boxes.front().first, factory);
+    SettingValue v = controller::stateValue(1, boxes.front().first, factory);
     v.kind = ValueKind::Bits;
     v.bits = std::move(boxes);
     return v;
 }
 
 // Short names for the table below.
-constexpr auto box = softener::stateValue;
-constexpr auto digits = softener::digitsValue;
+constexpr auto box = controller::stateValue;
+constexpr auto digits = controller::digitsValue;
 
 std::vector<SettingValue> osmosisValues() {
     std::vector<SettingValue> v = {
@@ -93,17 +93,17 @@ std::vector<SettingValue> osmosisValues() {
     };
     // The 14 alarm boxes, bits 0 to 13 of the flags word, hidden ones included.
     for (int control = 1223; control <= 1236; ++control) v.push_back(box(3, control, "0"));
-    v.push_back(softener::textValue(3, 1242, 4));   // outside-line prefix
-    v.push_back(softener::textValue(3, 1208, 20));  // SMS dial-in number: the combo box's text
-    v.push_back(softener::textValue(3, 1248, 30));  // additional text of the SMS
+    v.push_back(controller::textValue(3, 1242, 4));   // outside-line prefix
+    v.push_back(controller::textValue(3, 1208, 20));  // SMS dial-in number: the combo box's text
+    v.push_back(controller::textValue(3, 1248, 30));  // additional text of the SMS
     return v;
 }
 
 }  // namespace
 
 // Neither the calibration factor, the zero point nor the access number is kept.
-softener::SettingsProfile osmosisSettingsProfile() {
-    softener::SettingsProfile profile;
+controller::SettingsProfile osmosisSettingsProfile() {
+    controller::SettingsProfile profile;
     profile.storeFileName = "aquendorPLN2.set";
     profile.maxNameLength = 38;  // its readers take lines of 39 characters with the line end
     profile.values = osmosisValues();

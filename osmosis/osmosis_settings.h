@@ -4,10 +4,10 @@
 // store differs from the softener program's.
 #pragma once
 
-#include "softener/settings_profile.h"
+#include "controller/settings_profile.h"
 
 namespace osmosis {
 
-softener::SettingsProfile osmosisSettingsProfile();
+controller::SettingsProfile osmosisSettingsProfile();
 
 }  // namespace osmosis

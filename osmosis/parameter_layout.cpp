@@ -6,8 +6,8 @@ namespace osmosis {
 
 namespace {
 
-using K = softener::FieldKind;
-using softener::ParameterField;
+using K = controller::FieldKind;
+using controller::ParameterField;
 
 ParameterField number(std::size_t offset, int page, int control, const char* format,
                       const char* german, const char* english) {
@@ -35,7 +35,7 @@ ParameterField group(std::size_t offset, int page, std::vector<int> buttons) {
 // "Schliesser" 1, "Öffner" 0.
 ParameterField contact(std::size_t offset, int page, std::vector<int> buttons) {
     ParameterField field = group(offset, page, std::move(buttons));
-    field.choose = softener::contactButton;
+    field.choose = controller::contactButton;
     field.values = {1, 0};
     return field;
 }
@@ -128,8 +128,8 @@ std::vector<ParameterField> buildFields() {
 
 }  // namespace
 
-const softener::RecordLayout& osmosisLayout() {
-    static const softener::RecordLayout layout{
+const controller::RecordLayout& osmosisLayout() {
+    static const controller::RecordLayout layout{
         {kShortRecordLength, kLongRecordLength, kLongAnswerLength, 4},
         buildFields(),
         {3, record::kDialNumber, 1208, record::kPrefix, 1242, record::kAccessNumber, 1243,

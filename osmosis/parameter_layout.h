@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "softener/record_layout.h"
+#include "controller/record_layout.h"
 
 namespace osmosis {
 
@@ -30,6 +30,6 @@ inline constexpr std::size_t kSmsFlags = 314;
 inline constexpr int kAlarmBoxes[14] = {1223, 1224, 1225, 1226, 1227, 1228, 1229,
                                         1230, 1231, 1232, 1233, 1234, 1235, 1236};
 
-const softener::RecordLayout& osmosisLayout();
+const controller::RecordLayout& osmosisLayout();
 
 }  // namespace osmosis

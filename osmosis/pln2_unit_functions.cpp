@@ -10,7 +10,7 @@ namespace osmosis {
 
 namespace {
 
-constexpr softener::ResetTexts kResetTexts{
+constexpr controller::ResetTexts kResetTexts{
     "PLN2 zur\u00FCckgesetzt, wenn Alarm-LED (Hupe) leuchtet",
     "PLN2 reset is o.k. if error-LED (horn) is on"};
 
@@ -18,10 +18,10 @@ constexpr softener::ResetTexts kResetTexts{
 
 Pln2UnitFunctions::Pln2UnitFunctions(CAquendorPLN2Dlg& window)
     : QObject(&window),
-      commands_(window, kResetTexts, [&window] { return window.readAll(); }),
-      history_(window) {
+      commands_(window.operationContext(), kResetTexts, [&window] { return window.readAll(); }),
+      history_(window.operationContext()) {
     setObjectName("pln2UnitFunctions");
-    using softener::AfterCommand;
+    using controller::AfterCommand;
     const std::pair<int, std::function<void()>> buttons[] = {
         {1024, [this] { commands_.send("SEQ", AfterCommand::ReadAll); }},  // quit error
         {1025, [this] { commands_.reset(); }},

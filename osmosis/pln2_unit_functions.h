@@ -5,8 +5,8 @@
 
 #include <QObject>
 
-#include "softener/history_reader.h"
-#include "softener/unit_commands.h"
+#include "controller/history_reader.h"
+#include "controller/unit_commands.h"
 
 class CAquendorPLN2Dlg;
 
@@ -18,12 +18,12 @@ class Pln2UnitFunctions : public QObject {
     // Connects the buttons; lives as long as the window, as its child.
     explicit Pln2UnitFunctions(CAquendorPLN2Dlg& window);
 
-    softener::UnitCommands& commands() { return commands_; }
-    softener::HistoryReader& history() { return history_; }
+    controller::UnitCommands& commands() { return commands_; }
+    controller::HistoryReader& history() { return history_; }
 
   private:
-    softener::UnitCommands commands_;
-    softener::HistoryReader history_;
+    controller::UnitCommands commands_;
+    controller::HistoryReader history_;
 };
 
 }  // namespace osmosis

@@ -21,11 +21,11 @@ const char* plantStatusText(int code) {
     }
 }
 
-softener::LampBits lampBits(std::string_view area) {
+controller::LampBits lampBits(std::string_view area) {
     using devlink::decodeByte;
-    return softener::lampBits(decodeByte(area, status::kFunctions),
-                              decodeByte(area, status::kInputs),
-                              decodeByte(area, status::kOutputs));
+    return controller::lampBits(decodeByte(area, status::kFunctions),
+                                decodeByte(area, status::kInputs),
+                                decodeByte(area, status::kOutputs));
 }
 
 }  // namespace osmosis

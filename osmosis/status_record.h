@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "softener/status_fields.h"
+#include "controller/status_fields.h"
 
 namespace osmosis {
 
@@ -32,6 +32,6 @@ inline constexpr std::size_t kBlink = 104;
 const char* plantStatusText(int code);
 
 // The 24 lamps: functions and inputs from bit 0, outputs from bit 7 down.
-softener::LampBits lampBits(std::string_view area);
+controller::LampBits lampBits(std::string_view area);
 
 }  // namespace osmosis

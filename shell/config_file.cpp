@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "shell/cp1252.h"
-#include "shell/file_write.h"
+#include "files/cp1252.h"
+#include "files/file_write.h"
 
 namespace shell {
 
@@ -80,7 +80,7 @@ bool startsWithDigit(const std::string& text, std::size_t pos) {
 // pasted line break or tab would split the entry's line or hide in it:
 // control characters become blanks, so an entry is always one line.
 std::string toFile(const std::string& utf8) {
-    std::string cp = utf8ToCp1252(utf8);
+    std::string cp = files::utf8ToCp1252(utf8);
     if (cp.size() > kScreenChars) cp.resize(kScreenChars);
     for (char& c : cp)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
@@ -153,7 +153,7 @@ std::string ConfigFile::path(const std::string& fileName) const {
 // it had CR LF, every offset of the grammar counts on that, and it is
 // written back so when the program may change it.
 std::optional<std::string> ConfigFile::readFile(const std::string& fileName, bool forUpdate) const {
-    auto bytes = readWholeFile(path(fileName), forUpdate);
+    auto bytes = files::readWholeFile(path(fileName), forUpdate);
     if (!bytes) return bytes;
     std::string normal;
     normal.reserve(bytes->size());
@@ -162,24 +162,24 @@ std::optional<std::string> ConfigFile::readFile(const std::string& fileName, boo
         normal += (*bytes)[i];
     }
     if (normal.size() != bytes->size()) {
-        if (forUpdate) rewriteFile(path(fileName), normal);
+        if (forUpdate) files::rewriteFile(path(fileName), normal);
         bytes = std::move(normal);
     }
     return bytes;
 }
 
 bool ConfigFile::createDefault(const std::string& fileName) {
-    return writeNewFile(path(fileName), defaultContent()) == NewFileResult::Written;
+    return files::writeNewFile(path(fileName), defaultContent()) == files::NewFileResult::Written;
 }
 
 // A rewrite never leaves half a file and keeps what the user set up: the
 // file's mode, owner and symbolic link.
 bool ConfigFile::rewrite(const std::string& fileName, const std::string& bytes) {
-    return rewriteFile(path(fileName), bytes);
+    return files::rewriteFile(path(fileName), bytes);
 }
 
 bool ConfigFile::append(const std::string& fileName, const std::string& bytes) {
-    return appendToFile(path(fileName), bytes);
+    return files::appendToFile(path(fileName), bytes);
 }
 
 // Every message that ends the program names the file's full path on its
@@ -258,10 +258,10 @@ void ConfigFile::LoadAtStart() {
         const Segment head = readSegment(image, pos, "|\n");
         if (head.tooLong) return corrupt();
         if (head.closedBy == '|') {
-            if (!head.text.empty()) ui_.addLocation(cp1252ToUtf8(head.text));
+            if (!head.text.empty()) ui_.addLocation(files::cp1252ToUtf8(head.text));
             if (readSegment(image, pos, "\n").tooLong) return corrupt();
         } else if (head.closedBy == '\n' && smsBlock) {
-            ui_.addSmsNumber(cp1252ToUtf8(head.text));
+            ui_.addSmsNumber(files::cp1252ToUtf8(head.text));
         }
     }
 }
@@ -274,7 +274,7 @@ void ConfigFile::FindDialNumber(const std::string& name) {
     if (!bytes) return fatalOpen(file, false);
     const TextImage image(*bytes, kHeaderBytes);
     // The list holds names as the file has them, longer ones included.
-    const std::string wanted = utf8ToCp1252(name);
+    const std::string wanted = files::utf8ToCp1252(name);
     std::size_t pos = 0;
     if (readSegment(image, pos, "\n").tooLong) return fatalCorrupt(file);
     while (pos < image.size()) {
@@ -284,7 +284,7 @@ void ConfigFile::FindDialNumber(const std::string& name) {
         const Segment number = readSegment(image, pos, "\n");
         if (number.tooLong) break;
         if (head.text == wanted) {
-            ui_.setDialNumber(cp1252ToUtf8(number.text));
+            ui_.setDialNumber(files::cp1252ToUtf8(number.text));
             return;
         }
     }
@@ -365,7 +365,7 @@ void ConfigFile::AddLocation(const std::string& nameText, const std::string& num
     if (!written)
         return notWritten(file, ConfigCaption::Program, "Der Standort wurde nicht gespeichert",
                           "The location was not saved");
-    ui_.addLocation(cp1252ToUtf8(name));
+    ui_.addLocation(files::cp1252ToUtf8(name));
     ui_.inform(pick("Standort gespeichert !", "location saved !"), ConfigCaption::Program,
                ConfigIcon::Information);
 }
@@ -395,7 +395,7 @@ void ConfigFile::RemoveLocation(const std::string& nameText) {
     if (!found)
         return ui_.inform(pick("Standort nicht gefunden !", "location not found !"),
                           ConfigCaption::Program, ConfigIcon::Information);
-    const std::string shown = cp1252ToUtf8(name);
+    const std::string shown = files::cp1252ToUtf8(name);
     if (!ui_.confirmDelete(pick("Standort " + shown + " wirklich l\u00F6schen ?",
                                 "Are you shure to delete the location " + shown + " ?"),
                            ConfigCaption::Program))
@@ -466,7 +466,7 @@ void ConfigFile::AddSmsNumber(const std::string& numberText) {
     if (!append(file, (open ? "\r\n" : "") + number + "\r\n"))
         return notWritten(file, ConfigCaption::Sms, "Die sms- Wahlnummer wurde nicht gespeichert",
                           "The sms- dialupnumber was not saved");
-    ui_.addSmsNumber(cp1252ToUtf8(number));
+    ui_.addSmsNumber(files::cp1252ToUtf8(number));
     if (lines.empty())
         say("sms-Wahlnummer gespeichert !", "sms-dialupnumber saved !");
     else
@@ -492,7 +492,7 @@ void ConfigFile::RemoveSmsNumber(const std::string& numberText) {
     if (!match)
         return say("sms- Wahlnummer nicht in der Liste !",
                    "sms- dialinnumber is not in the list !");
-    const std::string shown = cp1252ToUtf8(number);
+    const std::string shown = files::cp1252ToUtf8(number);
     if (!ui_.confirmDelete(
             pick("Den sms- Wahlnummereintrag " + shown + " l\u00F6schen ?",
                  "Are you shure to delete the sms-dialinnumber entry " + shown + " ?"),

@@ -203,6 +203,44 @@ void MainWindowBase::showMessage(const std::string& text, devlink::MessageCaptio
         caption == devlink::MessageCaption::ProgramCaption ? texts_.caption : texts_.name);
 }
 
+// ---- what the unit operations need of the window ---------------------------
+
+MessageAnswer MainWindowBase::say(const controller::Message& message) {
+    const bool programCaption = message.caption == devlink::MessageCaption::ProgramCaption;
+    return say(QString::fromStdString(message.text), programCaption ? texts_.caption : texts_.name,
+               message.icon, message.buttons, message.keepOnTop);
+}
+
+// The page with the field comes to the front, the field's text selected.
+void MainWindowBase::showField(int page, int control) {
+    const int selector = controls_.pageSelectors.at(static_cast<std::size_t>(page));
+    if (auto* button = controlAs<QAbstractButton>(this, selector)) button->click();
+    if (QWidget* widget = shell::control(pages_.page(page), control)) {
+        widget->setFocus();
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();
+    }
+}
+
+std::string MainWindowBase::startDirectory() const {
+    return session_.startDirectory.toLocal8Bit().toStdString();
+}
+
+std::string MainWindowBase::saveFileName(const std::string& title, const std::string& proposed,
+                                         const std::string& filter) {
+    return messages_
+        .saveFileName(this, QString::fromStdString(title), QString::fromStdString(proposed),
+                      QString::fromStdString(filter))
+        .toStdString();
+}
+
+std::string MainWindowBase::openFileName(const std::string& title, const std::string& folder,
+                                         const std::string& filter) {
+    return messages_
+        .openFileName(this, QString::fromStdString(title), QString::fromStdString(folder),
+                      QString::fromStdString(filter))
+        .toStdString();
+}
+
 bool MainWindowBase::intervalReadingTicked() const {
     auto* box = controlAs<QCheckBox>(this, controls_.intervalCheck);
     return box && box->isChecked();
@@ -216,19 +254,24 @@ void MainWindowBase::focusSerialNumber() {
     edit(controls_.serialNumber)->setFocus();
 }
 
-void MainWindowBase::enableButtons(devlink::ButtonSet set, bool on) {
+void MainWindowBase::loginAnswered(devlink::LoginAnswer answer) {
+    for (const ButtonChange& change : buttonsAfterLogin(answer, intervalReadingTicked()))
+        enableButtons(change.set, change.enable);
+}
+
+void MainWindowBase::enableButtons(ButtonSet set, bool on) {
     switch (set) {
-        case devlink::ButtonSet::FullAccess:
+        case ButtonSet::FullAccess:
             enableAll(controls_.fullAccessButtons, on);
             break;
-        case devlink::ButtonSet::WriteButtons:
+        case ButtonSet::WriteButtons:
             enable(controls_.write, on);
             enableAll(controls_.commandButtons, on);
             break;
-        case devlink::ButtonSet::HistoryReadButtons:
+        case ButtonSet::HistoryReadButtons:
             enableAll(controls_.historyButtons, on);
             break;
-        case devlink::ButtonSet::IntervalCheckbox:
+        case ButtonSet::IntervalCheckbox:
             enable(controls_.intervalCheck, on);
             break;
     }

@@ -10,12 +10,14 @@
 #include <memory>
 #include <vector>
 
+#include "controller/operation_context.h"
 #include "devlink/device_link.h"
 #include "devlink/link_window.h"
 #include "devlink/modem_link.h"
 #include "devlink/serial_port.h"
 #include "shell/config_file.h"
 #include "shell/labels.h"
+#include "shell/login_buttons.h"
 #include "shell/message_service.h"
 #include "shell/page_host.h"
 
@@ -59,7 +61,7 @@ struct ProgramTexts {
     ConfigProfile config;
 };
 
-class MainWindowBase : public QDialog, public devlink::LinkWindow {
+class MainWindowBase : public QDialog, public controller::OperationUi {
     Q_OBJECT
   public:
     MainWindowBase(MainWindowControls controls, ProgramTexts texts, MessageService& messages,
@@ -73,6 +75,8 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     Session& session() { return session_; }
     devlink::SerialPort& port() { return port_; }
     devlink::DeviceLink& link() { return link_; }
+    // What the unit operations run with: this window's link and this window.
+    controller::OperationContext operationContext() { return {link_, *this}; }
     MessageService& messages() { return messages_; }
     PageHost& pageHost() { return pages_; }
     const ProgramTexts& texts() const { return texts_; }
@@ -102,14 +106,29 @@ class MainWindowBase : public QDialog, public devlink::LinkWindow {
     void startIntervalTimer() override { intervalTimer_.start(15000); }
     std::string serialNumberText() const override;
     void focusSerialNumber() override;
-    void enableButtons(devlink::ButtonSet set, bool enable) override;
+    // The buttons after the unit's answer to a login (login_buttons.h).
+    void loginAnswered(devlink::LoginAnswer answer) override;
     std::string dialNumberText() const override;
     void focusDialNumber() override;
     void setConnected(bool connected) override { session_.connected = connected; }
     bool connected() const override { return session_.connected; }
     void enableModemControl(devlink::ModemControl control, bool enable) override;
 
+    // controller::OperationUi
+    MessageAnswer say(const controller::Message& message) override;
+    void showField(int page, int control) override;
+    std::string startDirectory() const override;
+    std::string saveFileName(const std::string& title, const std::string& proposed,
+                             const std::string& filter) override;
+    std::string openFileName(const std::string& title, const std::string& folder,
+                             const std::string& filter) override;
+    void endProgramNow() override { endProgram(); }
+
     devlink::ModemLink& modem() { return modem_; }
+
+    // Enables or disables one button set: each program has its own controls
+    // in them.
+    void enableButtons(ButtonSet set, bool enable);
 
     QTimer& intervalTimer() { return intervalTimer_; }
 

@@ -7,14 +7,16 @@
 #include <deque>
 #include <vector>
 
+#include "controller/operation_ui.h"
+
 class QWidget;
 
 namespace shell {
 
-enum class MessageIcon { None, Information, Exclamation, Stop, Question };
-// YesNoDefaultNo: a question whose safe answer is No, which Enter then gives.
-enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
-enum class MessageAnswer { Ok, Yes, No };
+// The operations' own kinds of message boxes.
+using controller::MessageAnswer;
+using controller::MessageButtons;
+using controller::MessageIcon;
 
 struct Message {
     QString text;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 
+#include "controller/record_exchange.h"
 #include "devlink/fields.h"
 #include "devlink/login.h"
 #include "shell/controls.h"
@@ -12,13 +13,12 @@
 #include "softener/child_dlg_func3.h"
 #include "softener/child_dlg_func4.h"
 #include "softener/child_dlg_info.h"
+#include "softener/ksv2_pages_form.h"
 #include "softener/ksv2_unit_functions.h"
-#include "softener/pages_form.h"
-#include "softener/record_backup.h"
-#include "softener/record_exchange.h"
-#include "softener/settings_controls.h"
+#include "softener/softener_backup.h"
 #include "softener/softener_labels.h"
 #include "softener/softener_settings.h"
+#include "widgets/settings_controls.h"
 
 namespace {
 
@@ -120,9 +120,9 @@ void CAquendorKSV2Dlg::setUpPageFields() {
 }
 
 void CAquendorKSV2Dlg::loadSettingsStore() {
-    settings_ = std::make_unique<softener::SettingsControls>(
-        *this, softener::SettingsControlIds{1018, 1026, 1027, 1034, 1035},
-        softener::softenerSettingsProfile(), std::make_unique<softener::PagesForm>(*this));
+    settings_ = std::make_unique<widgets::SettingsControls>(
+        *this, *this, widgets::SettingsControlIds{1018, 1026, 1027, 1034, 1035},
+        softener::softenerSettingsProfile(), std::make_unique<softener::Ksv2PagesForm>(*this));
     settings_->loadNames();
 }
 
@@ -157,9 +157,9 @@ bool CAquendorKSV2Dlg::readAllAfterWrite() {
 
 bool CAquendorKSV2Dlg::readAllFrom(ReadEntry entry) {
     // The two entry points have always cut the second DPI answer differently.
-    if (!softener::fetchStatusAndRecord(*this, [this] { info_->stopBlinking(); },
-                                        {softener::kStatusLength, statusArea_, record_,
-                                         entry == ReadEntry::AfterWrite ? 4u : 7u}))
+    if (!controller::fetchStatusAndRecord(operationContext(), [this] { info_->stopBlinking(); },
+                                          {softener::kStatusLength, statusArea_, record_,
+                                           entry == ReadEntry::AfterWrite ? 4u : 7u}))
         return false;
     unitRecord_ = record_;
     decodeAll();
@@ -168,7 +168,7 @@ bool CAquendorKSV2Dlg::readAllFrom(ReadEntry entry) {
 }
 
 void CAquendorKSV2Dlg::decodeAll() {
-    softener::PagesForm form(*this);
+    softener::Ksv2PagesForm form(*this);
     const bool measured = form.isChecked(1, 1106);
     const double hardness =
         devlink::decodeFloat(measured ? statusArea_ : record_.text(),
@@ -188,17 +188,17 @@ void CAquendorKSV2Dlg::writeParameters() {
         return;
     }
     if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
-    softener::encodeParameters(softener::PagesForm(*this), record_);
+    softener::encodeParameters(softener::Ksv2PagesForm(*this), record_);
     if (!sendParameterRecord()) return;
     unitRecord_ = record_;  // the unit has confirmed it
     if (readAllAfterWrite()) ShowLinkState();
 }
 
 bool CAquendorKSV2Dlg::refuseUnreadyWrite() {
-    return softener::refuseUnreadyWrite(*this, record_, softener::softenerLayout(),
-                                        softener::PagesForm(*this));
+    return controller::refuseUnreadyWrite(*this, record_, softener::softenerLayout(),
+                                          softener::Ksv2PagesForm(*this));
 }
 
 bool CAquendorKSV2Dlg::sendParameterRecord() {
-    return softener::sendRecord(*this, record_);
+    return controller::sendRecord(link(), record_);
 }

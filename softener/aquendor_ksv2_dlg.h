@@ -12,7 +12,7 @@ class CChildDlg_Func1;
 class CChildDlg_Func2;
 class CChildDlg_Func3;
 class CChildDlg_Func4;
-namespace softener {
+namespace widgets {
 class SettingsControls;
 }
 
@@ -38,7 +38,7 @@ class CAquendorKSV2Dlg : public shell::MainWindowBase {
 
     const std::string& statusArea() const { return statusArea_; }
     const softener::ParameterRecord& parameterRecord() const { return record_; }
-    softener::SettingsControls& settings() { return *settings_; }
+    widgets::SettingsControls& settings() { return *settings_; }
 
   protected:
     void createPages() override;
@@ -67,5 +67,5 @@ class CAquendorKSV2Dlg : public shell::MainWindowBase {
     CChildDlg_Func2* func2_ = nullptr;
     CChildDlg_Func3* func3_ = nullptr;
     CChildDlg_Func4* func4_ = nullptr;
-    std::unique_ptr<softener::SettingsControls> settings_;
+    std::unique_ptr<widgets::SettingsControls> settings_;
 };

@@ -2,8 +2,8 @@
 
 #include "shell/main_window_base.h"
 #include "softener/child_dlg_func2.h"
-#include "softener/mask_setup.h"
 #include "softener/stage_checks.h"
+#include "widgets/mask_setup.h"
 
 CChildDlg_Func1::CChildDlg_Func1(shell::MainWindowBase& owner) : ChildPage(owner) {
     ui_.setupUi(this);
@@ -32,23 +32,23 @@ void CChildDlg_Func1::checkStageCount() {
 }
 
 void CChildDlg_Func1::setUpFields() {
-    softener::setUpMasks(this, {{1291, "###,#", "0000"},
-                                {1105, "######", "000000"},
-                                {1110, "##:##", "0000"},
-                                {1111, "##:##", "0000"},
-                                {1117, "##", "00"},
-                                {1122, "##", "00"},
-                                {1126, "###", "000"},
-                                {1131, "#", "1"},
-                                {1136, "##", "00"},
-                                {1137, "##", "00"},
-                                {1138, "##", "00"},
-                                {1139, "##", "00"},
-                                {1145, "##", "00"},
-                                {1150, "##", "00"},
-                                {1151, "##", "00"},
-                                {1152, "##", "00"},
-                                {1273, "#", "0"}});
+    widgets::setUpMasks(this, {{1291, "###,#", "0000"},
+                               {1105, "######", "000000"},
+                               {1110, "##:##", "0000"},
+                               {1111, "##:##", "0000"},
+                               {1117, "##", "00"},
+                               {1122, "##", "00"},
+                               {1126, "###", "000"},
+                               {1131, "#", "1"},
+                               {1136, "##", "00"},
+                               {1137, "##", "00"},
+                               {1138, "##", "00"},
+                               {1139, "##", "00"},
+                               {1145, "##", "00"},
+                               {1150, "##", "00"},
+                               {1151, "##", "00"},
+                               {1152, "##", "00"},
+                               {1273, "#", "0"}});
     ui_.plantTypeButtons->setExclusive(true);
     ui_.oneFilterRadio->setChecked(true);
     ui_.valveChangeOverRadio->setChecked(true);

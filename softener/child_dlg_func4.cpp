@@ -1,7 +1,7 @@
 #include "softener/child_dlg_func4.h"
 
 CChildDlg_Func4::CChildDlg_Func4(shell::MainWindowBase& owner)
-    : AlarmSmsPage(owner, 1296, "62M036", "92M038") {
+    : widgets::AlarmSmsPage(owner, 1296, "62M036", "92M038") {
     ui_.setupUi(this);
     setUpInputs({ui_.regStopCheck});
 }

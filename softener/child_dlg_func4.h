@@ -1,10 +1,10 @@
 // Parameter page 4: the alarm-SMS settings of units that support them.
 #pragma once
 
-#include "softener/alarm_sms_page.h"
 #include "ui_childdlg_func4.h"
+#include "widgets/alarm_sms_page.h"
 
-class CChildDlg_Func4 : public softener::AlarmSmsPage {
+class CChildDlg_Func4 : public widgets::AlarmSmsPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Func4(shell::MainWindowBase& owner);

@@ -4,41 +4,43 @@
 
 #include "devlink/fields.h"
 #include "shell/main_window_base.h"
-#include "softener/mask_setup.h"
 #include "softener/parameter_record.h"
+#include "widgets/mask_setup.h"
 
 namespace {
 
 // Function lamps 1 to 4 (the regenerations and supplementary programs) and
 // 8 (the alarm) blink.
-softener::LampRows softenerLampRows() {
+widgets::LampRows softenerLampRows() {
     return {253, 316, 374, {0, 1, 2, 3, 7}};
 }
 
 }  // namespace
 
 CChildDlg_Info::CChildDlg_Info(shell::MainWindowBase& owner)
-    : StatusPage(owner, softenerLampRows()) {
+    : widgets::StatusPage(owner, softenerLampRows()) {
     ui_.setupUi(this);
-    using softener::pictureWithWhiteTransparent;
-    ui_.dropPictogram->setPixmap(pictureWithWhiteTransparent(":/images/pictogram_drop.xpm"));
+    using widgets::pictureWithWhiteTransparent;
+    ui_.dropPictogram->setPixmap(
+        widgets::pictureWithWhiteTransparent(":/images/pictogram_drop.xpm"));
     ui_.chemicalsPictogram->setPixmap(
-        pictureWithWhiteTransparent(":/images/pictogram_chemicals.xpm"));
-    ui_.hornPictogram->setPixmap(pictureWithWhiteTransparent(":/images/pictogram_horn.xpm"));
+        widgets::pictureWithWhiteTransparent(":/images/pictogram_chemicals.xpm"));
+    ui_.hornPictogram->setPixmap(
+        widgets::pictureWithWhiteTransparent(":/images/pictogram_horn.xpm"));
     makeReadOnly({1076, 1077, 1078, 1079, 1080, 1081, 1082, 1085, 1086});
 }
 
 void CChildDlg_Info::setUpFields() {
-    softener::setUpMasks(this, {{1077, "####,#", "00000"},
-                                {1078, "###,#", "0000"},
-                                {1079, "#", "0"},
-                                {1080, "##", "00"},
-                                {1081, "#####,#", "000000"},
-                                {1082, "#####,#", "000000"}});
+    widgets::setUpMasks(this, {{1077, "####,#", "00000"},
+                               {1078, "###,#", "0000"},
+                               {1079, "#", "0"},
+                               {1080, "##", "00"},
+                               {1081, "#####,#", "000000"},
+                               {1082, "#####,#", "000000"}});
 }
 
 void CChildDlg_Info::showStatus(const std::string& area, int plantType, double hardness) {
-    using softener::maskCharacters;
+    using controller::maskCharacters;
     namespace st = softener::status;
     ui_.residualCapacityEdit->setMaskedText(QString::fromLatin1(
         maskCharacters("%06.1f", devlink::decodeFloat(area, st::kResidualCapacity))));

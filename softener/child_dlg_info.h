@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "softener/status_page.h"
 #include "softener/status_record.h"
 #include "ui_childdlg_info.h"
+#include "widgets/status_page.h"
 
-class CChildDlg_Info : public softener::StatusPage {
+class CChildDlg_Info : public widgets::StatusPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Info(shell::MainWindowBase& owner);

@@ -19,16 +19,18 @@ constexpr int kSetClock = 1289;
 constexpr int kReadStatusHistory = 1293;
 constexpr int kReadErrorHistory = 1033;
 
-constexpr ResetTexts kResetTexts{"KSV2 zur\u00FCckgesetzt, wenn Alarm-LED (Hupe) leuchtet",
-                                 "KSV2 reset is o.k. if error-LED (horn) is on"};
+constexpr controller::ResetTexts kResetTexts{
+    "KSV2 zur\u00FCckgesetzt, wenn Alarm-LED (Hupe) leuchtet",
+    "KSV2 reset is o.k. if error-LED (horn) is on"};
 
 }  // namespace
 
 Ksv2UnitFunctions::Ksv2UnitFunctions(CAquendorKSV2Dlg& window)
     : QObject(&window),
       window_(window),
-      commands_(window, kResetTexts, [&window] { return window.readAllAfterWrite(); }),
-      histories_(window) {
+      commands_(window.operationContext(), kResetTexts,
+                [&window] { return window.readAllAfterWrite(); }),
+      histories_(window.operationContext()) {
     setObjectName("ksv2UnitFunctions");
     onClicked(kAcknowledgeError, &Ksv2UnitFunctions::acknowledgeError);
     onClicked(kStartStopRegeneration, &Ksv2UnitFunctions::startStopRegeneration);
@@ -45,19 +47,19 @@ void Ksv2UnitFunctions::onClicked(int control, void (Ksv2UnitFunctions::*handler
 }
 
 void Ksv2UnitFunctions::acknowledgeError() {
-    commands_.send("SEQ", AfterCommand::ReadAll);
+    commands_.send("SEQ", controller::AfterCommand::ReadAll);
 }
 
 void Ksv2UnitFunctions::startStopRegeneration() {
-    commands_.send("SRS", AfterCommand::Nothing);
+    commands_.send("SRS", controller::AfterCommand::Nothing);
 }
 
 void Ksv2UnitFunctions::regenerateReserveFilter() {
-    commands_.send("SRF", AfterCommand::Nothing);
+    commands_.send("SRF", controller::AfterCommand::Nothing);
 }
 
 void Ksv2UnitFunctions::changeFilter() {
-    commands_.send("SFA", AfterCommand::Nothing);
+    commands_.send("SFA", controller::AfterCommand::Nothing);
 }
 
 void Ksv2UnitFunctions::reset() {

@@ -5,8 +5,8 @@
 
 #include <QObject>
 
-#include "softener/history_reader.h"
-#include "softener/unit_commands.h"
+#include "controller/history_reader.h"
+#include "controller/unit_commands.h"
 
 class CAquendorKSV2Dlg;
 
@@ -18,8 +18,8 @@ class Ksv2UnitFunctions : public QObject {
     // Connects the buttons; lives as long as the window, as its child.
     explicit Ksv2UnitFunctions(CAquendorKSV2Dlg& window);
 
-    UnitCommands& commands() { return commands_; }
-    HistoryReader& histories() { return histories_; }
+    controller::UnitCommands& commands() { return commands_; }
+    controller::HistoryReader& histories() { return histories_; }
 
   private:
     void onClicked(int control, void (Ksv2UnitFunctions::*handler)());
@@ -33,8 +33,8 @@ class Ksv2UnitFunctions : public QObject {
     void readErrorHistory();
 
     CAquendorKSV2Dlg& window_;
-    UnitCommands commands_;
-    HistoryReader histories_;
+    controller::UnitCommands commands_;
+    controller::HistoryReader histories_;
 };
 
 }  // namespace softener

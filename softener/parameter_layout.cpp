@@ -6,26 +6,26 @@ namespace softener {
 
 namespace {
 
-using K = FieldKind;
+using K = controller::FieldKind;
 
-ParameterField number(std::size_t offset, K kind, int page, int control, const char* format,
-                      const char* german, const char* english) {
+controller::ParameterField number(std::size_t offset, K kind, int page, int control,
+                                  const char* format, const char* german, const char* english) {
     return {offset, kind, page, control, format, {}, german, english};
 }
 
-ParameterField box(std::size_t offset, int page, int control) {
+controller::ParameterField box(std::size_t offset, int page, int control) {
     return {offset, K::Check, page, control, nullptr, {}, "", ""};
 }
 
 // A radio group whose byte is the button index.
-ParameterField group(std::size_t offset, int page, std::vector<int> buttons) {
+controller::ParameterField group(std::size_t offset, int page, std::vector<int> buttons) {
     return {offset, K::Choice, page, buttons.front(), nullptr, std::move(buttons), "", ""};
 }
 
 // Normally open (1) or normally closed (0).
-ParameterField contact(std::size_t offset, int page, std::vector<int> buttons) {
-    ParameterField field = group(offset, page, std::move(buttons));
-    field.choose = contactButton;
+controller::ParameterField contact(std::size_t offset, int page, std::vector<int> buttons) {
+    controller::ParameterField field = group(offset, page, std::move(buttons));
+    field.choose = controller::contactButton;
     field.values = {1, 0};
     return field;
 }
@@ -36,21 +36,21 @@ int plantTypeButton(int byte) {
     return byte == 8 ? 3 : byte / 2;
 }
 
-ParameterField plantType(std::size_t offset, int page, std::vector<int> buttons) {
-    ParameterField field = group(offset, page, std::move(buttons));
+controller::ParameterField plantType(std::size_t offset, int page, std::vector<int> buttons) {
+    controller::ParameterField field = group(offset, page, std::move(buttons));
     field.choose = plantTypeButton;
     field.values = {1, 2, 4, 8};
     return field;
 }
 
 // 0 °dH, 1 °f, 2 ppmCaCO3: the status page and page 1 name their units after it.
-ParameterField hardnessUnit(std::size_t offset, int page, std::vector<int> buttons) {
-    ParameterField field = group(offset, page, std::move(buttons));
+controller::ParameterField hardnessUnit(std::size_t offset, int page, std::vector<int> buttons) {
+    controller::ParameterField field = group(offset, page, std::move(buttons));
     field.namesUnit = true;
     return field;
 }
 
-std::vector<ParameterField> buildFields() {
+std::vector<controller::ParameterField> buildFields() {
     const char* minutes = "%2i";
     return {
         number(0, K::Float, 1, 1291, "%5.1f", "Rohwasserh\u00E4rte", "total water hardness"),
@@ -128,8 +128,8 @@ std::vector<ParameterField> buildFields() {
 
 }  // namespace
 
-const RecordLayout& softenerLayout() {
-    static const RecordLayout layout{
+const controller::RecordLayout& softenerLayout() {
+    static const controller::RecordLayout layout{
         {kShortRecordLength, kLongRecordLength, 415, 7},
         buildFields(),
         {4, sms::kDialNumber, 1034, sms::kPrefix, 1318, sms::kAccessNumber, 1319, sms::kExtraText,
@@ -138,7 +138,7 @@ const RecordLayout& softenerLayout() {
     return layout;
 }
 
-const std::vector<ParameterField>& shortFormFields() {
+const std::vector<controller::ParameterField>& shortFormFields() {
     return softenerLayout().fields;
 }
 

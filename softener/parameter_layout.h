@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "softener/record_layout.h"
+#include "controller/record_layout.h"
 
 namespace softener {
 
@@ -14,10 +14,10 @@ inline constexpr std::size_t kShortRecordLength = 240;
 inline constexpr std::size_t kLongRecordLength = 404;
 
 // The fields both forms carry, in record order.
-const std::vector<ParameterField>& shortFormFields();
+const std::vector<controller::ParameterField>& shortFormFields();
 
 // The whole layout the codec works from.
-const RecordLayout& softenerLayout();
+const controller::RecordLayout& softenerLayout();
 
 // Offsets of the alarm-SMS part of the long form.
 namespace sms {

@@ -6,10 +6,10 @@
 #include <cstddef>
 #include <string>
 
-#include "softener/parameter_form.h"
+#include "controller/parameter_form.h"
+#include "controller/record_codec.h"
+#include "controller/unit_record.h"
 #include "softener/parameter_layout.h"
-#include "softener/record_codec.h"
-#include "softener/unit_record.h"
 
 namespace softener {
 
@@ -17,19 +17,19 @@ namespace softener {
 // last seven characters; exactly 415 characters mean the long form. A
 // second answer loses four characters after a write or command, seven
 // otherwise.
-class ParameterRecord : public UnitRecord {
+class ParameterRecord : public controller::UnitRecord {
   public:
-    ParameterRecord() : UnitRecord(softenerLayout().form) {}
+    ParameterRecord() : controller::UnitRecord(softenerLayout().form) {}
 };
 
 // Besides the fields of the layout, the long form's last byte sets the
 // box in front of the regeneration interval, which enables its days.
-void decodeParameters(const ParameterRecord& record, ParameterForm& form);
+void decodeParameters(const ParameterRecord& record, controller::ParameterForm& form);
 
 // The first float field whose text does not read as a number, or nullptr.
-const ParameterField* firstUnreadableFloat(const ParameterForm& form);
+const controller::ParameterField* firstUnreadableFloat(const controller::ParameterForm& form);
 
 // Encodes the page values into the record; float fields must read as numbers.
-void encodeParameters(const ParameterForm& form, ParameterRecord& record);
+void encodeParameters(const controller::ParameterForm& form, ParameterRecord& record);
 
 }  // namespace softener

@@ -4,7 +4,7 @@ namespace softener {
 
 namespace {
 
-constexpr CodeText kStatusTexts[] = {
+constexpr controller::CodeText kStatusTexts[] = {
     {1, "autom. Regeneration Filter 1", "autom. regeneration filter 1"},
     {2, "autom. Regeneration Filter 2", "autom. regeneration filter 2"},
     {4, "autom. Regeneration Filter 3", "autom. regeneration filter 3"},
@@ -18,7 +18,7 @@ constexpr CodeText kStatusTexts[] = {
     {1024, "man. Filterwechsel F2 -> F1", "man. filter change f2 -> f1"},
 };
 
-constexpr CodeText kErrorTexts[] = {
+constexpr controller::CodeText kErrorTexts[] = {
     {1, "Spannungsausfall", "Power failure"},
     {2, "Fehler Ventil/Filter 1 (SVC1)", "Error valve/filter 1 (SVC1)"},
     {4, "Fehler Ventil/Filter 2 (SVC2)", "Error valve/filter 2 (SVC2)"},
@@ -42,7 +42,8 @@ constexpr CodeText kErrorTexts[] = {
 }  // namespace
 
 // Status texts are padded so that the withdrawal column lines up.
-const CodeTable kSoftenerStatusCodes{kStatusTexts, "Kein Status...", "no status...", 31, 30};
-const CodeTable kSoftenerErrorCodes{kErrorTexts, "Kein Fehler", "no error"};
+const controller::CodeTable kSoftenerStatusCodes{kStatusTexts, "Kein Status...", "no status...", 31,
+                                                 30};
+const controller::CodeTable kSoftenerErrorCodes{kErrorTexts, "Kein Fehler", "no error"};
 
 }  // namespace softener

@@ -2,11 +2,11 @@
 // filter changes) and the error history (alarms).
 #pragma once
 
-#include "softener/history_codes.h"
+#include "controller/history_codes.h"
 
 namespace softener {
 
-extern const CodeTable kSoftenerStatusCodes;
-extern const CodeTable kSoftenerErrorCodes;
+extern const controller::CodeTable kSoftenerStatusCodes;
+extern const controller::CodeTable kSoftenerErrorCodes;
 
 }  // namespace softener

@@ -10,25 +10,25 @@ namespace {
 
 // A radio group's buttons as the parameter record knows them.
 std::vector<int> groupButtons(int page, int first) {
-    for (const ParameterField& field : shortFormFields())
+    for (const controller::ParameterField& field : shortFormFields())
         if (field.page == page && field.control == first && !field.buttons.empty())
             return field.buttons;
     throw std::logic_error("no radio group starts with this button");
 }
 
-SettingValue radio(int page, int first, const char* factory) {
-    SettingValue v = stateValue(page, first, factory);
+controller::SettingValue radio(int page, int first, const char* factory) {
+    controller::SettingValue v = controller::stateValue(page, first, factory);
     v.buttons = groupButtons(page, first);
     return v;
 }
 
 // Short names for the table below.
-constexpr auto box = stateValue;
-constexpr auto digits = digitsValue;
-constexpr auto text = textValue;
+constexpr auto box = controller::stateValue;
+constexpr auto digits = controller::digitsValue;
+constexpr auto text = controller::textValue;
 
-std::vector<SettingValue> softenerValues() {
-    std::vector<SettingValue> v = {
+std::vector<controller::SettingValue> softenerValues() {
+    std::vector<controller::SettingValue> v = {
         radio(1, 1285, "1"),        // plant type: two-filter change-over
         radio(1, 1096, "0"),        // valve type
         digits(1, 1291, "0100"),    // total water hardness
@@ -90,11 +90,11 @@ std::vector<SettingValue> softenerValues() {
     };
     for (int control = 1299; control <= 1311; ++control)  // send SMS on alarm
         v.push_back(box(4, control, "0"));
-    v.push_back(text(4, 1318, 4));              // "Amtsvorwahl" prefix
-    v.push_back(text(4, 1034, 20));             // SMS dial-in number
-    v.push_back(text(4, 1291, 30));             // additional text of the alarm SMS
-    SettingValue interval = box(1, 1156, "0");  // regeneration interval active
-    interval.kind = ValueKind::Flag;
+    v.push_back(text(4, 1318, 4));                          // "Amtsvorwahl" prefix
+    v.push_back(text(4, 1034, 20));                         // SMS dial-in number
+    v.push_back(text(4, 1291, 30));                         // additional text of the alarm SMS
+    controller::SettingValue interval = box(1, 1156, "0");  // regeneration interval active
+    interval.kind = controller::ValueKind::Flag;
     interval.enables = {1122};
     v.push_back(interval);
     return v;
@@ -102,8 +102,8 @@ std::vector<SettingValue> softenerValues() {
 
 }  // namespace
 
-SettingsProfile softenerSettingsProfile() {
-    SettingsProfile profile;
+controller::SettingsProfile softenerSettingsProfile() {
+    controller::SettingsProfile profile;
     profile.storeFileName = "AquendorKSV2.set";
     profile.values = softenerValues();
     profile.notFoundEnglish = "Einstellung nicht gefunden !";

@@ -2,10 +2,10 @@
 // lines a set and their factory values.
 #pragma once
 
-#include "softener/settings_profile.h"
+#include "controller/settings_profile.h"
 
 namespace softener {
 
-SettingsProfile softenerSettingsProfile();
+controller::SettingsProfile softenerSettingsProfile();
 
 }  // namespace softener

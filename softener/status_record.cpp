@@ -102,13 +102,14 @@ PlantStatus plantStatusText(int code) {
 }
 
 std::string lastAccessText(std::string_view area) {
-    return lastAccessText(area, status::kLastAccessHour);
+    return controller::lastAccessText(area, status::kLastAccessHour);
 }
 
-LampBits lampBits(std::string_view area) {
+controller::LampBits lampBits(std::string_view area) {
     using devlink::decodeByte;
-    return lampBits(decodeByte(area, status::kFunctions), decodeByte(area, status::kInputs),
-                    decodeByte(area, status::kOutputs));
+    return controller::lampBits(decodeByte(area, status::kFunctions),
+                                decodeByte(area, status::kInputs),
+                                decodeByte(area, status::kOutputs));
 }
 
 }  // namespace softener

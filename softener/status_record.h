@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "softener/status_fields.h"
+#include "controller/status_fields.h"
 
 namespace softener {
 
@@ -53,6 +53,6 @@ PlantStatus plantStatusText(int code);
 std::string lastAccessText(std::string_view area);
 
 // The 24 lamps, left to right: functions, inputs, outputs.
-LampBits lampBits(std::string_view area);
+controller::LampBits lampBits(std::string_view area);
 
 }  // namespace softener

@@ -72,7 +72,7 @@ unitsim::Config softenerUnit(bool longForm, bool twoParts) {
 const std::string kLoginReadWrite = "CSN|2|0E\x04";
 
 // The factory setting's value lines of a program, each ended by `end`.
-std::string factoryLines(const char* end, const softener::SettingsProfile& profile =
+std::string factoryLines(const char* end, const controller::SettingsProfile& profile =
                                               softener::softenerSettingsProfile()) {
     std::string lines;
     for (const auto& value : profile.values) lines += value.factory + end;
@@ -226,7 +226,7 @@ void measuringSeeds() {
 
 // The settings store and setting-file seeds of a program; `prefix` names
 // its targets.
-void storeSeeds(const std::string& prefix, const softener::SettingsProfile& profile,
+void storeSeeds(const std::string& prefix, const controller::SettingsProfile& profile,
                 const std::string& header) {
     // A store with one set, from the factory values.
     const std::string set = factoryLines("\r\n", profile);

@@ -25,7 +25,6 @@ class FuzzMeasuringUi : public measuring::MeasuringUi {
     void startIntervalTimer() override {}
     std::string serialNumberText() const override { return serial; }
     void focusSerialNumber() override {}
-    void enableButtons(devlink::ButtonSet, bool) override {}
     void showVariant(const std::string& name) override { variant = name; }
 
     void tell(const std::string& text, devlink::MessageCaption, measuring::UiIcon) override {

@@ -1,6 +1,6 @@
 // A program window as the device link sees it, recording what the link
-// does to it: messages, the status field, the interval timer, buttons and
-// the modem connection.
+// does to it: messages, the status field, the interval timer, the login
+// answers and the modem connection.
 #pragma once
 
 #include <map>
@@ -26,7 +26,7 @@ class FuzzWindow : public devlink::LinkWindow {
 
     std::string serialNumberText() const override { return serial; }
     void focusSerialNumber() override { ++serialFocused; }
-    void enableButtons(devlink::ButtonSet set, bool enable) override { buttons[set] = enable; }
+    void loginAnswered(devlink::LoginAnswer answer) override { answers.push_back(answer); }
     void showVariant(const std::string& name) override { variant = name; }
 
     std::string dialNumberText() const override { return dialNumber; }
@@ -35,6 +35,12 @@ class FuzzWindow : public devlink::LinkWindow {
     bool connected() const override { return isConnected; }
     void enableModemControl(devlink::ModemControl control, bool enable) override {
         modemControls[control] = enable;
+    }
+
+    bool answered(devlink::LoginAnswer answer) const {
+        for (devlink::LoginAnswer a : answers)
+            if (a == answer) return true;
+        return false;
     }
 
     bool said(const std::string& part) const {
@@ -53,7 +59,7 @@ class FuzzWindow : public devlink::LinkWindow {
     std::string status = "OFFLINE";
     std::string variant;
     std::vector<std::string> messages;
-    std::map<devlink::ButtonSet, bool> buttons;
+    std::vector<devlink::LoginAnswer> answers;
     std::map<devlink::ModemControl, bool> modemControls;
 };
 

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "softener/record_codec.h"
+#include "controller/record_codec.h"
 #include "support/fuzz_check.h"
 
 namespace fuzzing {
 
 inline void checkPrinted(const char* format, double value) {
-    const std::string characters = softener::maskCharacters(format, value);
+    const std::string characters = controller::maskCharacters(format, value);
     FUZZ_CHECK(!characters.empty() && characters.size() < 64, "a printed value fits its field");
     for (char c : characters)
         FUZZ_CHECK((c >= '0' && c <= '9') || c == '-' || c == ' ',

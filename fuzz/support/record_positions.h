@@ -7,16 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "softener/record_layout.h"
+#include "controller/record_layout.h"
 
 namespace fuzzing {
 
-inline std::size_t fieldWidth(softener::FieldKind kind) {
+inline std::size_t fieldWidth(controller::FieldKind kind) {
     switch (kind) {
-        case softener::FieldKind::Float:
+        case controller::FieldKind::Float:
             return 8;
-        case softener::FieldKind::Word16:
-        case softener::FieldKind::Time:
+        case controller::FieldKind::Word16:
+        case controller::FieldKind::Time:
             return 4;
         default:
             return 2;
@@ -24,13 +24,13 @@ inline std::size_t fieldWidth(softener::FieldKind kind) {
 }
 
 // The layout's fields and, for the long form, its alarm-SMS texts and flags.
-inline std::vector<bool> shownPositions(const softener::RecordLayout& layout, std::size_t length,
+inline std::vector<bool> shownPositions(const controller::RecordLayout& layout, std::size_t length,
                                         bool longForm) {
     std::vector<bool> shown(length, false);
     const auto mark = [&](std::size_t offset, std::size_t width) {
         for (std::size_t i = offset; i < offset + width && i < length; ++i) shown[i] = true;
     };
-    for (const softener::ParameterField& field : layout.fields)
+    for (const controller::ParameterField& field : layout.fields)
         mark(field.offset, fieldWidth(field.kind));
     if (longForm) {
         mark(layout.sms.dialNumber, 40);

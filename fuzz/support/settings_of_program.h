@@ -14,11 +14,11 @@
 
 namespace fuzzing {
 
-inline const softener::SettingsProfile& settingsOfProgram() {
+inline const controller::SettingsProfile& settingsOfProgram() {
 #ifdef AQUENDOR_FUZZ_OSMOSIS
-    static const softener::SettingsProfile settings = osmosis::osmosisSettingsProfile();
+    static const controller::SettingsProfile settings = osmosis::osmosisSettingsProfile();
 #else
-    static const softener::SettingsProfile settings = softener::softenerSettingsProfile();
+    static const controller::SettingsProfile settings = softener::softenerSettingsProfile();
 #endif
     return settings;
 }

@@ -1,5 +1,7 @@
 // Login of both program kinds over the pseudo-terminal: every known answer,
-// the unknown-answer rule, and the button sets and messages each one gives.
+// the unknown-answer rule, the answer each one reports to the window and
+// the messages it gives. Which buttons a window switches after an answer is
+// the window's decision (tests/shell/login_buttons_test.cpp).
 #include <gtest/gtest.h>
 
 #include "devlink/login.h"
@@ -18,22 +20,22 @@ std::string framedAnswer(const std::string& body) {
 
 class ControllerLogin : public SimulatedLine {
   protected:
-    using Buttons = std::map<ButtonSet, bool>;
+    using Answers = std::vector<LoginAnswer>;
 };
 
 TEST_F(ControllerLogin, ReadingAndWritingUnlocksEverything) {
     EXPECT_EQ(controllerLogin(link, LoginIntent::Read), 2);
     EXPECT_TRUE(window.messages.empty()) << window.lastMessage();
-    EXPECT_EQ(window.buttons, (Buttons{{ButtonSet::FullAccess, true}}));
+    EXPECT_EQ(window.answers, (Answers{LoginAnswer::ReadWrite}));
     EXPECT_EQ(window.statusWords, (std::vector<std::string>{"BUSY", "OFFLINE", "READ"}));
     EXPECT_EQ(controllerLogin(link, LoginIntent::Write), 2);
     EXPECT_EQ(window.lastStatus(), "WRITE");
 
-    // While interval reading runs the buttons are left alone.
-    window.buttons.clear();
+    // While interval reading runs the answer is reported all the same.
+    window.answers.clear();
     window.intervalTicked = true;
     EXPECT_EQ(controllerLogin(link, LoginIntent::QuietRead), 2);
-    EXPECT_TRUE(window.buttons.empty());
+    EXPECT_EQ(window.answers, (Answers{LoginAnswer::ReadWrite}));
     EXPECT_EQ(window.lastStatus(), "READ");
 }
 
@@ -41,9 +43,7 @@ TEST_F(ControllerLogin, ReadingOnlyIsANoticeForReadsAndARefusalForWrites) {
     sim->setLevel(1);
     EXPECT_EQ(controllerLogin(link, LoginIntent::Read), 1);
     EXPECT_EQ(window.lastMessage(), "no authorisation to write");
-    EXPECT_EQ(window.buttons, (Buttons{{ButtonSet::WriteButtons, false},
-                                       {ButtonSet::HistoryReadButtons, true},
-                                       {ButtonSet::IntervalCheckbox, true}}));
+    EXPECT_EQ(window.answers, (Answers{LoginAnswer::ReadOnly}));
     EXPECT_EQ(window.lastStatus(), "READ");
 
     window.statusWords.clear();
@@ -69,9 +69,7 @@ TEST_F(ControllerLogin, NoAccessStopsIntervalReading) {
     window.intervalTicked = true;
     EXPECT_EQ(controllerLogin(link, LoginIntent::Read), 0);
     EXPECT_EQ(window.lastMessage(), "no authorisation to read and write");
-    EXPECT_EQ(window.buttons, (Buttons{{ButtonSet::WriteButtons, false},
-                                       {ButtonSet::HistoryReadButtons, false},
-                                       {ButtonSet::IntervalCheckbox, false}}));
+    EXPECT_EQ(window.answers, (Answers{LoginAnswer::NoAccess}));
     // The reader stops and restarts the timer around the answer; the login stops it.
     EXPECT_EQ(window.timerEvents, (std::vector<std::string>{"stop", "start", "stop"}));
     window.englishUi = false;
@@ -84,7 +82,7 @@ TEST_F(ControllerLogin, WrongSerialNumber) {
     EXPECT_EQ(controllerLogin(link, LoginIntent::Read), 0);
     EXPECT_EQ(window.lastMessage(), "Insert the correct serialnumber");
     EXPECT_EQ(window.messages.back().caption, MessageCaption::ProgramCaption);
-    EXPECT_EQ(window.buttons, (Buttons{{ButtonSet::HistoryReadButtons, false}}));
+    EXPECT_EQ(window.answers, (Answers{LoginAnswer::WrongSerial}));
     EXPECT_EQ(window.focusCount, 1);
     window.englishUi = false;
     EXPECT_EQ(controllerLogin(link, LoginIntent::Read), 0);
@@ -96,14 +94,15 @@ TEST_F(ControllerLogin, EchoAndUnknownAnswers) {
     EXPECT_EQ(controllerLogin(link, LoginIntent::Read), 0);
     EXPECT_EQ(window.lastMessage(),
               "CSN: checksum error, error in transmission (PC -> Aquendor\u00AE)");
+    EXPECT_TRUE(window.answers.empty());  // no answer the login could take
 
-    // A valid answer that is none of the four known ones: write buttons off,
-    // no message, reading and writing.
+    // A valid answer that is none of the four known ones: no message,
+    // reading and writing.
     window.messages.clear();
     sim->queueRawAnswer(framedAnswer("CSN|7|"));
     EXPECT_EQ(controllerLogin(link, LoginIntent::Write), 2);
     EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(window.buttons, (Buttons{{ButtonSet::WriteButtons, false}}));
+    EXPECT_EQ(window.answers, (Answers{LoginAnswer::Other}));
     EXPECT_EQ(window.lastStatus(), "WRITE");
 }
 
@@ -169,7 +168,7 @@ TEST_F(MeasuringLoginTest, EveryVariantAndLevel) {
             EXPECT_EQ(window.lastMessage(), expected) << variant << level;
         }
     }
-    EXPECT_TRUE(window.buttons.empty());  // the measuring program's buttons stay
+    EXPECT_TRUE(window.answers.empty());  // the measuring program's buttons stay
 }
 
 TEST_F(MeasuringLoginTest, ShortAnswersAndIntents) {

@@ -7,10 +7,10 @@
 #include <cstdio>
 
 #include "devlink/telegram.h"
+#include "files/file_write.h"
+#include "history_support.h"
 #include "osmosis/pln2_unit_functions.h"
 #include "pln2_fixture.h"
-#include "shell/file_write.h"
-#include "softener/history_support.h"
 #include "telegrams.h"
 
 using testsupport::framed;
@@ -36,7 +36,7 @@ class Pln2Commands : public Pln2Window {
     testsupport::SkippingClock clock;
     std::vector<std::string> telegrams() const { return testsupport::telegramsOf(*sim); }
     std::string errorList() const {
-        const auto bytes = shell::readWholeFile(
+        const auto bytes = files::readWholeFile(
             workFolder.path() + "/errorlist 123456/errorlist 123456 311209 2359.txt");
         return bytes ? *bytes : std::string("(no file)");
     }

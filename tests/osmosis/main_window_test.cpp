@@ -12,7 +12,7 @@
 #include "osmosis/osmosis_settings.h"
 #include "pln2_fixture.h"
 #include "shell/labels.h"
-#include "softener/sp_mask_edit.h"
+#include "widgets/sp_mask_edit.h"
 
 using testsupport::osmosisUnit;
 using testsupport::Pln2Window;
@@ -23,7 +23,7 @@ TEST_F(Pln2Window, FullAccessLeavesTheReadButtonAndTheSerialNumberLeavesWriting)
         EXPECT_TRUE(enabled(id)) << id;
     // The set of a reading-and-writing login does not hold "lesen".
     shell::enableControl(window.get(), ids().read, false);
-    window->enableButtons(devlink::ButtonSet::FullAccess, true);
+    window->enableButtons(shell::ButtonSet::FullAccess, true);
     EXPECT_FALSE(enabled(ids().read));
     // Editing the serial number keeps the write button; the dial number takes anything.
     typeSerial("12345");
@@ -76,10 +76,10 @@ TEST_F(Pln2Window, AlarmSmsInputsAreChecked) {
 // Every value a set keeps belongs to a control of the pages, and a masked
 // field's factory digits fill exactly its edit positions.
 TEST_F(Pln2Window, SettingValuesNameTheControlsOfThePages) {
-    for (const softener::SettingValue& value : osmosis::osmosisSettingsProfile().values) {
+    for (const controller::SettingValue& value : osmosis::osmosisSettingsProfile().values) {
         QWidget* control = pageControl(value.page, value.control);
         ASSERT_NE(control, nullptr) << value.control;
-        if (value.kind == softener::ValueKind::Digits) {
+        if (value.kind == controller::ValueKind::Digits) {
             auto* field = qobject_cast<SPMaskEdit*>(control);
             ASSERT_NE(field, nullptr) << value.control;
             EXPECT_EQ(static_cast<std::size_t>(field->maskedText().size()), value.width)

@@ -17,8 +17,8 @@
 #include "file_size_limit.h"
 #include "osmosis/parameter_layout.h"
 #include "pln2_fixture.h"
-#include "softener/sp_mask_edit.h"
 #include "telegrams.h"
+#include "widgets/sp_mask_edit.h"
 
 using testsupport::lastDps;
 using testsupport::osmosisUnit;

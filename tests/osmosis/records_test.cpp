@@ -6,16 +6,16 @@
 
 #include <map>
 
+#include "controller/record_codec.h"
 #include "devlink/fields.h"
+#include "fake_form.h"
 #include "osmosis/osmosis_history_codes.h"
 #include "osmosis/osmosis_settings.h"
 #include "osmosis/parameter_layout.h"
 #include "osmosis/status_record.h"
-#include "softener/fake_form.h"
-#include "softener/record_codec.h"
 
 using namespace osmosis;
-using softener::UnitRecord;
+using controller::UnitRecord;
 
 namespace {
 
@@ -81,7 +81,7 @@ TEST(OsmosisRecord, FirstAnswerLengthDecidesTheFormAndFourCharactersCloseEveryAn
 
 TEST(OsmosisRecord, DecodesTheWorkedValues) {
     FakeForm form;
-    softener::decodeRecord(osmosisLayout(), longRecord(workedRecord()), form);
+    controller::decodeRecord(osmosisLayout(), longRecord(workedRecord()), form);
     EXPECT_EQ(form.mask(2, 1133), "010");    // 0.10 printed "%4.2f", shown 0,10
     EXPECT_EQ(form.mask(2, 1136), "01000");  // 0100,0
     EXPECT_EQ(form.mask(2, 1194), "005");    // 00,5
@@ -111,7 +111,7 @@ TEST(OsmosisRecord, EncodingWritesOnlyWhatThePagesOwn) {
     UnitRecord record = longRecord(workedRecord());
     FakeForm form;
     const auto& layout = osmosisLayout();
-    softener::decodeRecord(layout, record, form);
+    controller::decodeRecord(layout, record, form);
     // The window texts the masked fields show.
     for (const auto& [key, text] :
          std::map<std::pair<int, int>, std::string>{{{2, 1166}, "0,00"},
@@ -126,7 +126,7 @@ TEST(OsmosisRecord, EncodingWritesOnlyWhatThePagesOwn) {
         form.masks[key] = text;
     form.texts[{3, 1208}] = "0170 555";
     form.texts[{3, 1248}] = std::string(30, ' ');
-    softener::encodeRecord(layout, form, record);
+    controller::encodeRecord(layout, form, record);
     std::string expected = workedRecord();
     put(expected, 96, 10);                // the field kept 10 of 100
     put(expected, record::kPumpMode, 1);  // "Reihe" goes out as 1
@@ -138,7 +138,7 @@ TEST(OsmosisRecord, EncodingWritesOnlyWhatThePagesOwn) {
     form.radios[{1, 1079}] = 0;
     form.checks[{1, 1057}] = true;
     form.checks[{1, 1130}] = true;
-    softener::encodeRecord(layout, form, record);
+    controller::encodeRecord(layout, form, record);
     put(expected, record::kPumpMode, 2);
     put(expected, 92, 0x17);  // bit 4 stays as the unit sent it
     put(expected, 150, 0x0D);
@@ -147,7 +147,7 @@ TEST(OsmosisRecord, EncodingWritesOnlyWhatThePagesOwn) {
     EXPECT_EQ(record.text().substr(0, kLongRecordLength), expected);
 
     form.masks[{2, 1191}] = "   ,   ";
-    const softener::ParameterField* bad = softener::firstUnreadableFloat(layout, form);
+    const controller::ParameterField* bad = controller::firstUnreadableFloat(layout, form);
     ASSERT_NE(bad, nullptr);
     EXPECT_EQ(bad->control, 1191);
     EXPECT_STREQ(bad->englishName, "resolution");
@@ -163,7 +163,7 @@ TEST(OsmosisStatus, TextsLampsAndLastAccess) {
     put(area, status::kOutputs, 0x81);
     put(area, status::kFunctions, 0x40);
     put(area, status::kInputs, 0x02);
-    softener::LampBits expected{};
+    controller::LampBits expected{};
     expected[16] = expected[23] = true;  // PU1 and AL
     expected[6] = true;                  // "CD max."
     expected[9] = true;                  // LP
@@ -175,22 +175,22 @@ TEST(OsmosisStatus, TextsLampsAndLastAccess) {
     put(area, 90, 31);
     put(area, 92, 12);
     put(area, 94, 9);
-    EXPECT_EQ(softener::lastAccessText(area, status::kLastAccessHour), "31.12.09 09:05");
+    EXPECT_EQ(controller::lastAccessText(area, status::kLastAccessHour), "31.12.09 09:05");
 
-    EXPECT_EQ(softener::maskCharacters("%07.2f", 12.5), "001250");      // 0012,50
-    EXPECT_EQ(softener::maskCharacters("%02.0f", 100.0), "100");        // the "##" keeps 10
-    EXPECT_EQ(softener::maskCharacters("%09.4f", 123.25), "01232500");  // 0123,2500
+    EXPECT_EQ(controller::maskCharacters("%07.2f", 12.5), "001250");      // 0012,50
+    EXPECT_EQ(controller::maskCharacters("%02.0f", 100.0), "100");        // the "##" keeps 10
+    EXPECT_EQ(controller::maskCharacters("%09.4f", 123.25), "01232500");  // 0123,2500
 }
 
 TEST(OsmosisErrors, OnlyASingleListedCodeHasAText) {
-    EXPECT_EQ(softener::codeText(kOsmosisErrorCodes, 64, false), "\u00DCberdruck");
-    EXPECT_EQ(softener::codeText(kOsmosisErrorCodes, 2048, true), "Excess .Q-flush time");
-    EXPECT_EQ(softener::codeText(kOsmosisErrorCodes, 6, false), "Kein Fehler");
-    EXPECT_EQ(softener::codeText(kOsmosisErrorCodes, 6, true), "no error");
+    EXPECT_EQ(controller::codeText(kOsmosisErrorCodes, 64, false), "\u00DCberdruck");
+    EXPECT_EQ(controller::codeText(kOsmosisErrorCodes, 2048, true), "Excess .Q-flush time");
+    EXPECT_EQ(controller::codeText(kOsmosisErrorCodes, 6, false), "Kein Fehler");
+    EXPECT_EQ(controller::codeText(kOsmosisErrorCodes, 6, true), "no error");
 }
 
 TEST(OsmosisSettings, SixtyOneValuesWithTheFactorySetting) {
-    const softener::SettingsProfile profile = osmosisSettingsProfile();
+    const controller::SettingsProfile profile = osmosisSettingsProfile();
     const auto& values = profile.values;
     ASSERT_EQ(values.size(), 61u);
     EXPECT_EQ(profile.storeFileName, "aquendorPLN2.set");

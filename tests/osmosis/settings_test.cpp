@@ -10,13 +10,13 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "controller/memory_form.h"
+#include "controller/setting_file.h"
 #include "file_bytes.h"
 #include "osmosis/osmosis_settings.h"
 #include "pln2_fixture.h"
-#include "softener/memory_form.h"
-#include "softener/setting_file.h"
-#include "softener/settings_controls.h"
-#include "softener/sp_mask_edit.h"
+#include "widgets/settings_controls.h"
+#include "widgets/sp_mask_edit.h"
 
 using testsupport::fileBytes;
 using testsupport::osmosisUnit;
@@ -64,32 +64,32 @@ class Pln2Settings : public Pln2Window {
 // exported imports again to the same pages.
 TEST(Pln2SettingLines, APumpModeLineThatIsNoNumberSelectsSerialLikeAnyOtherNumber) {
     const auto profile = osmosis::osmosisSettingsProfile();
-    const softener::SettingValue& pumpMode = profile.values[6];
+    const controller::SettingValue& pumpMode = profile.values[6];
     ASSERT_EQ(pumpMode.control, 1079);
-    softener::MemoryForm pages(profile.values, profile.placeholder);
+    controller::MemoryForm pages(profile.values, profile.placeholder);
     for (const char* line : {"\r0", "", "x", "7", "-1"}) {
-        softener::applyValueLine(pumpMode, "0", pages);
-        softener::applyValueLine(pumpMode, line, pages);
-        EXPECT_EQ(softener::valueLine(pumpMode, pages), "1") << line;
+        controller::applyValueLine(pumpMode, "0", pages);
+        controller::applyValueLine(pumpMode, line, pages);
+        EXPECT_EQ(controller::valueLine(pumpMode, pages), "1") << line;
     }
-    softener::applyValueLine(pumpMode, "0", pages);
-    EXPECT_EQ(softener::valueLine(pumpMode, pages), "0");  // "alternate"
+    controller::applyValueLine(pumpMode, "0", pages);
+    EXPECT_EQ(controller::valueLine(pumpMode, pages), "0");  // "alternate"
 }
 
 // Metering is written as its button's index + 1, so neither button is 0,
 // and 0 (or any number that names no button) selects neither again.
 TEST(Pln2SettingLines, MeteringIsTheButtonIndexPlusOneAndNeitherIsZero) {
     const auto profile = osmosis::osmosisSettingsProfile();
-    const softener::SettingValue& metering = profile.values[40];
+    const controller::SettingValue& metering = profile.values[40];
     ASSERT_EQ(metering.control, 1188);
-    softener::MemoryForm pages(profile.values, profile.placeholder);
+    controller::MemoryForm pages(profile.values, profile.placeholder);
     const std::vector<std::pair<const char*, int>> lines = {{"1", 0},  {"2", 1},   {"0", -1},
                                                             {"3", -1}, {"-1", -1}, {"x", -1}};
     for (const auto& [line, index] : lines) {
-        softener::applyValueLine(metering, "1", pages);
-        softener::applyValueLine(metering, line, pages);
+        controller::applyValueLine(metering, "1", pages);
+        controller::applyValueLine(metering, line, pages);
         EXPECT_EQ(pages.radioIndex(2, metering.buttons), index) << line;
-        EXPECT_EQ(softener::valueLine(metering, pages), std::to_string(index + 1)) << line;
+        EXPECT_EQ(controller::valueLine(metering, pages), std::to_string(index + 1)) << line;
     }
 }
 
@@ -98,7 +98,7 @@ TEST(Pln2SettingLines, MeteringIsTheButtonIndexPlusOneAndNeitherIsZero) {
 // full count would put empty digits on the pages and send zeros.
 TEST(Pln2SettingLines, EmptyTextsAtTheEndCountButEmptyLinesForDigitsDoNot) {
     const auto profile = osmosis::osmosisSettingsProfile();
-    const softener::SettingFile file(profile.values);
+    const controller::SettingFile file(profile.values);
     std::vector<std::string> factory;
     for (const auto& value : profile.values) factory.push_back(value.factory + "\r\n");
     const auto first = [&](std::size_t count) {

@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "file_bytes.h"
+#include "files/file_write.h"
 #include "recording_config_ui.h"
-#include "shell/file_write.h"
 #include "temp_folder.h"
 #include "unprivileged.h"
 
@@ -114,9 +114,9 @@ TEST(ConfigFileOpen, AReadOnlyFileOrAFolderEndsTheProgramAtStart) {
 TEST(NewFile, NeverReplacesAnExistingFile) {
     TempFolder folder;
     const std::string file = folder.path() + "/list.txt";
-    EXPECT_EQ(shell::writeNewFile(file, "first"), shell::NewFileResult::Written);
-    EXPECT_EQ(shell::writeNewFile(file, "second"), shell::NewFileResult::Exists);
+    EXPECT_EQ(files::writeNewFile(file, "first"), files::NewFileResult::Written);
+    EXPECT_EQ(files::writeNewFile(file, "second"), files::NewFileResult::Exists);
     EXPECT_EQ(testsupport::fileBytes(file), "first");
-    EXPECT_EQ(shell::writeNewFile(folder.path() + "/missing/list.txt", "x"),
-              shell::NewFileResult::Failed);
+    EXPECT_EQ(files::writeNewFile(folder.path() + "/missing/list.txt", "x"),
+              files::NewFileResult::Failed);
 }

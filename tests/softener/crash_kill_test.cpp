@@ -6,13 +6,13 @@
 
 #include <filesystem>
 
+#include "controller/list_file.h"
+#include "controller/settings_store.h"
 #include "fake_form.h"
 #include "file_bytes.h"
 #include "kill_harness.h"
 #include "measuring/csv_export.h"
 #include "recording_settings_ui.h"
-#include "softener/list_file.h"
-#include "softener/settings_store.h"
 #include "softener/softener_settings.h"
 #include "temp_folder.h"
 
@@ -24,9 +24,9 @@ namespace {
 
 constexpr int kEach = 150;
 
-softener::SettingsStore storeIn(const std::string& folder, FakeForm& form,
-                                RecordingSettingsUi& ui) {
-    return softener::SettingsStore(softener::softenerSettingsProfile(), folder, form, ui);
+controller::SettingsStore storeIn(const std::string& folder, FakeForm& form,
+                                  RecordingSettingsUi& ui) {
+    return controller::SettingsStore(softener::softenerSettingsProfile(), folder, form, ui);
 }
 
 // Every regular file below folder whose name ends in suffix holds exactly
@@ -135,7 +135,7 @@ TEST(CrashKill, AnExportedSettingFileIsReplacedWhole) {
 
 TEST(CrashKill, HistoryListsAndLoggerFilesAreCompleteOrAbsent) {
     TempFolder folder;
-    const std::string list = softener::listFileBytes(std::string(3000, 'L') + "\n");
+    const std::string list = controller::listFileBytes(std::string(3000, 'L') + "\n");
     const std::string csv = std::string(40000, 'C');
     enum { History, Logger };
     KillHarness harness(2);
@@ -147,7 +147,8 @@ TEST(CrashKill, HistoryListsAndLoggerFilesAreCompleteOrAbsent) {
             for (int change = first;; change = 1 - change) {
                 mark(change);
                 if (change == History)
-                    softener::writeListFile(base, softener::kStatusList, "123456", aMoment(), list);
+                    controller::writeListFile(base, controller::kStatusList, "123456", aMoment(),
+                                              list);
                 else
                     measuring::saveCsv(base, "123456", aMoment(), csv);
             }

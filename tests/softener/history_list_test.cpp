@@ -10,13 +10,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "controller/list_file.h"
+#include "controller/unit_commands.h"
+#include "files/file_write.h"
 #include "history_support.h"
-#include "shell/file_write.h"
-#include "softener/list_file.h"
 #include "softener/softener_history_codes.h"
-#include "softener/unit_commands.h"
 #include "temp_folder.h"
 
+using namespace controller;
 using namespace softener;
 using testsupport::logAnswer;
 using testsupport::logData;
@@ -197,9 +198,9 @@ TEST(ListFileWriting, TakenNamesGetTheNextNumberAndFailuresSayWhere) {
             writeListFile(base.path(), kErrorList, "123456", at, "list " + std::to_string(i));
         ASSERT_EQ(outcome.result, ListFileOutcome::Written);
     }
-    EXPECT_EQ(shell::readWholeFile(folder + "errorlist 123456 311209 2359.txt"), "list 0");
-    EXPECT_EQ(shell::readWholeFile(folder + "errorlist 123456 311209 2359_1.txt"), "list 1");
-    EXPECT_EQ(shell::readWholeFile(folder + "errorlist 123456 311209 2359_2.txt"), "list 2");
+    EXPECT_EQ(files::readWholeFile(folder + "errorlist 123456 311209 2359.txt"), "list 0");
+    EXPECT_EQ(files::readWholeFile(folder + "errorlist 123456 311209 2359_1.txt"), "list 1");
+    EXPECT_EQ(files::readWholeFile(folder + "errorlist 123456 311209 2359_2.txt"), "list 2");
 
     // The list folder's name is taken by a file: the list cannot be created.
     std::ofstream(base.path() + "/statuslist 123456") << "x";

@@ -9,9 +9,9 @@
 #include <fstream>
 
 #include "devlink/telegram.h"
+#include "files/file_write.h"
 #include "history_support.h"
 #include "ksv2_fixture.h"
-#include "shell/file_write.h"
 #include "softener/ksv2_unit_functions.h"
 #include "telegrams.h"
 
@@ -50,7 +50,7 @@ class Ksv2Histories : public Ksv2Window {
         return folder + "/errorlist 123456/errorlist" + kListName + ".txt";
     }
     std::size_t recordLines(const std::string& path) {
-        const auto bytes = shell::readWholeFile(path);
+        const auto bytes = files::readWholeFile(path);
         EXPECT_TRUE(bytes) << path;
         std::size_t lines = 0;
         for (std::size_t at = 0; bytes && (at = bytes->find("\r\n", at)) != std::string::npos;
@@ -70,7 +70,7 @@ TEST_F(Ksv2Histories, StatusHistoryInTwoAnswersBecomesOneListAndASecondReadingAN
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     const std::string dhi = devlink::frameRequest("DHI|");
     EXPECT_EQ(telegrams(), (std::vector<std::string>{kLogin, dhi, dhi}));
-    EXPECT_EQ(shell::readWholeFile(statusListPath(workFolder.path())),
+    EXPECT_EQ(files::readWholeFile(statusListPath(workFolder.path())),
               "Nr.   Datum      Zeit   Status                         Entnahme\r\n\r\n"
               "  1   31.12.09   23:05  man. Regeneration Filter 1      012.3\r\n"
               "  2   01.01.10   00:00  man. Filterwechsel F1 -> F2     000.0\r\n");
@@ -79,8 +79,8 @@ TEST_F(Ksv2Histories, StatusHistoryInTwoAnswersBecomesOneListAndASecondReadingAN
 
     click(1293);  // the same minute: the first file stays, the second gets "_1"
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
-    EXPECT_EQ(shell::readWholeFile(statusListPath(workFolder.path(), "_1")),
-              shell::readWholeFile(statusListPath(workFolder.path())));
+    EXPECT_EQ(files::readWholeFile(statusListPath(workFolder.path(), "_1")),
+              files::readWholeFile(statusListPath(workFolder.path())));
 }
 
 TEST_F(Ksv2Histories, ShortFormUnitListsTenStatusRecordsAndTheLongFormFifteen) {
@@ -148,7 +148,7 @@ TEST_F(Ksv2Histories, StatusListGoesToTheCurrentFolderAndErrorListToTheStartFold
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_TRUE(std::filesystem::exists(statusListPath(elsewhere.path())));
     EXPECT_FALSE(std::filesystem::exists(workFolder.path() + "/statuslist 123456"));
-    EXPECT_EQ(shell::readWholeFile(errorListPath(workFolder.path())),
+    EXPECT_EQ(files::readWholeFile(errorListPath(workFolder.path())),
               "Nr.   Datum      Zeit   Fehler\r\n\r\n"
               "  1   31.12.09   23:05  Kein Fehler\r\n"
               "  2   01.02.10   06:30  Fehler H\xE4rtemessung (0-20mA Eingang)\r\n");

@@ -10,8 +10,8 @@
 #include "devlink/telegram.h"
 #include "ksv2_fixture.h"
 #include "softener/parameter_layout.h"
-#include "softener/sp_mask_edit.h"
 #include "telegrams.h"
+#include "widgets/sp_mask_edit.h"
 
 using testsupport::Ksv2Window;
 using testsupport::lastDps;

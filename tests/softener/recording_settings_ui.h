@@ -4,20 +4,20 @@
 #include <string>
 #include <vector>
 
-#include "softener/settings_store.h"
+#include "controller/settings_store.h"
 
-struct RecordingSettingsUi : softener::SettingsUi {
+struct RecordingSettingsUi : controller::SettingsUi {
     std::vector<std::string> names, messages;
-    std::vector<softener::SettingsIcon> icons;
+    std::vector<controller::SettingsIcon> icons;
     std::string fatalText;
-    softener::SettingsIcon fatalIcon = softener::SettingsIcon::None;
+    controller::SettingsIcon fatalIcon = controller::SettingsIcon::None;
     bool answer = true;
     std::string exportName, importName;
     int linkStateShown = 0;
 
     void addName(const std::string& name) override { names.push_back(name); }
     void removeName(const std::string& name) override { std::erase(names, name); }
-    void inform(const std::string& text, softener::SettingsIcon icon) override {
+    void inform(const std::string& text, controller::SettingsIcon icon) override {
         messages.push_back(text);
         icons.push_back(icon);
     }
@@ -25,7 +25,7 @@ struct RecordingSettingsUi : softener::SettingsUi {
         messages.push_back(text);
         return answer;
     }
-    void fatal(const std::string& text, softener::SettingsIcon icon) override {
+    void fatal(const std::string& text, controller::SettingsIcon icon) override {
         fatalText = text;
         fatalIcon = icon;
     }

@@ -7,6 +7,7 @@
 #include "softener/parameter_record.h"
 #include "softener/status_record.h"
 
+using namespace controller;
 using namespace softener;
 
 namespace {

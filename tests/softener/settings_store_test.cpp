@@ -7,14 +7,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "controller/setting_lines.h"
+#include "controller/settings_store.h"
 #include "fake_form.h"
 #include "file_size_limit.h"
 #include "recording_settings_ui.h"
-#include "softener/setting_lines.h"
-#include "softener/settings_store.h"
 #include "softener/softener_settings.h"
 #include "temp_folder.h"
 
+using namespace controller;
 using namespace softener;
 using testsupport::FileSizeLimit;
 using testsupport::TempFolder;

@@ -16,9 +16,9 @@
 #include "devlink/fields.h"
 #include "file_bytes.h"
 #include "ksv2_fixture.h"
-#include "softener/settings_controls.h"
 #include "softener/softener_settings.h"
-#include "softener/sp_mask_edit.h"
+#include "widgets/settings_controls.h"
+#include "widgets/sp_mask_edit.h"
 
 using testsupport::Ksv2Window;
 

@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-#include "softener/sp_mask_edit.h"
+#include "widgets/sp_mask_edit.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <set>
 #include <sstream>
 
+#include "controller/backup_files.h"
 #include "file_bytes.h"
-#include "softener/unit_backup.h"
 #include "temp_folder.h"
 #include "unprivileged.h"
 
-using namespace softener;
+using namespace controller;
 using testsupport::TempFolder;
 
 namespace {

@@ -38,7 +38,7 @@ class Ksv2Commands : public Ksv2Window {
     // The reset's 4 s pause ends as soon as the unit has taken the whole
     // telegram and answered it.
     testsupport::SkippingClock clock;
-    softener::UnitCommands& commands() {
+    controller::UnitCommands& commands() {
         return window->findChild<softener::Ksv2UnitFunctions*>()->commands();
     }
     std::vector<std::string> telegrams() const { return testsupport::telegramsOf(*sim); }

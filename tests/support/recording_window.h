@@ -14,7 +14,9 @@ struct RecordedMessage {
     devlink::MessageCaption caption;
 };
 
-class RecordingWindow : public devlink::LinkWindow {
+// Base: devlink::LinkWindow, or an interface that extends it.
+template <class Base = devlink::LinkWindow>
+class RecordingWindowOf : public Base {
   public:
     bool englishUi = true;
     bool intervalTicked = false;
@@ -22,9 +24,9 @@ class RecordingWindow : public devlink::LinkWindow {
     std::string serialNumber = "123456";
 
     std::vector<RecordedMessage> messages;
-    std::vector<std::string> statusWords;  // every word written, in order
-    std::map<devlink::ButtonSet, bool> buttons;
-    std::vector<std::string> timerEvents;  // "stop" / "start"
+    std::vector<std::string> statusWords;       // every word written, in order
+    std::vector<devlink::LoginAnswer> answers;  // every login answer reported
+    std::vector<std::string> timerEvents;       // "stop" / "start"
     int focusCount = 0;
     std::string variant;
 
@@ -39,11 +41,13 @@ class RecordingWindow : public devlink::LinkWindow {
     void startIntervalTimer() override { timerEvents.push_back("start"); }
     std::string serialNumberText() const override { return serialNumber; }
     void focusSerialNumber() override { ++focusCount; }
-    void enableButtons(devlink::ButtonSet set, bool enable) override { buttons[set] = enable; }
+    void loginAnswered(devlink::LoginAnswer answer) override { answers.push_back(answer); }
     void showVariant(const std::string& name) override { variant = name; }
 
     std::string lastMessage() const { return messages.empty() ? "" : messages.back().text; }
     std::string lastStatus() const { return statusWords.empty() ? "" : statusWords.back(); }
 };
+
+using RecordingWindow = RecordingWindowOf<>;
 
 }  // namespace testsupport

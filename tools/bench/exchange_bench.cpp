@@ -42,7 +42,6 @@ class QuietWindow : public devlink::LinkWindow {
     void startIntervalTimer() override {}
     std::string serialNumberText() const override { return "123456"; }
     void focusSerialNumber() override {}
-    void enableButtons(devlink::ButtonSet, bool) override {}
 };
 
 double cpuSeconds() {

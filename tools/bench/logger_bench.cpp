@@ -66,7 +66,6 @@ class BenchUi : public measuring::MeasuringUi {
     void startIntervalTimer() override {}
     std::string serialNumberText() const override { return "123456"; }
     void focusSerialNumber() override {}
-    void enableButtons(devlink::ButtonSet, bool) override {}
 
     void tell(const std::string& text, devlink::MessageCaption caption,
               measuring::UiIcon) override {

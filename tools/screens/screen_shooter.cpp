@@ -10,7 +10,7 @@
 
 #include "shell/controls.h"
 #include "shell/main_window_base.h"
-#include "softener/status_page.h"
+#include "widgets/status_page.h"
 
 namespace screens {
 
@@ -48,7 +48,7 @@ void ScreenShooter::setLamps(const LampBytes& at, const std::array<int, 4>& valu
         sim_->overrideStatusByte(offsets[i], static_cast<std::uint8_t>(values[i]));
 }
 
-bool ScreenShooter::shootStatusAndPages(shell::MainWindowBase& window, softener::StatusPage& status,
+bool ScreenShooter::shootStatusAndPages(shell::MainWindowBase& window, widgets::StatusPage& status,
                                         const LampBytes& at, const std::array<int, 4>& blinking) {
     const int read = window.controls().read;
     setLamps(at, {0x00, 0x00, 0x00, 0x00});

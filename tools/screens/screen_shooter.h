@@ -17,7 +17,7 @@ class QWidget;
 namespace shell {
 class MainWindowBase;
 }
-namespace softener {
+namespace widgets {
 class StatusPage;
 }
 
@@ -47,7 +47,7 @@ class ScreenShooter {
     // Reads the unit with all lamps off, all on and with blinking ones (the
     // four bytes of `blinking`, both blink phases), then shows every
     // parameter page.
-    bool shootStatusAndPages(shell::MainWindowBase& window, softener::StatusPage& status,
+    bool shootStatusAndPages(shell::MainWindowBase& window, widgets::StatusPage& status,
                              const LampBytes& at, const std::array<int, 4>& blinking);
 
   private:

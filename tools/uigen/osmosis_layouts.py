@@ -5,7 +5,7 @@ from controller_parts import (COL_W, LEFT, PAGE_H, PAGE_W, RIGHT, RIGHT_W, about
                               lamp_captions, language_group)
 from uigen_lib import Column, Template
 
-MASK_HEADER = {"SPMaskEdit": "softener/sp_mask_edit.h"}
+MASK_HEADER = {"SPMaskEdit": "widgets/sp_mask_edit.h"}
 
 def main_window():
     ids = {"serial": 1000, "comLabel": None, "com": 1006, "statusGroup": 1003, "status": 1007,

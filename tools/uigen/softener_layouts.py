@@ -5,7 +5,7 @@ from controller_parts import (COL_W, LEFT, PAGE_H, PAGE_W, RIGHT, about_box, ala
                               lamp_captions)
 from uigen_lib import Column, Template
 
-MASK_HEADER = {"SPMaskEdit": "softener/sp_mask_edit.h"}
+MASK_HEADER = {"SPMaskEdit": "widgets/sp_mask_edit.h"}
 
 
 def main_window():
