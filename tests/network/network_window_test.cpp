@@ -23,10 +23,10 @@
 #include "devlink/fields.h"
 #include "devlink/telegram.h"
 #include "file_bytes.h"
+#include "history_support.h"
 #include "measuring/logger_record.h"
 #include "scripted_server.h"
 #include "served_windows.h"
-#include "softener/history_support.h"
 #include "telegrams.h"
 
 using shell::MessageAnswer;
