@@ -11,7 +11,7 @@ class CChildDlg_Func1 : public shell::ChildPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Func1(shell::MainWindowBase& owner);
-    void setUpFields();
+    void setUpFields() override;
 
   private:
     Ui::Pln2ChildDlgFunc1 ui_;

@@ -12,7 +12,7 @@ class CChildDlg_Func2 : public shell::ChildPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Func2(shell::MainWindowBase& owner);
-    void setUpFields();
+    void setUpFields() override;
 
   private:
     Ui::Pln2ChildDlgFunc2 ui_;

@@ -16,7 +16,7 @@ class CChildDlg_Func3 : public widgets::AlarmSmsPage {
     explicit CChildDlg_Func3(shell::MainWindowBase& owner);
     // At start the info field names the software versions, while the
     // controls stay usable until the first read decides.
-    void setUpFields() { showAvailability(false); }
+    void setUpFields() override { showAvailability(false); }
 
     // After every parameter read. A unit without alarm SMS gets the
     // controls disabled, the texts emptied, "-" as access number and all

@@ -14,7 +14,7 @@ class CChildDlg_Info : public widgets::StatusPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Info(shell::MainWindowBase& owner);
-    void setUpFields();
+    void setUpFields() override;
 
     void showStatus(const std::string& area);
 

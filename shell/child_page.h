@@ -16,6 +16,9 @@ class ChildPage : public QDialog {
   public:
     explicit ChildPage(MainWindowBase& owner);
     MainWindowBase& owner() const { return owner_; }
+    // The fields' masks, limits and first contents, once the window's
+    // language has given the labels.
+    virtual void setUpFields() {}
 
     void accept() override {}
     void reject() override {}

@@ -2,10 +2,8 @@
 
 #include <unistd.h>
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,9 +11,10 @@
 #include <cerrno>
 #include <climits>
 
+#include "shell/connection_panel.h"
 #include "shell/controls.h"
-#include "shell/field_checks.h"
-#include "shell/list_combo.h"
+#include "shell/exit_sequence.h"
+#include "shell/interval_reading.h"
 #include "shell/operation_guard.h"
 #include "shell/status_field.h"
 #include "shell/window_config_ui.h"
@@ -30,13 +29,12 @@ MainWindowBase::MainWindowBase(MainWindowControls controls, ProgramTexts texts,
       messages_(messages),
       port_(*this),
       link_(port_, *this),
-      modem_(port_, *this) {
+      modem_(port_, *this),
+      buttons_(*this, controls_),
+      panel_(std::make_unique<ConnectionPanel>(*this)),
+      interval_(std::make_unique<IntervalReading>(*this)),
+      exit_(std::make_unique<ExitSequence>(*this)) {
     endProgram = [] { std::exit(0); };
-    // A timer of the window: an operation in progress keeps its ticks away.
-    intervalTimer_.setParent(this);
-    intervalTimer_.setInterval(15000);
-    connect(&intervalTimer_, &QTimer::timeout, this,
-            [this] { runOperation([this] { onIntervalTick(); }); });
 }
 
 MainWindowBase::~MainWindowBase() {
@@ -45,36 +43,19 @@ MainWindowBase::~MainWindowBase() {
 
 void MainWindowBase::beginTearDown() {
     tearingDown_ = true;
-    intervalTimer_.stop();
-}
-
-QString MainWindowBase::tr2(const char* german, const char* english) const {
-    return QString::fromUtf8(language_ == English ? english : german);
-}
-
-MessageAnswer MainWindowBase::say(const QString& text, const QString& caption, MessageIcon icon,
-                                  MessageButtons buttons, bool keepOnTop) {
-    return messages_.show(this, Message{text, caption, icon, buttons, keepOnTop});
+    interval_->timer().stop();
 }
 
 QLineEdit* MainWindowBase::edit(int id) const {
     return controlAs<QLineEdit>(this, id);
 }
 
-void MainWindowBase::enable(int id, bool enable) {
-    enableControl(this, id, enable);
+QComboBox* MainWindowBase::locationCombo() const {
+    return controlAs<QComboBox>(this, controls_.location);
 }
 
-// Read, write, the unit commands and the histories.
-void MainWindowBase::disableOperationButtons() {
-    enable(controls_.read, false);
-    enable(controls_.write, false);
-    enableAll(controls_.commandButtons, false);
-    enableAll(controls_.historyButtons, false);
-}
-
-void MainWindowBase::enableAll(const std::vector<int>& ids, bool enable) {
-    for (int id : ids) enableControl(this, id, enable);
+QTimer& MainWindowBase::intervalTimer() {
+    return interval_->timer();
 }
 
 // ---- start-up ------------------------------------------------------------
@@ -84,26 +65,17 @@ bool MainWindowBase::startUp(const std::string& commandLine) {
     if (auto* info = controlAs<QRadioButton>(this, controls_.pageSelectors.at(0)))
         info->setChecked(true);
     language_ = determineLanguage(commandLine);
-    if (language_ == English)
-        applyEnglishLabels();
-    else
-        applyGermanTexts();
+    if (language_ == English) applyEnglishLabels();
     pages_.placePages();
-    ShowPage(0);
+    showPage(0);
     setUpPageFields();
     connectControls();
 
-    session_.connected = false;
-    session_.linkMode = LinkMode::Modem;
-    enable(controls_.disconnect, false);
-    controlAs<QRadioButton>(this, controls_.modemRadio)->setChecked(true);
-    controlAs<QRadioButton>(this, controls_.baud19200)->setChecked(true);
-    port_.setBaudRate(19200);
+    panel_->showStartState();
+    buttons_.enable(controls_.intervalCheck, false);
+    buttons_.disableOperationButtons();
 
-    enable(controls_.intervalCheck, false);
-    disableOperationButtons();
-
-    SetStatusText("OFFLINE");
+    setStatusText("OFFLINE");
     if (!recordStartDirectory()) return false;
     configUi_ = std::make_unique<WindowConfigUi>(*this);
     config_ = std::make_unique<ConfigFile>(texts_.config, session_.startDirectory.toStdString(),
@@ -113,7 +85,7 @@ bool MainWindowBase::startUp(const std::string& commandLine) {
     loadSettingsStore();
 
     session_.suppressComCheck = false;
-    openPortFromComField();
+    panel_->openPortFromComField();
     if (port_.isOpen()) edit(controls_.serialNumber)->setFocus();
     return true;
 }
@@ -123,92 +95,89 @@ bool MainWindowBase::startUp(const std::string& commandLine) {
 bool MainWindowBase::recordStartDirectory() {
     char folder[PATH_MAX];
     if (getcwd(folder, sizeof folder) == nullptr) {
-        say(QString("System Error Code%1\nexit program").arg(errno), texts_.name,
-            MessageIcon::Exclamation);
+        say({QString("System Error Code%1\nexit program").arg(errno), texts_.name,
+             MessageIcon::Exclamation});
         return false;
     }
     session_.startDirectory = QString::fromLocal8Bit(folder);
     return true;
 }
 
-QComboBox* MainWindowBase::locationCombo() const {
-    return controlAs<QComboBox>(this, controls_.location);
-}
-
-void MainWindowBase::openPortFromComField() {
-    const QString digit = edit(controls_.comDigit)->text();
-    if (digit.isEmpty()) return;
-    port_.closePort();
-    port_.setPortName("COM" + digit.toStdString());
-    const OperationGuard connecting(this);  // a network port may take seconds to connect
-    port_.openPort();
-}
-
 void MainWindowBase::connectControls() {
-    QLineEdit* com = edit(controls_.comDigit);
-    connect(com, &QLineEdit::textChanged, this, [this] { onComDigitChanged(); });
-    com->installEventFilter(this);
-    connect(edit(controls_.serialNumber), &QLineEdit::textChanged, this,
-            [this] { onSerialNumberChanged(); });
-    if (controls_.dialNumberChecked)
-        connect(edit(controls_.dialNumber), &QLineEdit::textChanged, this,
-                [this] { onDialNumberChanged(); });
-    prepareListCombo(locationCombo());
-    prepareListCombo(smsNumberCombo());
-    if (auto* location = locationCombo()) {
-        connect(location, &QComboBox::editTextChanged, this, [this] { onLocationEdited(); });
-        connect(location, &QComboBox::activated, this, &MainWindowBase::onLocationSelected);
-    }
-    QLineEdit* status = edit(controls_.status);
-    status->setFocusPolicy(Qt::NoFocus);
-    status->installEventFilter(this);
-
-    auto clicked = [this](int id, auto handler) {
-        if (auto* button = controlAs<QAbstractButton>(this, id))
-            connect(button, &QAbstractButton::clicked, this, handler);
-    };
-    clicked(controls_.modemRadio, [this] { onLinkMode(LinkMode::Modem); });
-    clicked(controls_.nullModemRadio, [this] { onLinkMode(LinkMode::NullModem); });
-    clicked(controls_.baud9600, [this] { onBaudClicked(); });
-    clicked(controls_.baud19200, [this] { onBaudClicked(); });
-    clicked(controls_.intervalCheck, [this](bool checked) {
-        runOperation([this, checked] { onIntervalClicked(checked); });
-    });
-    connectOperation(controls_.read, [this] { onReadClicked(); });
-    clicked(controls_.exit, [this] { exitSequence(); });
-    connectOperation(controls_.connect, [this] { modem_.dialUp(); });
-    connectOperation(controls_.disconnect, [this] { modem_.hangUp(); });
-    clicked(controls_.saveLocation, [this] { onSaveLocation(); });
-    clicked(controls_.deleteLocation, [this] { onDeleteLocation(); });
+    panel_->connectControls();
+    interval_->connectControls();
+    if (auto* exit = controlAs<QAbstractButton>(this, controls_.exit))
+        connect(exit, &QAbstractButton::clicked, this, [this] { exit_->run(); });
     for (std::size_t i = 0; i < controls_.pageSelectors.size(); ++i)
-        clicked(controls_.pageSelectors[i], [this, i] { ShowPage(static_cast<int>(i)); });
+        if (auto* selector = controlAs<QAbstractButton>(this, controls_.pageSelectors[i]))
+            connect(selector, &QAbstractButton::clicked, this,
+                    [this, i] { showPage(static_cast<int>(i)); });
 }
 
 // ---- status field and the device link's window effects --------------------
 
-void MainWindowBase::SetStatusText(const QString& word) {
-    showStatusWord(edit(controls_.status), word);
-}
-
-void MainWindowBase::ShowLinkState() {
-    SetStatusText(session_.connected ? "ONLINE" : "OFFLINE");
-}
-
 void MainWindowBase::setStatusText(const std::string& word) {
-    SetStatusText(QString::fromStdString(word));
+    showStatusWord(edit(controls_.status), QString::fromStdString(word));
+}
+
+void MainWindowBase::showLinkState() {
+    setStatusText(session_.connected ? "ONLINE" : "OFFLINE");
 }
 
 void MainWindowBase::showMessage(const std::string& text, devlink::MessageCaption caption) {
-    say(QString::fromStdString(text),
-        caption == devlink::MessageCaption::ProgramCaption ? texts_.caption : texts_.name);
+    say(controller::Message{text, caption});
 }
 
-// ---- what the unit operations need of the window ---------------------------
+bool MainWindowBase::intervalReadingTicked() const {
+    return interval_->ticked();
+}
+
+void MainWindowBase::stopIntervalTimer() {
+    interval_->timer().stop();
+}
+
+void MainWindowBase::startIntervalTimer() {
+    interval_->timer().start(15000);
+}
+
+std::string MainWindowBase::serialNumberText() const {
+    return panel_->serialNumberText();
+}
+
+void MainWindowBase::focusSerialNumber() {
+    edit(controls_.serialNumber)->setFocus();
+}
+
+void MainWindowBase::loginAnswered(devlink::LoginAnswer answer) {
+    for (const ButtonChange& change : buttonsAfterLogin(answer, intervalReadingTicked()))
+        buttons_.enableSet(change.set, change.enable);
+}
+
+std::string MainWindowBase::dialNumberText() const {
+    return panel_->dialNumberText();
+}
+
+void MainWindowBase::focusDialNumber() {
+    edit(controls_.dialNumber)->setFocus();
+}
+
+void MainWindowBase::enableModemControl(devlink::ModemControl control, bool on) {
+    buttons_.enableModemControl(control, on);
+}
+
+// ---- messages and what the unit operations need of the window --------------
+
+MessageAnswer MainWindowBase::say(const Message& message) {
+    return messages_.show(this, message);
+}
+
+QString MainWindowBase::captionText(devlink::MessageCaption caption) const {
+    return caption == devlink::MessageCaption::ProgramCaption ? texts_.caption : texts_.name;
+}
 
 MessageAnswer MainWindowBase::say(const controller::Message& message) {
-    const bool programCaption = message.caption == devlink::MessageCaption::ProgramCaption;
-    return say(QString::fromStdString(message.text), programCaption ? texts_.caption : texts_.name,
-               message.icon, message.buttons, message.keepOnTop);
+    return say({QString::fromStdString(message.text), captionText(message.caption), message.icon,
+                message.buttons, message.keepOnTop});
 }
 
 // The page with the field comes to the front, the field's text selected.
@@ -241,172 +210,15 @@ std::string MainWindowBase::openFileName(const std::string& title, const std::st
         .toStdString();
 }
 
-bool MainWindowBase::intervalReadingTicked() const {
-    auto* box = controlAs<QCheckBox>(this, controls_.intervalCheck);
-    return box && box->isChecked();
-}
-
-std::string MainWindowBase::serialNumberText() const {
-    return edit(controls_.serialNumber)->text().left(6).toStdString();
-}
-
-void MainWindowBase::focusSerialNumber() {
-    edit(controls_.serialNumber)->setFocus();
-}
-
-void MainWindowBase::loginAnswered(devlink::LoginAnswer answer) {
-    for (const ButtonChange& change : buttonsAfterLogin(answer, intervalReadingTicked()))
-        enableButtons(change.set, change.enable);
-}
-
-void MainWindowBase::enableButtons(ButtonSet set, bool on) {
-    switch (set) {
-        case ButtonSet::FullAccess:
-            enableAll(controls_.fullAccessButtons, on);
-            break;
-        case ButtonSet::WriteButtons:
-            enable(controls_.write, on);
-            enableAll(controls_.commandButtons, on);
-            break;
-        case ButtonSet::HistoryReadButtons:
-            enableAll(controls_.historyButtons, on);
-            break;
-        case ButtonSet::IntervalCheckbox:
-            enable(controls_.intervalCheck, on);
-            break;
-    }
-}
-
-std::string MainWindowBase::dialNumberText() const {
-    return edit(controls_.dialNumber)->text().toStdString();
-}
-
-void MainWindowBase::focusDialNumber() {
-    edit(controls_.dialNumber)->setFocus();
-}
-
-void MainWindowBase::enableModemControl(devlink::ModemControl control, bool on) {
-    using devlink::ModemControl;
-    switch (control) {
-        case ModemControl::ConnectButton:
-            enable(controls_.connect, on);
-            break;
-        case ModemControl::DisconnectButton:
-            enable(controls_.disconnect, on);
-            break;
-        case ModemControl::ReadButton:
-            enable(controls_.read, on);
-            break;
-        case ModemControl::WriteButton:
-            enable(controls_.write, on);
-            break;
-        case ModemControl::HistoryReadButtons:
-            enableAll(controls_.historyButtons, on);
-            break;
-        case ModemControl::IntervalCheckbox:
-            enable(controls_.intervalCheck, on);
-            break;
-        case ModemControl::LinkTypeRadios:
-            enable(controls_.modemRadio, on);
-            enable(controls_.nullModemRadio, on);
-            break;
-    }
-}
-
-// ---- link mode, speed, cyclic reading --------------------------------------
-
-void MainWindowBase::onLinkMode(LinkMode mode) {
-    if (mode == session_.linkMode) return;
-    session_.linkMode = mode;
-    if (mode == LinkMode::Modem) {
-        enable(controls_.connect, true);
-        disableOperationButtons();
-    } else {
-        enable(controls_.connect, false);
-        enable(controls_.disconnect, false);
-        enable(controls_.read, true);
-    }
-}
-
-void MainWindowBase::onBaudClicked() {
-    auto* fast = controlAs<QRadioButton>(this, controls_.baud19200);
-    port_.setBaudRate(fast && fast->isChecked() ? 19200 : 9600);
-    const OperationGuard connecting(this);
-    port_.reopenPort();
-}
-
-void MainWindowBase::setLinkAndSpeedRadios(bool on) {
-    enable(controls_.baud9600, on);
-    enable(controls_.baud19200, on);
-    if (on && session_.connected) return;
-    enable(controls_.modemRadio, on);
-    enable(controls_.nullModemRadio, on);
-}
-
-void MainWindowBase::onIntervalClicked(bool checked) {
-    if (checked) {
-        disableOperationButtons();
-        setLinkAndSpeedRadios(false);
-        intervalTimer_.start(15000);
-        if (!readAll()) StopIntervalReading();
-        return;
-    }
-    intervalTimer_.stop();
-    if (!readAll()) StopIntervalReading();
-    if (!session_.connected && session_.linkMode == LinkMode::Modem) return;
-    enable(controls_.read, true);
-    setLinkAndSpeedRadios(true);
-}
-
-void MainWindowBase::onReadClicked() {
-    if (!readAll()) StopIntervalReading();
-}
-
-void MainWindowBase::onIntervalTick() {
-    if (!readAll()) StopIntervalReading();
-}
-
-void MainWindowBase::StopIntervalReading() {
-    auto* box = controlAs<QCheckBox>(this, controls_.intervalCheck);
-    if (!box || !box->isChecked()) return;
-    intervalTimer_.stop();
-    enable(controls_.read, true);
-    enable(controls_.intervalCheck, false);
-    setLinkAndSpeedRadios(true);
-    box->setChecked(false);
-}
-
 // ---- pages -----------------------------------------------------------------
 
-void MainWindowBase::ShowPage(int index) {
+void MainWindowBase::showPage(int index) {
     beforeShowPage(index);
     pages_.showPage(index);
 }
 
 void MainWindowBase::focusNextStep() {
-    const int next = session_.linkMode == LinkMode::Modem ? controls_.connect : controls_.read;
-    if (QWidget* target = control(this, next)) target->setFocus();
-}
-
-// ---- field checks ----------------------------------------------------------
-
-void MainWindowBase::complainAt(QLineEdit* field, int position, const QString& text,
-                                const QString& caption) {
-    say(text, caption);
-    selectOffending(field, position);
-}
-
-void MainWindowBase::onComDigitChanged() {
-    if (checking_) return;
-    QLineEdit* field = edit(controls_.comDigit);
-    const FieldCheck check = checkComDigit(field->text());
-    keepCheckedText(field, check.text, checking_);
-    if (check.ok()) return;
-    session_.suppressComCheck = true;
-    complainAt(
-        field, check.badPosition,
-        tr2("Bitte nur die Ziffern 1 - 9 eingeben !", "please insert numbers (1 - 9) only !"),
-        texts_.caption);
+    panel_->focusNextStep();
 }
 
 // ---- operations --------------------------------------------------------------
@@ -426,76 +238,12 @@ void MainWindowBase::connectOperation(int controlId, std::function<void()> opera
                 [this, operation = std::move(operation)] { runOperation(operation); });
 }
 
-void MainWindowBase::onComDigitLeft() {
-    // Focus that goes while an operation runs (the desktop switched
-    // windows) must not reopen the port in the middle of an exchange.
-    if (OperationGuard::isBusy(this)) return;
-    if (session_.suppressComCheck) {
-        session_.suppressComCheck = false;
-        return;
-    }
-    QLineEdit* field = edit(controls_.comDigit);
-    const FieldCheck check = checkComDigit(field->text());
-    if (check.text.isEmpty()) return;
-    if (!check.ok()) {
-        onComDigitChanged();
-        return;
-    }
-    openPortFromComField();
-}
-
-void MainWindowBase::onSerialNumberChanged() {
-    if (checking_) return;
-    if (controls_.writeDisabledBySerialChange) enable(controls_.write, false);
-    QLineEdit* field = edit(controls_.serialNumber);
-    const FieldCheck check = checkDigits(field->text(), 6);
-    keepCheckedText(field, check.text, checking_);
-    if (!check.ok())
-        complainAt(field, check.badPosition,
-                   tr2("Bitte nur Ziffern eingeben!", "Please insert numbers only!"), texts_.name);
-}
-
-void MainWindowBase::onDialNumberChanged() {
-    if (checking_) return;
-    QLineEdit* field = edit(controls_.dialNumber);
-    const FieldCheck check = checkDigits(field->text(), 20);
-    keepCheckedText(field, check.text, checking_);
-    if (!check.ok())
-        complainAt(field, check.badPosition,
-                   tr2("Bitte nur Ziffern eingeben!", "Please insert numbers only!"), texts_.name);
-}
-
-void MainWindowBase::onLocationEdited() {
-    if (checking_) return;
-    auto* combo = controlAs<QComboBox>(this, controls_.location);
-    QLineEdit* field = combo ? combo->lineEdit() : nullptr;
-    if (!field) return;
-    const FieldCheck check = checkLocation(field->text());
-    if (check.text == field->text()) return;
-    keepCheckedText(field, check.text, checking_);
-    field->setCursorPosition(static_cast<int>(check.text.size()));
-}
-
-// ---- phonebook -------------------------------------------------------------
-
-void MainWindowBase::onLocationSelected(int index) {
-    config_->FindDialNumber(locationCombo()->itemText(index).toStdString());
-}
-
-void MainWindowBase::onSaveLocation() {
-    config_->AddLocation(locationCombo()->currentText().toStdString(),
-                         edit(controls_.dialNumber)->text().toStdString());
-}
-
-void MainWindowBase::onDeleteLocation() {
-    config_->RemoveLocation(locationCombo()->currentText().toStdString());
-}
-
 // ---- events ----------------------------------------------------------------
 
 bool MainWindowBase::eventFilter(QObject* watched, QEvent* event) {
     if (tearingDown_) return QDialog::eventFilter(watched, event);
-    if (watched == edit(controls_.comDigit) && event->type() == QEvent::FocusOut) onComDigitLeft();
+    if (watched == edit(controls_.comDigit) && event->type() == QEvent::FocusOut)
+        panel_->comDigitLeft();
     if (watched == edit(controls_.status) && event->type() == QEvent::FocusIn) focusNextStep();
     return QDialog::eventFilter(watched, event);
 }
@@ -509,18 +257,11 @@ void MainWindowBase::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindowBase::reject() {
-    session_.suppressComCheck = true;
-    exitSequence();
+    exit_->requested();
 }
 
 void MainWindowBase::closeEvent(QCloseEvent* event) {
-    if (exiting_) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    session_.suppressComCheck = true;
-    exitSequence();
+    exit_->closeRequested(event);
 }
 
 void MainWindowBase::moveEvent(QMoveEvent* event) {
@@ -532,29 +273,6 @@ void MainWindowBase::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     QAction* about = menu.addAction(texts_.aboutItem);
     if (menu.exec(event->globalPos()) == about) showAboutBox();
-}
-
-// ---- exit ------------------------------------------------------------------
-
-void MainWindowBase::exitSequence() {
-    if (session_.connected &&
-        say(tr2("Vor dem Beenden des Programms bitte erst die Verbindung trennen !\n"
-                "Programm beenden ?",
-                "Before you cancel the program, please disconnect the connection !\n"
-                "Exit program ?"),
-            texts_.caption, MessageIcon::Stop, MessageButtons::YesNo) != MessageAnswer::Yes)
-        return;
-    // Only a digit the file can take back at the next start is offered for
-    // storing: "COM0" would make the file unreadable.
-    const QString digit = edit(controls_.comDigit)->text();
-    const bool valid = checkComDigit(digit).ok() && !digit.isEmpty();
-    if (config_) config_->StorePortDigit(valid ? digit[0].toLatin1() : '\0');
-    port_.closePort();
-    stopPageTimers();
-    intervalTimer_.stop();
-    pages_.destroyPages();
-    exiting_ = true;
-    done(0);
 }
 
 }  // namespace shell

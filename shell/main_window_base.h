@@ -1,7 +1,8 @@
-// The main window that both controller programs share: session, connection
-// workflow, cyclic reading, the status field, field checks, start-up and
-// exit. Each program derives from it with its own template, control
-// numbers, pages and unit operations.
+// The main window that both controller programs share: its start-up, the
+// device link and the unit operations' effects on the window, messages
+// and file dialogs, and the pages. The connection panel, interval reading,
+// the button sets and the exit sequence are parts of their own. The
+// controller window (widgets/controller_window.h) builds on it.
 #pragma once
 
 #include <QDialog>
@@ -18,48 +19,21 @@
 #include "shell/config_file.h"
 #include "shell/labels.h"
 #include "shell/login_buttons.h"
+#include "shell/main_window_controls.h"
 #include "shell/message_service.h"
 #include "shell/page_host.h"
+#include "shell/session.h"
+#include "shell/window_buttons.h"
 
 class QComboBox;
 class QLineEdit;
 
 namespace shell {
 
+class ConnectionPanel;
+class ExitSequence;
+class IntervalReading;
 class WindowConfigUi;
-
-enum class LinkMode { NullModem = 0, Modem = 1 };
-
-struct Session {
-    bool connected = false;
-    LinkMode linkMode = LinkMode::Modem;
-    QString startDirectory;
-    bool suppressComCheck = false;
-};
-
-// Control numbers of a program's main window.
-struct MainWindowControls {
-    int comDigit, status, dialNumber, connect, disconnect, serialNumber;
-    int location, saveLocation, deleteLocation;
-    int modemRadio, nullModemRadio, baud9600, baud19200, exit, placeholder;
-    int intervalCheck, read, write;
-    std::vector<int> commandButtons;  // the unit commands
-    std::vector<int> historyButtons;
-    std::vector<int> pageSelectors;  // status page first
-    // What a reading-and-writing login enables (the programs differ: one
-    // leaves out its read button).
-    std::vector<int> fullAccessButtons;
-    bool writeDisabledBySerialChange = true;
-    bool dialNumberChecked = true;
-};
-
-struct ProgramTexts {
-    QString caption;     // message caption, "Aquendor® KSV2"
-    QString name;        // the program's plain name, "AquendorKSV2"
-    QString aboutItem;   // "&Info über Aquendor® KSV2..."
-    QString smsCaption;  // "Aquendor KSV2"
-    ConfigProfile config;
-};
 
 class MainWindowBase : public QDialog, public controller::OperationUi {
     Q_OBJECT
@@ -75,35 +49,33 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
     Session& session() { return session_; }
     devlink::SerialPort& port() { return port_; }
     devlink::DeviceLink& link() { return link_; }
+    devlink::ModemLink& modem() { return modem_; }
     // What the unit operations run with: this window's link and this window.
     controller::OperationContext operationContext() { return {link_, *this}; }
     MessageService& messages() { return messages_; }
     PageHost& pageHost() { return pages_; }
     const ProgramTexts& texts() const { return texts_; }
     const MainWindowControls& controls() const { return controls_; }
+    const WindowButtons& buttons() const { return buttons_; }
+    QTimer& intervalTimer();
+    ConfigFile& configFile() { return *config_; }
+    // The configuration file once start-up has read it, else nullptr.
+    ConfigFile* loadedConfigFile() { return config_.get(); }
 
-    void ShowLinkState();
-    void SetStatusText(const QString& word);
-    void StopIntervalReading();
-    void ShowPage(int index);
-    // Fields that are only for reading pass the focus on to the button of
-    // the next step: connect in modem operation, read in null-modem operation.
+    void showPage(int index);
     void focusNextStep();
 
-    // German or English after the language flag.
-    QString tr2(const char* german, const char* english) const;
-    MessageAnswer say(const QString& text, const QString& caption,
-                      MessageIcon icon = MessageIcon::None,
-                      MessageButtons buttons = MessageButtons::Ok, bool keepOnTop = false);
+    // The one way this window's messages reach the message service.
+    MessageAnswer say(const Message& message);
 
     // devlink::LinkWindow
     bool english() const override { return language_ == English; }
     void showMessage(const std::string& text, devlink::MessageCaption caption) override;
     void setStatusText(const std::string& word) override;
-    void showLinkState() override { ShowLinkState(); }
+    void showLinkState() override;
     bool intervalReadingTicked() const override;
-    void stopIntervalTimer() override { intervalTimer_.stop(); }
-    void startIntervalTimer() override { intervalTimer_.start(15000); }
+    void stopIntervalTimer() override;
+    void startIntervalTimer() override;
     std::string serialNumberText() const override;
     void focusSerialNumber() override;
     // The buttons after the unit's answer to a login (login_buttons.h).
@@ -114,7 +86,7 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
     bool connected() const override { return session_.connected; }
     void enableModemControl(devlink::ModemControl control, bool enable) override;
 
-    // controller::OperationUi
+    // controller::OperationUi: the caption the message names.
     MessageAnswer say(const controller::Message& message) override;
     void showField(int page, int control) override;
     std::string startDirectory() const override;
@@ -124,20 +96,13 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
                              const std::string& filter) override;
     void endProgramNow() override { endProgram(); }
 
-    devlink::ModemLink& modem() { return modem_; }
-
-    // Enables or disables one button set: each program has its own controls
-    // in them.
-    void enableButtons(ButtonSet set, bool enable);
-
-    QTimer& intervalTimer() { return intervalTimer_; }
+    void enableButtons(ButtonSet set, bool enable) { buttons_.enableSet(set, enable); }
 
     QLineEdit* comDigitField() const { return edit(controls_.comDigit); }
     QLineEdit* dialNumberField() const { return edit(controls_.dialNumber); }
     QComboBox* locationCombo() const;
     // The alarm-SMS page's list of dial-in numbers; none by default.
     virtual QComboBox* smsNumberCombo() const { return nullptr; }
-    ConfigFile& configFile() { return *config_; }
 
     // Ends the program at once with exit code 0, after a fatal file problem.
     std::function<void()> endProgram;
@@ -148,6 +113,8 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
     // The unit operations behind the read button and the interval timer.
     // Returns false when the read failed.
     virtual bool readAll() = 0;
+    // The pages' own timers stop: the window goes away.
+    virtual void stopPageTimers() {}
 
     // Runs a unit operation: nothing else of the window starts meanwhile, and
     // the window stays responsive while the unit is awaited. A second
@@ -159,12 +126,10 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
   protected:
     virtual void createPages() = 0;
     virtual void applyEnglishLabels() = 0;
-    virtual void applyGermanTexts() {}
     virtual void setUpPageFields() {}
     // Start-up, right after the configuration file: the named settings.
     virtual void loadSettingsStore() {}
     virtual void beforeShowPage(int /*index*/) {}
-    virtual void stopPageTimers() {}
     virtual void showAboutBox() = 0;
 
     void keyPressEvent(QKeyEvent* event) override;
@@ -176,31 +141,11 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
 
     void beginTearDown();
     QLineEdit* edit(int id) const;
-    void enable(int id, bool enable);
-    void enableAll(const std::vector<int>& ids, bool enable);
-    void disableOperationButtons();
 
   private:
     void connectControls();
     bool recordStartDirectory();
-    void openPortFromComField();
-    void setLinkAndSpeedRadios(bool enable);
-    void onLocationSelected(int index);
-    void onSaveLocation();
-    void onDeleteLocation();
-
-    void onComDigitChanged();
-    void onComDigitLeft();
-    void onSerialNumberChanged();
-    void onDialNumberChanged();
-    void onLocationEdited();
-    void onLinkMode(LinkMode mode);
-    void onBaudClicked();
-    void onIntervalClicked(bool checked);
-    void onReadClicked();
-    void onIntervalTick();
-    void exitSequence();
-    void complainAt(QLineEdit* field, int position, const QString& text, const QString& caption);
+    QString captionText(devlink::MessageCaption caption) const;
 
     MainWindowControls controls_;
     ProgramTexts texts_;
@@ -211,11 +156,12 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
     devlink::DeviceLink link_;
     devlink::ModemLink modem_;
     PageHost pages_;
-    QTimer intervalTimer_;
+    WindowButtons buttons_;
+    std::unique_ptr<ConnectionPanel> panel_;
+    std::unique_ptr<IntervalReading> interval_;
+    std::unique_ptr<ExitSequence> exit_;
     std::unique_ptr<WindowConfigUi> configUi_;
     std::unique_ptr<ConfigFile> config_;
-    bool checking_ = false;
-    bool exiting_ = false;
     bool tearingDown_ = false;
 };
 

@@ -68,21 +68,21 @@ void WindowConfigUi::removeSmsNumber(const std::string& number) {
 }
 
 void WindowConfigUi::inform(const std::string& message, ConfigCaption kind, ConfigIcon icon) {
-    window_.say(text(message), caption(kind), messageIcon(icon));
+    window_.say({text(message), caption(kind), messageIcon(icon)});
 }
 
 bool WindowConfigUi::confirmDelete(const std::string& message, ConfigCaption kind) {
-    return window_.say(text(message), caption(kind), MessageIcon::Stop, MessageButtons::YesNo,
-                       true) == MessageAnswer::Yes;
+    return window_.say({text(message), caption(kind), MessageIcon::Stop, MessageButtons::YesNo,
+                        true}) == MessageAnswer::Yes;
 }
 
 bool WindowConfigUi::ask(const std::string& message) {
-    return window_.say(text(message), window_.texts().caption, MessageIcon::Question,
-                       MessageButtons::YesNo) == MessageAnswer::Yes;
+    return window_.say({text(message), window_.texts().caption, MessageIcon::Question,
+                        MessageButtons::YesNo}) == MessageAnswer::Yes;
 }
 
 void WindowConfigUi::fatal(const std::string& message, ConfigIcon icon) {
-    window_.say(text(message), window_.texts().name, messageIcon(icon));
+    window_.say({text(message), window_.texts().name, messageIcon(icon)});
     window_.endProgram();
 }
 

@@ -23,7 +23,7 @@ QChar CChildDlg_Func1::stageCount() const {
 void CChildDlg_Func1::checkStageCount() {
     const QChar count = stageCount();
     if (!softener::stageCountAllowed(count)) {
-        owner().say(softener::digitsRangeMessage(owner().english(), '1', '8'), "Aquendor KSV2");
+        owner().say({softener::digitsRangeMessage(owner().english(), '1', '8'), "Aquendor KSV2"});
         ui_.stageCountEdit->setFocus();
         ui_.stageCountEdit->setSelection(0, 1);
         return;

@@ -8,7 +8,7 @@ class CChildDlg_Func1 : public shell::ChildPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Func1(shell::MainWindowBase& owner);
-    void setUpFields();
+    void setUpFields() override;
     void setPartner(class CChildDlg_Func2* partner) { partner_ = partner; }
     // The unit label beside the exchange capacity, for hardness unit 0, 1, 2.
     void showCapacityUnit(int unit);

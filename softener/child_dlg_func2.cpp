@@ -33,8 +33,8 @@ void CChildDlg_Func2::checkStartStage(bool program1) {
     const bool allowed = program1 ? softener::program1StageAllowed(stage, count)
                                   : softener::program2StageAllowed(stage, count);
     if (allowed) return;
-    owner().say(softener::digitsRangeMessage(owner().english(), program1 ? '0' : '1', count),
-                "Aquendor KSV2");
+    owner().say({softener::digitsRangeMessage(owner().english(), program1 ? '0' : '1', count),
+                 "Aquendor KSV2"});
     field->setFocus();
     field->setSelection(0, 1);
 }

@@ -8,7 +8,7 @@ class CChildDlg_Func2 : public shell::ChildPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Func2(shell::MainWindowBase& owner);
-    void setUpFields();
+    void setUpFields() override;
     void setPartner(class CChildDlg_Func1* partner) { partner_ = partner; }
     // Start stages above the number of stages come down to it.
     void limitStartStages(QChar count);

@@ -8,7 +8,7 @@ class CChildDlg_Func3 : public shell::ChildPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Func3(shell::MainWindowBase& owner);
-    void setUpFields();
+    void setUpFields() override;
 
   private:
     Ui::ChildDlgFunc3 ui_;

@@ -8,7 +8,7 @@ class CChildDlg_Func4 : public widgets::AlarmSmsPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Func4(shell::MainWindowBase& owner);
-    void setUpFields();
+    void setUpFields() override;
 
     // The info field: whether the unit supports alarm SMS, in the
     // interface language; dark green when it does, red when it does not.

@@ -12,7 +12,7 @@ class CChildDlg_Info : public widgets::StatusPage {
     Q_OBJECT
   public:
     explicit CChildDlg_Info(shell::MainWindowBase& owner);
-    void setUpFields();
+    void setUpFields() override;
 
     // Shows a status area; hardness is the value for the hardness field
     // (measured or the parameter, as the caller decides).

@@ -4,7 +4,7 @@
 
 namespace softener {
 
-void decodeParameters(const ParameterRecord& record, controller::ParameterForm& form) {
+void decodeParameters(const controller::UnitRecord& record, controller::ParameterForm& form) {
     controller::decodeRecord(softenerLayout(), record, form);
     if (!record.longForm()) return;
     const bool interval = devlink::decodeByte(record.text(), sms::kIntervalOn) & 1u;
@@ -16,7 +16,7 @@ const controller::ParameterField* firstUnreadableFloat(const controller::Paramet
     return firstUnreadableFloat(softenerLayout(), form);
 }
 
-void encodeParameters(const controller::ParameterForm& form, ParameterRecord& record) {
+void encodeParameters(const controller::ParameterForm& form, controller::UnitRecord& record) {
     controller::encodeRecord(softenerLayout(), form, record);
     if (record.longForm())
         devlink::putField(record.text(), sms::kIntervalOn,

@@ -24,12 +24,12 @@ class ParameterRecord : public controller::UnitRecord {
 
 // Besides the fields of the layout, the long form's last byte sets the
 // box in front of the regeneration interval, which enables its days.
-void decodeParameters(const ParameterRecord& record, controller::ParameterForm& form);
+void decodeParameters(const controller::UnitRecord& record, controller::ParameterForm& form);
 
 // The first float field whose text does not read as a number, or nullptr.
 const controller::ParameterField* firstUnreadableFloat(const controller::ParameterForm& form);
 
 // Encodes the page values into the record; float fields must read as numbers.
-void encodeParameters(const controller::ParameterForm& form, ParameterRecord& record);
+void encodeParameters(const controller::ParameterForm& form, controller::UnitRecord& record);
 
 }  // namespace softener

@@ -91,7 +91,7 @@ TEST_F(Ksv2Commands, SetClockSendsThePcClockOfOneMomentAndTheUnitFollows) {
 
 TEST_F(Ksv2Commands, ResetAnsweredNoSendsNothing) {
     logIn();
-    window->SetStatusText("WRITE");  // so that the refresh shows
+    window->setStatusText("WRITE");  // so that the refresh shows
     click(1029);
     ASSERT_EQ(messages.shown.size(), 1u);
     const shell::Message& question = messages.shown[0];

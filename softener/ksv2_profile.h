@@ -1,0 +1,12 @@
+// The softener program's main window as data: its controls, texts,
+// pages, label tables, named settings and record, and how its unit is read
+// and written.
+#pragma once
+
+#include "widgets/controller_profile.h"
+
+namespace softener {
+
+widgets::ControllerProfile ksv2Profile();
+
+}  // namespace softener

@@ -1,0 +1,123 @@
+#include "widgets/controller_window.h"
+
+#include <QComboBox>
+
+#include "controller/backup_before_write.h"
+#include "controller/record_exchange.h"
+#include "devlink/login.h"
+#include "shell/controls.h"
+#include "widgets/status_page.h"
+
+namespace widgets {
+
+ControllerWindow::ControllerWindow(ControllerProfile profile, shell::MessageService& messages,
+                                   QWidget* parent)
+    : MainWindowBase(profile.controls, profile.texts, messages, parent),
+      profile_(std::move(profile)),
+      record_(profile_.layout->form),
+      unitRecord_(profile_.layout->form) {}
+
+ControllerWindow::~ControllerWindow() {
+    beginTearDown();
+    for (auto page = pages_.rbegin(); page != pages_.rend(); ++page) delete *page;
+}
+
+void ControllerWindow::finishTemplate() {
+    connectOperation(controls().write, [this] { writeParameters(); });
+    setFixedSize(size());
+}
+
+shell::ChildPage* ControllerWindow::page(int index) const {
+    const auto at = static_cast<std::size_t>(index);
+    return at < pages_.size() ? pages_[at] : nullptr;
+}
+
+StatusPage* ControllerWindow::statusPage() const {
+    return pageAs<StatusPage>(0);
+}
+
+QComboBox* ControllerWindow::smsNumberCombo() const {
+    shell::ChildPage* smsPage = page(profile_.smsNumbers.page);
+    return smsPage ? shell::controlAs<QComboBox>(smsPage, profile_.smsNumbers.control) : nullptr;
+}
+
+// ---- start-up ------------------------------------------------------------------
+
+void ControllerWindow::createPages() {
+    pages_ = profile_.createPages(*this);
+    pageHost().setPages(shell::control(this, controls().placeholder),
+                        std::vector<QWidget*>(pages_.begin(), pages_.end()));
+}
+
+void ControllerWindow::applyEnglishLabels() {
+    shell::applyLabels(this, *profile_.mainLabels, shell::English);
+    for (std::size_t index = 0; index < profile_.pageLabels.size(); ++index)
+        shell::applyLabels(pages_.at(index), *profile_.pageLabels[index], shell::English);
+}
+
+void ControllerWindow::setUpPageFields() {
+    for (shell::ChildPage* each : pages_) each->setUpFields();
+}
+
+void ControllerWindow::loadSettingsStore() {
+    settings_ = std::make_unique<SettingsControls>(*this, *this, profile_.settingsIds,
+                                                   profile_.settings, makeForm());
+    settings_->loadNames();
+}
+
+void ControllerWindow::stopPageTimers() {
+    if (StatusPage* status = statusPage()) status->stopBlinking();
+}
+
+// ---- reading -------------------------------------------------------------------
+
+bool ControllerWindow::readAll() {
+    return readAllFrom(ReadEntry::Interactive);
+}
+
+bool ControllerWindow::readAllAfterWrite() {
+    return readAllFrom(ReadEntry::AfterWrite);
+}
+
+bool ControllerWindow::readAllFrom(ReadEntry entry) {
+    const std::size_t cut = entry == ReadEntry::AfterWrite ? profile_.secondAnswerCutAfterWrite
+                                                           : profile_.secondAnswerCut;
+    if (!controller::fetchStatusAndRecord(operationContext(),
+                                          [this] { statusPage()->stopBlinking(); },
+                                          {profile_.statusLength, statusArea_, record_, cut}))
+        return false;
+    unitRecord_ = record_;
+    decodeAll();
+    showLinkState();
+    return true;
+}
+
+// ---- writing -------------------------------------------------------------------
+
+void ControllerWindow::writeParameters() {
+    const std::unique_ptr<controller::ParameterForm> form = makeForm();
+    if (controller::refuseUnreadyWrite(*this, record_, *profile_.layout, *form)) return;
+    // What the unit holds now is kept before anything, the login included,
+    // is sent to it.
+    if (!backUpUnitRecord()) {
+        showLinkState();
+        return;
+    }
+    if (devlink::controllerLogin(link(), devlink::LoginIntent::Write) == 0) return;
+    profile_.encodeRecord(*form, record_);
+    if (!controller::sendRecord(link(), record_)) return;
+    unitRecord_ = record_;  // the unit has confirmed it
+    if (profile_.readAgainAfterWrite && !readAllAfterWrite()) return;
+    showLinkState();
+}
+
+// The record last read, as the pages showed it right after that read.
+bool ControllerWindow::backUpUnitRecord() {
+    return controller::backUpBeforeWrite(*this, unitRecord_, [this] {
+        return controller::decodedAsSettingFile(
+            profile_.settings,
+            [this](controller::ParameterForm& form) { profile_.decodeRecord(unitRecord_, form); });
+    });
+}
+
+}  // namespace widgets
