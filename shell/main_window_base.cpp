@@ -11,15 +11,20 @@
 #include <cerrno>
 #include <climits>
 
-#include "shell/connection_panel.h"
 #include "shell/controls.h"
-#include "shell/exit_sequence.h"
-#include "shell/interval_reading.h"
 #include "shell/operation_guard.h"
 #include "shell/status_field.h"
 #include "shell/window_config_ui.h"
 
 namespace shell {
+
+namespace {
+
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+}  // namespace
 
 MainWindowBase::MainWindowBase(MainWindowControls controls, ProgramTexts texts,
                                MessageService& messages, QWidget* parent)
@@ -30,10 +35,7 @@ MainWindowBase::MainWindowBase(MainWindowControls controls, ProgramTexts texts,
       port_(*this),
       link_(port_, *this),
       modem_(port_, *this),
-      buttons_(*this, controls_),
-      panel_(std::make_unique<ConnectionPanel>(*this)),
-      interval_(std::make_unique<IntervalReading>(*this)),
-      exit_(std::make_unique<ExitSequence>(*this)) {
+      buttons_(*this, controls_) {
     endProgram = [] { std::exit(0); };
 }
 
@@ -43,7 +45,7 @@ MainWindowBase::~MainWindowBase() {
 
 void MainWindowBase::beginTearDown() {
     tearingDown_ = true;
-    interval_->timer().stop();
+    interval_.timer().stop();
 }
 
 QLineEdit* MainWindowBase::edit(int id) const {
@@ -52,10 +54,6 @@ QLineEdit* MainWindowBase::edit(int id) const {
 
 QComboBox* MainWindowBase::locationCombo() const {
     return controlAs<QComboBox>(this, controls_.location);
-}
-
-QTimer& MainWindowBase::intervalTimer() {
-    return interval_->timer();
 }
 
 // ---- start-up ------------------------------------------------------------
@@ -71,7 +69,7 @@ bool MainWindowBase::startUp(const std::string& commandLine) {
     setUpPageFields();
     connectControls();
 
-    panel_->showStartState();
+    panel_.showStartState();
     buttons_.enable(controls_.intervalCheck, false);
     buttons_.disableOperationButtons();
 
@@ -85,7 +83,7 @@ bool MainWindowBase::startUp(const std::string& commandLine) {
     loadSettingsStore();
 
     session_.suppressComCheck = false;
-    panel_->openPortFromComField();
+    panel_.openPortFromComField();
     if (port_.isOpen()) edit(controls_.serialNumber)->setFocus();
     return true;
 }
@@ -104,10 +102,10 @@ bool MainWindowBase::recordStartDirectory() {
 }
 
 void MainWindowBase::connectControls() {
-    panel_->connectControls();
-    interval_->connectControls();
+    panel_.connectControls();
+    interval_.connectControls();
     if (auto* exit = controlAs<QAbstractButton>(this, controls_.exit))
-        connect(exit, &QAbstractButton::clicked, this, [this] { exit_->run(); });
+        connect(exit, &QAbstractButton::clicked, this, [this] { exit_.run(); });
     for (std::size_t i = 0; i < controls_.pageSelectors.size(); ++i)
         if (auto* selector = controlAs<QAbstractButton>(this, controls_.pageSelectors[i]))
             connect(selector, &QAbstractButton::clicked, this,
@@ -117,7 +115,7 @@ void MainWindowBase::connectControls() {
 // ---- status field and the device link's window effects --------------------
 
 void MainWindowBase::setStatusText(const std::string& word) {
-    showStatusWord(edit(controls_.status), QString::fromStdString(word));
+    showStatusWord(edit(controls_.status), text(word));
 }
 
 void MainWindowBase::showLinkState() {
@@ -126,22 +124,6 @@ void MainWindowBase::showLinkState() {
 
 void MainWindowBase::showMessage(const std::string& text, devlink::MessageCaption caption) {
     say(controller::Message{text, caption});
-}
-
-bool MainWindowBase::intervalReadingTicked() const {
-    return interval_->ticked();
-}
-
-void MainWindowBase::stopIntervalTimer() {
-    interval_->timer().stop();
-}
-
-void MainWindowBase::startIntervalTimer() {
-    interval_->timer().start(15000);
-}
-
-std::string MainWindowBase::serialNumberText() const {
-    return panel_->serialNumberText();
 }
 
 void MainWindowBase::focusSerialNumber() {
@@ -153,16 +135,8 @@ void MainWindowBase::loginAnswered(devlink::LoginAnswer answer) {
         buttons_.enableSet(change.set, change.enable);
 }
 
-std::string MainWindowBase::dialNumberText() const {
-    return panel_->dialNumberText();
-}
-
 void MainWindowBase::focusDialNumber() {
     edit(controls_.dialNumber)->setFocus();
-}
-
-void MainWindowBase::enableModemControl(devlink::ModemControl control, bool on) {
-    buttons_.enableModemControl(control, on);
 }
 
 // ---- messages and what the unit operations need of the window --------------
@@ -176,8 +150,8 @@ QString MainWindowBase::captionText(devlink::MessageCaption caption) const {
 }
 
 MessageAnswer MainWindowBase::say(const controller::Message& message) {
-    return say({QString::fromStdString(message.text), captionText(message.caption), message.icon,
-                message.buttons, message.keepOnTop});
+    return say({text(message.text), captionText(message.caption), message.icon, message.buttons,
+                message.keepOnTop});
 }
 
 // The page with the field comes to the front, the field's text selected.
@@ -196,18 +170,12 @@ std::string MainWindowBase::startDirectory() const {
 
 std::string MainWindowBase::saveFileName(const std::string& title, const std::string& proposed,
                                          const std::string& filter) {
-    return messages_
-        .saveFileName(this, QString::fromStdString(title), QString::fromStdString(proposed),
-                      QString::fromStdString(filter))
-        .toStdString();
+    return messages_.saveFileName(this, text(title), text(proposed), text(filter)).toStdString();
 }
 
 std::string MainWindowBase::openFileName(const std::string& title, const std::string& folder,
                                          const std::string& filter) {
-    return messages_
-        .openFileName(this, QString::fromStdString(title), QString::fromStdString(folder),
-                      QString::fromStdString(filter))
-        .toStdString();
+    return messages_.openFileName(this, text(title), text(folder), text(filter)).toStdString();
 }
 
 // ---- pages -----------------------------------------------------------------
@@ -215,10 +183,6 @@ std::string MainWindowBase::openFileName(const std::string& title, const std::st
 void MainWindowBase::showPage(int index) {
     beforeShowPage(index);
     pages_.showPage(index);
-}
-
-void MainWindowBase::focusNextStep() {
-    panel_->focusNextStep();
 }
 
 // ---- operations --------------------------------------------------------------
@@ -243,7 +207,7 @@ void MainWindowBase::connectOperation(int controlId, std::function<void()> opera
 bool MainWindowBase::eventFilter(QObject* watched, QEvent* event) {
     if (tearingDown_) return QDialog::eventFilter(watched, event);
     if (watched == edit(controls_.comDigit) && event->type() == QEvent::FocusOut)
-        panel_->comDigitLeft();
+        panel_.comDigitLeft();
     if (watched == edit(controls_.status) && event->type() == QEvent::FocusIn) focusNextStep();
     return QDialog::eventFilter(watched, event);
 }
@@ -257,11 +221,11 @@ void MainWindowBase::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindowBase::reject() {
-    exit_->requested();
+    exit_.requested();
 }
 
 void MainWindowBase::closeEvent(QCloseEvent* event) {
-    exit_->closeRequested(event);
+    exit_.closeRequested(event);
 }
 
 void MainWindowBase::moveEvent(QMoveEvent* event) {

@@ -17,6 +17,9 @@
 #include "devlink/modem_link.h"
 #include "devlink/serial_port.h"
 #include "shell/config_file.h"
+#include "shell/connection_panel.h"
+#include "shell/exit_sequence.h"
+#include "shell/interval_reading.h"
 #include "shell/labels.h"
 #include "shell/login_buttons.h"
 #include "shell/main_window_controls.h"
@@ -30,9 +33,6 @@ class QLineEdit;
 
 namespace shell {
 
-class ConnectionPanel;
-class ExitSequence;
-class IntervalReading;
 class WindowConfigUi;
 
 class MainWindowBase : public QDialog, public controller::OperationUi {
@@ -57,13 +57,13 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
     const ProgramTexts& texts() const { return texts_; }
     const MainWindowControls& controls() const { return controls_; }
     const WindowButtons& buttons() const { return buttons_; }
-    QTimer& intervalTimer();
+    QTimer& intervalTimer() { return interval_.timer(); }
     ConfigFile& configFile() { return *config_; }
     // The configuration file once start-up has read it, else nullptr.
     ConfigFile* loadedConfigFile() { return config_.get(); }
 
     void showPage(int index);
-    void focusNextStep();
+    void focusNextStep() { panel_.focusNextStep(); }
 
     // The one way this window's messages reach the message service.
     MessageAnswer say(const Message& message);
@@ -73,18 +73,20 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
     void showMessage(const std::string& text, devlink::MessageCaption caption) override;
     void setStatusText(const std::string& word) override;
     void showLinkState() override;
-    bool intervalReadingTicked() const override;
-    void stopIntervalTimer() override;
-    void startIntervalTimer() override;
-    std::string serialNumberText() const override;
+    bool intervalReadingTicked() const override { return interval_.ticked(); }
+    void stopIntervalTimer() override { interval_.timer().stop(); }
+    void startIntervalTimer() override { interval_.timer().start(15000); }
+    std::string serialNumberText() const override { return panel_.serialNumberText(); }
     void focusSerialNumber() override;
     // The buttons after the unit's answer to a login (login_buttons.h).
     void loginAnswered(devlink::LoginAnswer answer) override;
-    std::string dialNumberText() const override;
+    std::string dialNumberText() const override { return panel_.dialNumberText(); }
     void focusDialNumber() override;
     void setConnected(bool connected) override { session_.connected = connected; }
     bool connected() const override { return session_.connected; }
-    void enableModemControl(devlink::ModemControl control, bool enable) override;
+    void enableModemControl(devlink::ModemControl control, bool enable) override {
+        buttons_.enableModemControl(control, enable);
+    }
 
     // controller::OperationUi: the caption the message names.
     MessageAnswer say(const controller::Message& message) override;
@@ -157,9 +159,9 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
     devlink::ModemLink modem_;
     PageHost pages_;
     WindowButtons buttons_;
-    std::unique_ptr<ConnectionPanel> panel_;
-    std::unique_ptr<IntervalReading> interval_;
-    std::unique_ptr<ExitSequence> exit_;
+    ConnectionPanel panel_{*this};
+    IntervalReading interval_{*this};
+    ExitSequence exit_{*this};
     std::unique_ptr<WindowConfigUi> configUi_;
     std::unique_ptr<ConfigFile> config_;
     bool tearingDown_ = false;

@@ -58,5 +58,6 @@ void CChildDlg_Func1::setUpFields() {
 
 void CChildDlg_Func1::showCapacityUnit(int unit) {
     static const char* const kUnits[] = {"m\u00B3\u00B0dH", "m\u00B3\u00B0f", "gCaCO3"};
-    if (unit >= 0 && unit <= 2) ui_.exchangeCapacityUnitLabel->setText(QString::fromUtf8(kUnits[unit]));
+    if (unit >= 0 && unit <= 2)
+        ui_.exchangeCapacityUnitLabel->setText(QString::fromUtf8(kUnits[unit]));
 }
