@@ -18,6 +18,7 @@
 #include "osmosis/pln2_pages_form.h"
 #include "osmosis/pln2_unit_functions.h"
 #include "osmosis/status_record.h"
+#include "osmosis/status_values.h"
 #include "shell/controls.h"
 #include "widgets/settings_controls.h"
 
@@ -143,11 +144,9 @@ bool CAquendorPLN2Dlg::readAll() {
 // The calibration factor is the one page field the status read fills.
 void CAquendorPLN2Dlg::decodeAll() {
     osmosis::Pln2PagesForm form(*this);
-    info_->showStatus(statusArea_);
-    form.setMaskText(
-        2, 1150,
-        controller::maskCharacters(
-            "%7.5f", devlink::decodeFloat(statusArea_, osmosis::status::kCalibrationFactor)));
+    const controller::UnitValues status = osmosis::statusValues(statusArea_);
+    info_->showStatus(status);
+    form.setMaskText(2, 1150, controller::valueNamed(status, "calibration_factor").characters);
     controller::decodeRecord(osmosis::osmosisLayout(), record_, form);
 }
 

@@ -18,6 +18,7 @@
 #include "softener/softener_backup.h"
 #include "softener/softener_labels.h"
 #include "softener/softener_settings.h"
+#include "softener/status_values.h"
 #include "widgets/settings_controls.h"
 
 namespace {
@@ -167,13 +168,11 @@ bool CAquendorKSV2Dlg::readAllFrom(ReadEntry entry) {
     return true;
 }
 
+// The hardness shown is the measured one while the page's box says so now,
+// as the previous read left it or the operator set it.
 void CAquendorKSV2Dlg::decodeAll() {
     softener::Ksv2PagesForm form(*this);
-    const bool measured = form.isChecked(1, 1106);
-    const double hardness =
-        devlink::decodeFloat(measured ? statusArea_ : record_.text(),
-                             measured ? softener::status::kMeasuredHardness : 0);
-    info_->showStatus(statusArea_, devlink::decodeByte(record_.text(), 108), hardness);
+    info_->showStatus(softener::statusValues(statusArea_, record_, form.isChecked(1, 1106)));
     softener::decodeParameters(record_, form);
 }
 
