@@ -32,7 +32,7 @@ void appendField(const ParameterField& field, const FieldName* names, bool longF
     }
 }
 
-void appendSms(const SmsNames& sms, std::vector<ValueSlot>& slots) {
+void appendSms(const SmsNames& sms, const SmsLayout& layout, std::vector<ValueSlot>& slots) {
     const auto text = [&](const OptionName& names, SmsText which, bool readOnly) {
         slots.push_back({SlotKind::SmsText, names.name, names.german, names.english, nullptr,
                          nullptr, 0, which, true, readOnly});
@@ -41,9 +41,9 @@ void appendSms(const SmsNames& sms, std::vector<ValueSlot>& slots) {
     text(sms.prefix, SmsText::Prefix, false);
     text(sms.accessNumber, SmsText::AccessNumber, true);  // shown on the page, never edited
     text(sms.extraText, SmsText::ExtraText, false);
-    for (std::size_t bit = 0; bit < sms.flags.size(); ++bit) {
+    for (std::size_t bit = 0; bit < sms.flags.size() && bit < layout.flagBoxes.size(); ++bit) {
         const OptionName& box = sms.flags[bit];
-        if (box.name)
+        if (box.name && layout.flagBoxes[bit] != 0)
             slots.push_back({SlotKind::SmsFlag, box.name, box.german, box.english, nullptr, nullptr,
                              bit, SmsText::DialNumber, true, box.hidden});
     }
@@ -63,7 +63,7 @@ std::vector<ValueSlot> valueSlots(const ParameterValueTable& table) {
         appendField(field, namesOf(table, field), false, slots);
     for (const ParameterField& field : table.longFormFields)
         appendField(field, namesOf(table, field), true, slots);
-    appendSms(table.sms, slots);
+    appendSms(table.sms, table.layout->sms, slots);
     return slots;
 }
 
