@@ -1,8 +1,10 @@
 # Every library sees only the folders it may include from: its own and,
 # through the libraries it links, those of the layers below it. Its view
-# is a folder in the build tree that holds one symbolic link, named like
-# its source folder ("controller", "tools/unitsim"), to that folder; a
-# library's view is public, so that whoever links it sees its headers too.
+# is a folder in the build tree that holds symbolic links, named like
+# their source folders ("controller", "tools/unitsim"), to those folders,
+# or to a single file where a library may see only that one of a folder
+# (a program's own "resources/ids/ksv2_ids.h"); a library's view is
+# public, so that whoever links it sees its headers too.
 # An include from a layer above finds no file and fails the build; the
 # layer test (tests/layers) says the same of the sources.
 set(AQUENDOR_INCLUDE_VIEWS ${PROJECT_BINARY_DIR}/include_views)

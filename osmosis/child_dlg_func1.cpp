@@ -1,5 +1,6 @@
 #include "osmosis/child_dlg_func1.h"
 
+#include "resources/ids/pln2_ids.h"
 #include "widgets/mask_setup.h"
 
 namespace osmosis {
@@ -10,19 +11,20 @@ CChildDlg_Func1::CChildDlg_Func1(shell::MainWindowBase& owner) : ChildPage(owner
 
 // Until the first read every radio group stands on its first button.
 void CChildDlg_Func1::setUpFields() {
+    using namespace pln2::ids;
     widgets::setUpMasks(this,
-                        {{1063, "##", "00"},
-                         {1066, "##", "00"},
-                         {1068, "###", "000"},
-                         {1076, "##", "00"},
-                         {1084, "##", "00"},
-                         {1086, "##", "00"},
-                         {1089, "##", "00"},
-                         {1094, "##", "00"},
-                         {1096, "#", "0"},
-                         {1104, "##", "00"},
-                         {1111, "##", "00"},
-                         {1121, "##", "00"}},
+                        {{FlushDurationEdit, "##", "00"},
+                         {IntervalDurationEdit, "##", "00"},
+                         {IntervalEdit, "###", "000"},
+                         {QualityDurationEdit, "##", "00"},
+                         {DelayPump1Edit, "##", "00"},
+                         {DelayPump2Edit, "##", "00"},
+                         {MaxPressureEdit, "##", "00"},
+                         {LowPressureDelayEdit, "##", "00"},
+                         {RestartEdit, "#", "0"},
+                         {ExcessPressureDelayEdit, "##", "00"},
+                         {ConcentrateDelayEdit, "##", "00"},
+                         {StopInputDelayEdit, "##", "00"}},
                         QChar(' '));
     for (QRadioButton* first :
          {ui_.onlyPump1Radio, ui_.lowPressureNormOpenRadio, ui_.motorNormOpenRadio,

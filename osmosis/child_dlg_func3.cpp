@@ -3,12 +3,13 @@
 #include <QCheckBox>
 
 #include "osmosis/parameter_layout.h"
+#include "resources/ids/pln2_ids.h"
 #include "shell/controls.h"
 
 namespace osmosis {
 
 CChildDlg_Func3::CChildDlg_Func3(shell::MainWindowBase& owner)
-    : AlarmSmsPage(owner, 1217, "63M030", "91M030") {
+    : AlarmSmsPage(owner, pln2::ids::Func3PageRadio, "63M030", "91M030") {
     ui_.setupUi(this);
     setUpInputs({ui_.pressureMaxCheck, ui_.rangeExceededCheck, ui_.frostCheck});
 }

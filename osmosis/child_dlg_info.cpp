@@ -1,6 +1,7 @@
 #include "osmosis/child_dlg_info.h"
 
 #include "controller/status_values.h"
+#include "resources/ids/pln2_ids.h"
 #include "widgets/mask_setup.h"
 
 namespace osmosis {
@@ -16,21 +17,24 @@ widgets::LampRows osmosisLampRows() {
 
 CChildDlg_Info::CChildDlg_Info(shell::MainWindowBase& owner)
     : StatusPage(owner, osmosisLampRows()) {
+    using namespace pln2::ids;
     ui_.setupUi(this);
     using widgets::pictureWithWhiteTransparent;
     ui_.dropPictogram->setPixmap(pictureWithWhiteTransparent(":/images/pictogram_drop.xpm"));
     ui_.tapPictogram->setPixmap(pictureWithWhiteTransparent(":/images/pictogram_tap.xpm"));
-    makeReadOnly({1041, 1042, 1043, 1044, 1199, 1200, 1049, 1048});
+    makeReadOnly({PlantStatusEdit, ConductivityEdit, TemperatureEdit, PressureEdit, PermeateEdit,
+                  ConcentrateEdit, OperationHoursEdit, LastAccessEdit});
 }
 
 // Empty positions of this program's masked fields show a blank.
 void CChildDlg_Info::setUpFields() {
+    using namespace pln2::ids;
     widgets::setUpMasks(this,
-                        {{1042, "####,##", "000000"},
-                         {1043, "##", "00"},
-                         {1044, "##", "00"},
-                         {1199, "####,####", "00000000"},
-                         {1200, "####,####", "00000000"}},
+                        {{ConductivityEdit, "####,##", "000000"},
+                         {TemperatureEdit, "##", "00"},
+                         {PressureEdit, "##", "00"},
+                         {PermeateEdit, "####,####", "00000000"},
+                         {ConcentrateEdit, "####,####", "00000000"}},
                         QChar(' '));
 }
 

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "resources/ids/pln2_ids.h"
+
 namespace osmosis {
 
 namespace {
@@ -76,64 +78,70 @@ ParameterField metering(std::size_t offset, int page, std::vector<int> buttons) 
 }
 
 std::vector<ParameterField> buildFields() {
+    using namespace pln2::ids;
     return {
-        number(0, 2, 1166, "%4.2f", "Komp.-Faktor", "comp. factor"),
-        number(8, 2, 1133, "%4.2f", "Zellkonstante", "cellconstant"),
-        number(16, 2, 1181, "%07.3f", "Wasserz\u00E4hler 1", "water meter 1"),
-        number(24, 2, 1185, "%07.3f", "Wasserz\u00E4hler 2", "water meter 2"),
-        number(32, 2, 1191, "%07.3f", "Aufl\u00F6sung", "resolution"),
-        number(40, 2, 1194, "%04.1f", "Impulsl\u00E4nge", "impulse"),
-        number(48, 2, 1136, "%06.1f", "Maximal GW", "maximum LV"),
-        number(56, 2, 1143, "%06.1f", "Minimum GW", "minimum LV"),
-        count(72, K::Word16, 1, 1068, "%03d"),
-        count(80, K::Word16, 1, 1063),
-        count(84, K::Byte, 1, 1066),
-        box(86, 1, 1074),
-        count(88, K::Byte, 1, 1076),
-        bits(92, 1, {1057, 1058, 1060, 1059}),
-        box(94, 2, 1141),
-        count(96, K::Byte, 2, 1139),
-        box(98, 2, 1151),
-        count(100, K::Byte, 2, 1147),
-        group(102, 2, {1163, 1164}),
-        count(104, K::Byte, 2, 1169),
-        count(106, K::Byte, 2, 1172),
-        box(108, 2, 1178),
-        count(110, K::Byte, 2, 1175),
-        pumpMode(record::kPumpMode, 1, {1079, 1080, 1081, 1082}),
-        count(114, K::Byte, 1, 1084),
-        count(116, K::Byte, 1, 1086),
-        contact(118, 1, {1091, 1092}),
-        count(120, K::Byte, 1, 1094),
-        count(122, K::Byte, 1, 1096),
-        contact(124, 1, {1101, 1102}),
-        count(126, K::Byte, 1, 1104),
-        contact(130, 1, {1106, 1107}),
-        box(132, 1, 1202),
-        count(134, K::Byte, 1, 1111),
-        contact(136, 1, {1098, 1099}),
-        contact(138, 1, {1118, 1119}),
-        count(140, K::Byte, 1, 1121),
-        contact(142, 1, {1123, 1124}),
-        group(144, 1, {1203, 1204}),
-        metering(record::kMetering, 2, {1188, 1189}),
-        count(148, K::Byte, 1, 1089),
-        bits(150, 1, {1128, 1129, 1130, 1131}),
-        group(154, 2, {1160, 1161}),
+        number(0, 2, CompensationFactorEdit, "%4.2f", "Komp.-Faktor", "comp. factor"),
+        number(8, 2, CellConstantEdit, "%4.2f", "Zellkonstante", "cellconstant"),
+        number(16, 2, WaterMeter1Edit, "%07.3f", "Wasserz\u00E4hler 1", "water meter 1"),
+        number(24, 2, WaterMeter2Edit, "%07.3f", "Wasserz\u00E4hler 2", "water meter 2"),
+        number(32, 2, ResolutionEdit, "%07.3f", "Aufl\u00F6sung", "resolution"),
+        number(40, 2, ImpulseEdit, "%04.1f", "Impulsl\u00E4nge", "impulse"),
+        number(48, 2, MaxLimitEdit, "%06.1f", "Maximal GW", "maximum LV"),
+        number(56, 2, MinLimitEdit, "%06.1f", "Minimum GW", "minimum LV"),
+        count(72, K::Word16, 1, IntervalEdit, "%03d"),
+        count(80, K::Word16, 1, FlushDurationEdit),
+        count(84, K::Byte, 1, IntervalDurationEdit),
+        box(86, 1, QualityFlushCheck),
+        count(88, K::Byte, 1, QualityDurationEdit),
+        bits(92, 1, {WithPump1Check, WithPump2Check, WithInletValveCheck, WithOutletValveCheck}),
+        box(94, 2, MaxSwitchOffCheck),
+        count(96, K::Byte, 2, MaxDelayEdit),
+        box(98, 2, MinSwitchOffCheck),
+        count(100, K::Byte, 2, MinDelayEdit),
+        group(102, 2, {ManualRadio, AutoRadio}),
+        count(104, K::Byte, 2, ManualTemperatureEdit),
+        count(106, K::Byte, 2, TemperatureLimitEdit),
+        box(108, 2, TemperatureSwitchOffCheck),
+        count(110, K::Byte, 2, TemperatureDelayEdit),
+        pumpMode(record::kPumpMode, 1,
+                 {OnlyPump1Radio, OnlyPump2Radio, AlternateRadio, SerialRadio}),
+        count(114, K::Byte, 1, DelayPump1Edit),
+        count(116, K::Byte, 1, DelayPump2Edit),
+        contact(118, 1, {LowPressureNormOpenRadio, LowPressureNormClosedRadio}),
+        count(120, K::Byte, 1, LowPressureDelayEdit),
+        count(122, K::Byte, 1, RestartEdit),
+        contact(124, 1, {ExcessPressureNormOpenRadio, ExcessPressureNormClosedRadio}),
+        count(126, K::Byte, 1, ExcessPressureDelayEdit),
+        contact(130, 1, {ConcentrateNormOpenRadio, ConcentrateNormClosedRadio}),
+        box(132, 1, ConcentrateSwitchOffCheck),
+        count(134, K::Byte, 1, ConcentrateDelayEdit),
+        contact(136, 1, {MotorNormOpenRadio, MotorNormClosedRadio}),
+        contact(138, 1, {StopInputNormOpenRadio, StopInputNormClosedRadio}),
+        count(140, K::Byte, 1, StopInputDelayEdit),
+        contact(142, 1, {ProgInputNormOpenRadio, ProgInputNormClosedRadio}),
+        group(144, 1, {EmergencyProgramRadio, TankOverflowRadio}),
+        metering(record::kMetering, 2, {MeteringMeter1Radio, MeteringMeter2Radio}),
+        count(148, K::Byte, 1, MaxPressureEdit),
+        bits(
+            150, 1,
+            {RelayConductivityCheck, RelayTankEmptyCheck, RelayProductionCheck, RelayStandbyCheck}),
+        group(154, 2, {Interface020Radio, Interface420Radio}),
         // Beyond the short form: a short-form unit shows its language, but
         // only the long form sends it back.
-        group(record::kLanguage, 2, {1255, 1256, 1257, 1258, 1259, 1260}),
+        group(record::kLanguage, 2,
+              {GermanRadio, EnglishRadio, FrenchRadio, ItalianRadio, DutchRadio, PolishRadio}),
     };
 }
 
 }  // namespace
 
 const controller::RecordLayout& osmosisLayout() {
+    using namespace pln2::ids;
     static const controller::RecordLayout layout{
         {kShortRecordLength, kLongRecordLength, kLongAnswerLength, 4},
         buildFields(),
-        {3, record::kDialNumber, 1208, record::kPrefix, 1242, record::kAccessNumber, 1243,
-         record::kExtraText, 1248, record::kSmsFlags,
+        {3, record::kDialNumber, SmsNumberCombo, record::kPrefix, PrefixEdit, record::kAccessNumber,
+         AccessNumberLabel, record::kExtraText, AdditionalTextEdit, record::kSmsFlags,
          std::vector<int>(std::begin(kAlarmBoxes), std::end(kAlarmBoxes))}};
     return layout;
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "controller/record_layout.h"
+#include "resources/ids/pln2_ids.h"
 
 namespace osmosis {
 
@@ -27,8 +28,14 @@ inline constexpr std::size_t kSmsFlags = 314;
 }  // namespace record
 
 // The 14 alarm boxes of page 3, bits 0 to 13 of the flags word.
-inline constexpr int kAlarmBoxes[14] = {1223, 1224, 1225, 1226, 1227, 1228, 1229,
-                                        1230, 1231, 1232, 1233, 1234, 1235, 1236};
+inline constexpr int kAlarmBoxes[14] = {
+    pln2::ids::PowerFailureCheck,    pln2::ids::PermeateMaxCheck,
+    pln2::ids::PermeateMinCheck,     pln2::ids::TemperatureMaxCheck,
+    pln2::ids::PressureMaxCheck,     pln2::ids::LowPressureCheck,
+    pln2::ids::ExcessPressureCheck,  pln2::ids::MotorProtectionCheck,
+    pln2::ids::ConcentrateFlowCheck, pln2::ids::RangeExceededCheck,
+    pln2::ids::TankOverflowCheck,    pln2::ids::QualityFlushTimeCheck,
+    pln2::ids::FrostCheck,           pln2::ids::EmergencyProgramCheck};
 
 const controller::RecordLayout& osmosisLayout();
 

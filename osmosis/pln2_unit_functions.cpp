@@ -5,6 +5,7 @@
 
 #include "osmosis/aquendor_pln2_dlg.h"
 #include "osmosis/osmosis_history_codes.h"
+#include "resources/ids/pln2_ids.h"
 
 namespace osmosis {
 
@@ -22,13 +23,14 @@ Pln2UnitFunctions::Pln2UnitFunctions(CAquendorPLN2Dlg& window)
       history_(window.operationContext()) {
     setObjectName("pln2UnitFunctions");
     using controller::AfterCommand;
+    using namespace pln2::ids;
     const std::pair<int, std::function<void()>> buttons[] = {
-        {1024, [this] { commands_.send("SEQ", AfterCommand::ReadAll); }},  // quit error
-        {1025, [this] { commands_.reset(); }},
-        {1027, [this] { commands_.send("SRS", AfterCommand::Nothing); }},  // run / stop
-        {1028, [this] { commands_.send("SFA", AfterCommand::Nothing); }},  // flush
-        {1213, [this] { commands_.setClock(); }},
-        {1032, [this] { history_.readErrorHistory(kOsmosisErrorCodes); }},
+        {QuitErrorButton, [this] { commands_.send("SEQ", AfterCommand::ReadAll); }},  // quit error
+        {ResetButton, [this] { commands_.reset(); }},
+        {RunStopButton, [this] { commands_.send("SRS", AfterCommand::Nothing); }},  // run / stop
+        {FlushButton, [this] { commands_.send("SFA", AfterCommand::Nothing); }},    // flush
+        {SetClockButton, [this] { commands_.setClock(); }},
+        {ErrorHistoryButton, [this] { history_.readErrorHistory(kOsmosisErrorCodes); }},
     };
     for (const auto& [control, action] : buttons) window.connectOperation(control, action);
 }

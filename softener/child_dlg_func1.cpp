@@ -1,5 +1,6 @@
 #include "softener/child_dlg_func1.h"
 
+#include "resources/ids/ksv2_ids.h"
 #include "shell/main_window_base.h"
 #include "softener/child_dlg_func2.h"
 #include "softener/stage_checks.h"
@@ -32,23 +33,24 @@ void CChildDlg_Func1::checkStageCount() {
 }
 
 void CChildDlg_Func1::setUpFields() {
-    widgets::setUpMasks(this, {{1291, "###,#", "0000"},
-                               {1105, "######", "000000"},
-                               {1110, "##:##", "0000"},
-                               {1111, "##:##", "0000"},
-                               {1117, "##", "00"},
-                               {1122, "##", "00"},
-                               {1126, "###", "000"},
-                               {1131, "#", "1"},
-                               {1136, "##", "00"},
-                               {1137, "##", "00"},
-                               {1138, "##", "00"},
-                               {1139, "##", "00"},
-                               {1145, "##", "00"},
-                               {1150, "##", "00"},
-                               {1151, "##", "00"},
-                               {1152, "##", "00"},
-                               {1273, "#", "0"}});
+    using namespace ksv2::ids;
+    widgets::setUpMasks(this, {{RawHardnessEdit, "###,#", "0000"},
+                               {CapacityEdit, "######", "000000"},
+                               {RegenerationFromEdit, "##:##", "0000"},
+                               {RegenerationToEdit, "##:##", "0000"},
+                               {TriggerCapacityEdit, "##", "00"},
+                               {IntervalDaysEdit, "##", "00"},
+                               {MinPauseEdit, "###", "000"},
+                               {StageCountEdit, "#", "1"},
+                               {Stage1Edit, "##", "00"},
+                               {Stage2Edit, "##", "00"},
+                               {Stage3Edit, "##", "00"},
+                               {Stage4Edit, "##", "00"},
+                               {Stage5Edit, "##", "00"},
+                               {Stage6Edit, "##", "00"},
+                               {Stage7Edit, "##", "00"},
+                               {Stage8Edit, "##", "00"},
+                               {MaxNumberEdit, "#", "0"}});
     ui_.plantTypeButtons->setExclusive(true);
     ui_.oneFilterRadio->setChecked(true);
     ui_.valveChangeOverRadio->setChecked(true);
@@ -58,5 +60,6 @@ void CChildDlg_Func1::setUpFields() {
 
 void CChildDlg_Func1::showCapacityUnit(int unit) {
     static const char* const kUnits[] = {"m\u00B3\u00B0dH", "m\u00B3\u00B0f", "gCaCO3"};
-    if (unit >= 0 && unit <= 2) ui_.exchangeCapacityUnitLabel->setText(QString::fromUtf8(kUnits[unit]));
+    if (unit >= 0 && unit <= 2)
+        ui_.exchangeCapacityUnitLabel->setText(QString::fromUtf8(kUnits[unit]));
 }

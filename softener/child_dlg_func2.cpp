@@ -1,5 +1,6 @@
 #include "softener/child_dlg_func2.h"
 
+#include "resources/ids/ksv2_ids.h"
 #include "shell/main_window_base.h"
 #include "softener/child_dlg_func1.h"
 #include "softener/stage_checks.h"
@@ -40,21 +41,22 @@ void CChildDlg_Func2::checkStartStage(bool program1) {
 }
 
 void CChildDlg_Func2::setUpFields() {
-    widgets::setUpMasks(this, {{1160, "#", "0"},
-                               {1162, "###", "000"},
-                               {1166, "#", "1"},
-                               {1171, "##", "00"},
-                               {1172, "##", "00"},
-                               {1173, "##", "00"},
-                               {1174, "##", "00"},
-                               {1208, "##", "00"},
-                               {1178, "###.###", "000000"},
-                               {1179, "###.###", "000000"},
-                               {1186, "###.###", "000000"},
-                               {1189, "##.#", "000"},
-                               {1194, "#", "0"},
-                               {1196, "##", "00"},
-                               {1202, "##", "00"}});
+    using namespace ksv2::ids;
+    widgets::setUpMasks(this, {{Program1StageEdit, "#", "0"},
+                               {Program1DurationEdit, "###", "000"},
+                               {Program2StageEdit, "#", "1"},
+                               {Program2Time1Edit, "##", "00"},
+                               {Program2Time2Edit, "##", "00"},
+                               {Program2Time3Edit, "##", "00"},
+                               {Program2Time4Edit, "##", "00"},
+                               {StartInputDelayEdit, "##", "00"},
+                               {WaterMeter1RateEdit, "###.###", "000000"},
+                               {WaterMeter2RateEdit, "###.###", "000000"},
+                               {ResolutionEdit, "###.###", "000000"},
+                               {ImpulseLengthEdit, "##.#", "000"},
+                               {DisinfectionStageEdit, "#", "0"},
+                               {SuctionTimeEdit, "##", "00"},
+                               {StopInputDelayEdit, "##", "00"}});
     ui_.startProg1Radio->setChecked(true);
     ui_.dosingMeter1Radio->setChecked(true);
     ui_.startInputNormOpenRadio->setChecked(true);

@@ -1,5 +1,6 @@
 #include "softener/child_dlg_func3.h"
 
+#include "resources/ids/ksv2_ids.h"
 #include "widgets/mask_setup.h"
 
 CChildDlg_Func3::CChildDlg_Func3(shell::MainWindowBase& owner) : ChildPage(owner) {
@@ -7,14 +8,15 @@ CChildDlg_Func3::CChildDlg_Func3(shell::MainWindowBase& owner) : ChildPage(owner
 }
 
 void CChildDlg_Func3::setUpFields() {
-    widgets::setUpMasks(this, {{1230, "##", "00"},
-                               {1237, "##", "00"},
-                               {1244, "##", "00"},
-                               {1215, "##", "00"},
-                               {1222, "##", "00"},
-                               {1251, "##", "00"},
-                               {1259, "###.#", "0000"},
-                               {1262, "###.#", "0000"}});
+    using namespace ksv2::ids;
+    widgets::setUpMasks(this, {{Svc1DelayEdit, "##", "00"},
+                               {Svc2DelayEdit, "##", "00"},
+                               {Prog1DelayEdit, "##", "00"},
+                               {Alc1DelayEdit, "##", "00"},
+                               {Alc2DelayEdit, "##", "00"},
+                               {Prog2DelayEdit, "##", "00"},
+                               {MaxHardnessEdit, "###.#", "0000"},
+                               {MinHardnessEdit, "###.#", "0000"}});
     for (QRadioButton* first : {ui_.svc1NormOpenRadio, ui_.svc2NormOpenRadio, ui_.alc1NormOpenRadio,
                                 ui_.alc2NormOpenRadio, ui_.prog1NormOpenRadio,
                                 ui_.prog2NormOpenRadio, ui_.interface020Radio, ui_.germanRadio})

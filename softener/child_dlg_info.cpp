@@ -1,6 +1,7 @@
 #include "softener/child_dlg_info.h"
 
 #include "controller/status_values.h"
+#include "resources/ids/ksv2_ids.h"
 #include "shell/main_window_base.h"
 #include "widgets/mask_setup.h"
 
@@ -16,6 +17,7 @@ widgets::LampRows softenerLampRows() {
 
 CChildDlg_Info::CChildDlg_Info(shell::MainWindowBase& owner)
     : widgets::StatusPage(owner, softenerLampRows()) {
+    using namespace ksv2::ids;
     ui_.setupUi(this);
     using widgets::pictureWithWhiteTransparent;
     ui_.dropPictogram->setPixmap(
@@ -24,16 +26,19 @@ CChildDlg_Info::CChildDlg_Info(shell::MainWindowBase& owner)
         widgets::pictureWithWhiteTransparent(":/images/pictogram_chemicals.xpm"));
     ui_.hornPictogram->setPixmap(
         widgets::pictureWithWhiteTransparent(":/images/pictogram_horn.xpm"));
-    makeReadOnly({1076, 1077, 1078, 1079, 1080, 1081, 1082, 1085, 1086});
+    makeReadOnly({PlantStatusEdit, ResidualCapacityEdit, HardnessEdit, RegenerationStageEdit,
+                  RemainingTimeEdit, WaterMeter1Edit, WaterMeter2Edit, OperationHoursEdit,
+                  LastAccessEdit});
 }
 
 void CChildDlg_Info::setUpFields() {
-    widgets::setUpMasks(this, {{1077, "####,#", "00000"},
-                               {1078, "###,#", "0000"},
-                               {1079, "#", "0"},
-                               {1080, "##", "00"},
-                               {1081, "#####,#", "000000"},
-                               {1082, "#####,#", "000000"}});
+    using namespace ksv2::ids;
+    widgets::setUpMasks(this, {{ResidualCapacityEdit, "####,#", "00000"},
+                               {HardnessEdit, "###,#", "0000"},
+                               {RegenerationStageEdit, "#", "0"},
+                               {RemainingTimeEdit, "##", "00"},
+                               {WaterMeter1Edit, "#####,#", "000000"},
+                               {WaterMeter2Edit, "#####,#", "000000"}});
 }
 
 void CChildDlg_Info::showStatus(const controller::UnitValues& values) {

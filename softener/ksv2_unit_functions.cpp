@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 
+#include "resources/ids/ksv2_ids.h"
 #include "shell/controls.h"
 #include "softener/aquendor_ksv2_dlg.h"
 #include "softener/softener_history_codes.h"
@@ -9,15 +10,6 @@
 namespace softener {
 
 namespace {
-
-constexpr int kAcknowledgeError = 1028;
-constexpr int kReset = 1029;
-constexpr int kStartStopRegeneration = 1030;
-constexpr int kRegenerateReserveFilter = 1031;
-constexpr int kChangeFilter = 1032;
-constexpr int kSetClock = 1289;
-constexpr int kReadStatusHistory = 1293;
-constexpr int kReadErrorHistory = 1033;
 
 constexpr controller::ResetTexts kResetTexts{
     "KSV2 zur\u00FCckgesetzt, wenn Alarm-LED (Hupe) leuchtet",
@@ -31,15 +23,16 @@ Ksv2UnitFunctions::Ksv2UnitFunctions(CAquendorKSV2Dlg& window)
       commands_(window.operationContext(), kResetTexts,
                 [&window] { return window.readAllAfterWrite(); }),
       histories_(window.operationContext()) {
+    using namespace ksv2::ids;
     setObjectName("ksv2UnitFunctions");
-    onClicked(kAcknowledgeError, &Ksv2UnitFunctions::acknowledgeError);
-    onClicked(kStartStopRegeneration, &Ksv2UnitFunctions::startStopRegeneration);
-    onClicked(kRegenerateReserveFilter, &Ksv2UnitFunctions::regenerateReserveFilter);
-    onClicked(kChangeFilter, &Ksv2UnitFunctions::changeFilter);
-    onClicked(kReadStatusHistory, &Ksv2UnitFunctions::readStatusHistory);
-    onClicked(kReadErrorHistory, &Ksv2UnitFunctions::readErrorHistory);
-    onClicked(kReset, &Ksv2UnitFunctions::reset);
-    onClicked(kSetClock, &Ksv2UnitFunctions::setClock);
+    onClicked(QuitErrorButton, &Ksv2UnitFunctions::acknowledgeError);
+    onClicked(RegenerationButton, &Ksv2UnitFunctions::startStopRegeneration);
+    onClicked(ReserveFilterButton, &Ksv2UnitFunctions::regenerateReserveFilter);
+    onClicked(ChangeFilterButton, &Ksv2UnitFunctions::changeFilter);
+    onClicked(StatusHistoryButton, &Ksv2UnitFunctions::readStatusHistory);
+    onClicked(ErrorHistoryButton, &Ksv2UnitFunctions::readErrorHistory);
+    onClicked(ResetButton, &Ksv2UnitFunctions::reset);
+    onClicked(SetClockButton, &Ksv2UnitFunctions::setClock);
 }
 
 void Ksv2UnitFunctions::onClicked(int control, void (Ksv2UnitFunctions::*handler)()) {

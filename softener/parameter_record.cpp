@@ -1,15 +1,18 @@
 #include "softener/parameter_record.h"
 
 #include "devlink/fields.h"
+#include "resources/ids/ksv2_ids.h"
 
 namespace softener {
+
+using namespace ksv2::ids;
 
 void decodeParameters(const ParameterRecord& record, controller::ParameterForm& form) {
     controller::decodeRecord(softenerLayout(), record, form);
     if (!record.longForm()) return;
     const bool interval = devlink::decodeByte(record.text(), sms::kIntervalOn) & 1u;
-    form.setChecked(1, 1156, interval);
-    form.setEnabled(1, 1122, interval);
+    form.setChecked(1, IntervalActiveCheck, interval);
+    form.setEnabled(1, IntervalDaysEdit, interval);
 }
 
 const controller::ParameterField* firstUnreadableFloat(const controller::ParameterForm& form) {
@@ -20,7 +23,7 @@ void encodeParameters(const controller::ParameterForm& form, ParameterRecord& re
     controller::encodeRecord(softenerLayout(), form, record);
     if (record.longForm())
         devlink::putField(record.text(), sms::kIntervalOn,
-                          devlink::encodeByte(form.isChecked(1, 1156) ? 1 : 0));
+                          devlink::encodeByte(form.isChecked(1, IntervalActiveCheck) ? 1 : 0));
 }
 
 }  // namespace softener

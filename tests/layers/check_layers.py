@@ -6,6 +6,7 @@ Each folder may include its own headers and those of the layers below it:
     programs (softener, osmosis) -> widgets -> shell -> controller -> devlink, files
     measuring: its window -> shell; its core -> devlink, files
     tools/unitsim, tools/ports -> devlink
+    each program -> its own named control numbers (resources/ids)
 
 The libraries without Qt (files, devlink, controller, the simulator, and
 the sources given with --qt-free: the measuring core and the programs'
@@ -22,7 +23,16 @@ import os
 import re
 import sys
 
-QT_FREE_LAYERS = ["files", "devlink", "controller", "tools/unitsim"]
+QT_FREE_LAYERS = ["files", "devlink", "controller", "tools/unitsim", "resources/ids"]
+
+# The named control numbers, plain constants: each program sees its own
+# and only its own; the shared layers take control numbers from the
+# program as data and include none.
+IDS = {
+    "softener": "resources/ids/ksv2_ids.h",
+    "osmosis": "resources/ids/pln2_ids.h",
+    "measuring": "resources/ids/vantiqo_ids.h",
+}
 
 # What a folder may include besides itself.
 ALLOWED = {
@@ -36,6 +46,7 @@ ALLOWED = {
     "measuring": ["shell", "devlink", "files"],
     "tools/unitsim": ["devlink"],
     "tools/ports": ["devlink"],
+    "resources/ids": [],
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
@@ -68,7 +79,10 @@ def direction_faults(root):
         layer = layer_of(path)
         for kind, header in includes_of(root, path):
             target = layer_of(header) if kind == '"' else None
-            if target and target != layer and target not in ALLOWED[layer]:
+            if target == "resources/ids":
+                if header != IDS.get(layer):
+                    yield f"{path}: includes {header}, the control numbers of another program"
+            elif target and target != layer and target not in ALLOWED[layer]:
                 yield f"{path}: includes {header} from the layer above ({target})"
 
 

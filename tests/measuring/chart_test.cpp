@@ -18,8 +18,11 @@
 #include "measuring/trend_chart.h"
 #include "measuring/trend_curve.h"
 #include "measuring/zoom_chart_view.h"
+#include "resources/ids/vantiqo_ids.h"
 #include "tools/unitsim/logger.h"
 #include "vantiqo_fixture.h"
+
+using namespace vantiqo::ids;
 
 // Labels in failure messages as text.
 QT_BEGIN_NAMESPACE
@@ -260,15 +263,15 @@ TEST_F(VantiqoWindow, VerlaufShowsTheLastReadoutOrAFileTheOperatorPicks) {
     TempFolder folder;
     const std::string old = writeFile(folder, "old.csv", generatedCsv(10, 4));
     messages.fileNames = {QString::fromStdString(old)};
-    click(1022);
+    click(TrendButton);
     ASSERT_NE(window->chartWindow(), nullptr);
     EXPECT_EQ(window->chartWindow()->file(), QString::fromStdString(old));
     EXPECT_TRUE(window->chartWindow()->isVisible());
 
     sim->fillLogger(30);
     messages.answers = {shell::MessageAnswer::Yes, shell::MessageAnswer::No};
-    click(1002);
-    click(1022);
+    click(LoggerReadButton);
+    click(TrendButton);
     EXPECT_EQ(window->chartWindow()->file(), window->lastReadout());
     EXPECT_EQ(window->chartWindow()->content().points.size(), 30u);
     EXPECT_EQ(window->chartWindow()->variant(), '4');  // the unit's quantity: chlorine

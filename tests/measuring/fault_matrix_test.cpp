@@ -6,8 +6,10 @@
 
 #include "devlink/delay.h"
 #include "fault_matrix.h"
+#include "resources/ids/vantiqo_ids.h"
 #include "vantiqo_fixture.h"
 
+using namespace vantiqo::ids;
 using shell::MessageAnswer;
 using testsupport::measuringConfig;
 using testsupport::VantiqoWindow;
@@ -18,11 +20,12 @@ namespace {
 
 struct Exchange {
     const char* label;  // the command word, as the messages name it
-    int button;         // 1018 measured value, 1002 logger readout, 1008 logger clear
+    int button;         // the button that starts it
 };
 
 const Exchange kExchanges[] = {
-    {"CSN", 1018}, {"RMV", 1018}, {"DFL", 1002}, {"DFI", 1002}, {"CLM", 1008},
+    {"CSN", MeasuredValueButton}, {"RMV", MeasuredValueButton}, {"DFL", LoggerReadButton},
+    {"DFI", LoggerReadButton},    {"CLM", LoggerClearButton},
 };
 
 }  // namespace
@@ -36,10 +39,10 @@ class VantiqoFaultMatrix : public VantiqoWindow, public MatrixCell<kExchanges> {
         config.dialDelayMs = 100;
         start(config);
         if (!overModem()) return;
-        click(1014);
-        edit(1011)->setText("0711");
-        click(1012);
-        ASSERT_EQ(edit(1006)->text(), "ONLINE") << messages.lastText().toStdString();
+        click(ModemRadio);
+        edit(DialNumberEdit)->setText("0711");
+        click(ConnectButton);
+        ASSERT_EQ(edit(StatusEdit)->text(), "ONLINE") << messages.lastText().toStdString();
         messages.clear();
     }
 
@@ -79,7 +82,7 @@ TEST_P(VantiqoFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
         EXPECT_LE(tookMs, outcome.atMostMs);
         EXPECT_TRUE(csvFiles().empty());  // nothing half written
     }
-    EXPECT_EQ(edit(1006)->text(), overModem() ? "ONLINE" : "BEREIT");
+    EXPECT_EQ(edit(StatusEdit)->text(), overModem() ? "ONLINE" : "BEREIT");
     EXPECT_NE(window->cursor().shape(), Qt::WaitCursor);
 
     // The window is usable: the next reading works.
@@ -88,9 +91,9 @@ TEST_P(VantiqoFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
     sim->clearFault();
     ASSERT_TRUE(sim->waitUntilIdle());  // an endless stream runs out once nobody reads it
     messages.clear();
-    click(1018);
+    click(MeasuredValueButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
-    EXPECT_EQ(edit(1006)->text(), "BEREIT");
+    EXPECT_EQ(edit(StatusEdit)->text(), "BEREIT");
 }
 
 INSTANTIATE_TEST_SUITE_P(AllExchanges, VantiqoFaultMatrix, VantiqoFaultMatrix::cells(),

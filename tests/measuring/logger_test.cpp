@@ -10,9 +10,11 @@
 #include "devlink/fields.h"
 #include "devlink/telegram.h"
 #include "measuring/logger_record.h"
+#include "resources/ids/vantiqo_ids.h"
 #include "tools/unitsim/logger.h"
 #include "vantiqo_fixture.h"
 
+using namespace vantiqo::ids;
 using shell::MessageAnswer;
 using testsupport::fileBytes;
 using testsupport::measuringConfig;
@@ -61,7 +63,7 @@ class VantiqoLogger : public VantiqoWindow {
     void readOut(MessageAnswer showFolder = MessageAnswer::No) {
         messages.answers = {MessageAnswer::Yes, showFolder};
         sim->clearReceived();
-        click(1002);
+        click(LoggerReadButton);
     }
 };
 
@@ -82,7 +84,7 @@ TEST_F(VantiqoLogger, OneRecordGivesOneLineAfterOneBlock) {
                                           "\nSpeicherort im Explorer anzeigen ?");
     EXPECT_EQ(messages.shown[1].icon, shell::MessageIcon::Question);
     EXPECT_TRUE(launched.empty());
-    EXPECT_EQ(edit(1006)->text(), "BEREIT");
+    EXPECT_EQ(edit(StatusEdit)->text(), "BEREIT");
     EXPECT_EQ(window->lastReadout(), QString::fromStdString(csvPath(kFile)));
 }
 
@@ -158,7 +160,7 @@ TEST_F(VantiqoLogger, EmptyLoggersAndNoWriteNothing) {
     messages.clear();
     messages.answers = {MessageAnswer::No};
     sim->clearReceived();
-    click(1002);
+    click(LoggerReadButton);
     EXPECT_EQ(requests(), std::vector<std::string>({"CSN", "DFL"}));
     EXPECT_TRUE(csvFiles().empty());
 }
@@ -191,7 +193,7 @@ TEST_F(VantiqoLogger, AUnitSendingMoreThanItAnnouncedGivesTheAnnouncedRecordsAnd
                 "die angek\u00FCndigten %1 Messwerte.\nSpeicherort im Explorer anzeigen ?")
                 .arg(c.lines)))
             << messages.shown[1].text.toStdString();
-        EXPECT_EQ(edit(1006)->text(), "BEREIT");
+        EXPECT_EQ(edit(StatusEdit)->text(), "BEREIT");
     }
 }
 
@@ -253,7 +255,7 @@ TEST_F(VantiqoLogger, FilesThatCannotBeWrittenAreToldAndLeaveNothingBehind) {
 
 TEST_F(VantiqoLogger, ClearingAsksWithTheCountAndSendsClm) {
     messages.answers = {MessageAnswer::No};
-    click(1008);
+    click(LoggerClearButton);
     EXPECT_EQ(messages.shown[0].text,
               QString::fromUtf8("Sollen die 300 Datens\u00E4tze gel\u00F6scht "
                                 "werden?"));
@@ -263,7 +265,7 @@ TEST_F(VantiqoLogger, ClearingAsksWithTheCountAndSendsClm) {
     messages.clear();
     messages.answers = {MessageAnswer::Yes};
     statusWords.clear();
-    click(1008);
+    click(LoggerClearButton);
     EXPECT_EQ(messages.lastText(), QString::fromUtf8("Messdaten aus Datenlogger gel\u00F6scht!"));
     EXPECT_EQ(sim->loggerRecords(), 0u);
     EXPECT_EQ(statusWords, QStringList({"SCHREIBEN", "BEREIT"}));
@@ -273,7 +275,7 @@ TEST_F(VantiqoLogger, ClearingAsksWithTheCountAndSendsClm) {
     sim->setLevel(1);
     sim->clearReceived();
     messages.clear();
-    click(1008);
+    click(LoggerClearButton);
     EXPECT_EQ(messages.lastText(), "Keine Schreibberechtigung");
     EXPECT_EQ(requests(), std::vector<std::string>({"CSN"}));
     EXPECT_EQ(sim->loggerRecords(), 5u);
@@ -295,7 +297,7 @@ TEST_F(VantiqoLogger, ClearingErasesAnyCountButZero) {
         sim->clearReceived();
         messages.clear();
         messages.answers = {MessageAnswer::Yes};
-        click(1008);
+        click(LoggerClearButton);
         if (!c.question) {
             EXPECT_EQ(messages.lastText(), "Messwertspeicher ist leer !");
             EXPECT_EQ(requests(), std::vector<std::string>({"CSN", "DFL"}));

@@ -11,9 +11,11 @@
 
 #include "devlink/delay.h"
 #include "measuring/readout_progress.h"
+#include "resources/ids/vantiqo_ids.h"
 #include "vantiqo_fixture.h"
 #include "watchdog.h"
 
+using namespace vantiqo::ids;
 using shell::MessageAnswer;
 using testsupport::measuringConfig;
 using testsupport::TempFolder;
@@ -47,7 +49,7 @@ TEST_F(PacedLogger, EventsAreHandledAndProgressRisesWhileFiftyBlocksArrive) {
         }
     };
     messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    click(1002);
+    click(LoggerReadButton);
     ASSERT_EQ(messages.shown.size(), 2u) << messages.lastText().toStdString();
     EXPECT_EQ(blockRequests(*sim), 50u);
     std::printf("%zu ticks, longest gap %lld ms\n", watchdog.ticks.size(),
@@ -75,14 +77,14 @@ TEST_F(PacedLogger, AbbrechenStopsAfterTheCurrentBlockAndWritesNothing) {
         QTest::mouseClick(cancel, Qt::LeftButton);
     };
     messages.answers = {MessageAnswer::Yes};
-    click(1002);
+    click(LoggerReadButton);
     ASSERT_GT(blocksAtClick, 0u);
     EXPECT_LE(blockRequests(*sim), blocksAtClick + 1);
     EXPECT_EQ(messages.lastText(),
               "Das Auslesen des Datenloggers wurde abgebrochen.\nEs wurde keine "
               "Datei geschrieben.");
     EXPECT_TRUE(csvFiles().empty());
-    EXPECT_EQ(edit(1006)->text(), "BEREIT");
+    EXPECT_EQ(edit(StatusEdit)->text(), "BEREIT");
 }
 
 TEST_F(VantiqoWindow, ASilentUnitKeepsTimersRunningAndClicksReachNothing) {
@@ -91,14 +93,14 @@ TEST_F(VantiqoWindow, ASilentUnitKeepsTimersRunningAndClicksReachNothing) {
     int poked = 0;
     watchdog.onTick = [&] {
         if (poked++ != 20) return;  // once, a second into the wait
-        click(1002);
-        click(1017);
+        click(LoggerReadButton);
+        click(ExitButton);
         QTest::keyClick(window.get(), Qt::Key_Escape);
-        QTest::keyClick(edit(1005), Qt::Key_Backspace);
+        QTest::keyClick(edit(SerialNumberEdit), Qt::Key_Backspace);
         EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
     };
     const std::int64_t start = devlink::monotonicMs();
-    click(1018);
+    click(MeasuredValueButton);
     const std::int64_t waited = devlink::monotonicMs() - start;
     EXPECT_GE(waited, 6000);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -106,7 +108,7 @@ TEST_F(VantiqoWindow, ASilentUnitKeepsTimersRunningAndClicksReachNothing) {
     EXPECT_GE(watchdog.ticks.size(), 100u);
     EXPECT_LT(watchdog.longestGapMs(), Watchdog::kFreezeMs);
     EXPECT_EQ(requests(), std::vector<std::string>({"CSN"}));
-    EXPECT_EQ(edit(1005)->text(), "123456");
+    EXPECT_EQ(edit(SerialNumberEdit)->text(), "123456");
     EXPECT_TRUE(window->isVisible());
     EXPECT_NE(window->cursor().shape(), Qt::WaitCursor);
 }
@@ -114,7 +116,7 @@ TEST_F(VantiqoWindow, ASilentUnitKeepsTimersRunningAndClicksReachNothing) {
 TEST_F(VantiqoWindow, AClosedWindowWaitsForTheEndOfTheOperation) {
     sim->setFault(unitsim::Fault::Silence, 1);
     QTimer::singleShot(300, [&] { window->close(); });
-    click(1018);
+    click(MeasuredValueButton);
     EXPECT_TRUE(window->isVisible());  // the operation ended first
     EXPECT_TRUE(testsupport::waitUntil([&] { return !window->isVisible(); }));
     EXPECT_FALSE(window->port().isOpen());
@@ -141,7 +143,7 @@ TEST_F(SlowUnit, AnOpenChartTakesNoInputWhileTheValueIsRead) {
     std::ofstream(csv, std::ios::binary)
         << "00001  ,  0000001.25  ,  20.5  ,  03.06.09 , 14:07\r\n";
     messages.fileNames = {QString::fromStdString(csv)};
-    click(1022);
+    click(TrendButton);
     measuring::CChartDlg* chart = window->chartWindow();
     ASSERT_NE(chart, nullptr);
     QPushButton* save = nullptr;
@@ -154,15 +156,16 @@ TEST_F(SlowUnit, AnOpenChartTakesNoInputWhileTheValueIsRead) {
     Watchdog watchdog(20);
     bool clicked = false;
     watchdog.onTick = [&] {
-        if (clicked || edit(1006)->text() != "LESEN") return;
+        if (clicked || edit(StatusEdit)->text() != "LESEN") return;
         clicked = true;
         QTest::mouseClick(save, Qt::LeftButton);
         QTest::keyClick(chart, Qt::Key_Escape);
     };
-    click(1018);
+    click(MeasuredValueButton);
     EXPECT_TRUE(clicked);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
-    EXPECT_TRUE(edit(1020)->text().contains(" mg/l T= ")) << edit(1020)->text().toStdString();
+    EXPECT_TRUE(edit(MeasuredValueEdit)->text().contains(" mg/l T= "))
+        << edit(MeasuredValueEdit)->text().toStdString();
     EXPECT_EQ(messages.fileNames.size(), 1u);  // no file dialog was asked for
     EXPECT_FALSE(std::filesystem::exists(png));
     EXPECT_TRUE(chart->isVisible());

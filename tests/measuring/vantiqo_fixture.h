@@ -17,6 +17,7 @@
 
 #include "file_bytes.h"
 #include "measuring/vantiqo_dlg.h"
+#include "resources/ids/vantiqo_ids.h"
 #include "shell/controls.h"
 #include "shell/message_service.h"
 #include "sim_fixture.h"
@@ -82,9 +83,9 @@ class VantiqoWindow : public ::testing::Test {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         ASSERT_TRUE(window->port().isOpen()) << messages.lastText().toStdString();
-        QObject::connect(edit(1006), &QLineEdit::textChanged,
+        QObject::connect(edit(vantiqo::ids::StatusEdit), &QLineEdit::textChanged,
                          [this](const QString& word) { statusWords.push_back(word); });
-        edit(1005)->setText("123456");
+        edit(vantiqo::ids::SerialNumberEdit)->setText("123456");
         messages.clear();
     }
 

@@ -9,8 +9,10 @@
 
 #include "devlink/fields.h"
 #include "devlink/telegram.h"
+#include "resources/ids/vantiqo_ids.h"
 #include "vantiqo_fixture.h"
 
+using namespace vantiqo::ids;
 using testsupport::measuringConfig;
 using testsupport::VantiqoWindow;
 
@@ -32,44 +34,48 @@ std::string rmvAnswer(double value, double temperature) {
 
 TEST_F(VantiqoWindow, StartsInNullModemOperationOnCom1Ready) {
     EXPECT_EQ(window->windowTitle(), "Vantiqo");
-    EXPECT_EQ(edit(1001)->text(), "1");
-    EXPECT_EQ(edit(1006)->text(), "BEREIT");
-    EXPECT_EQ(edit(1006)->palette().color(QPalette::Text), kGreen);
-    EXPECT_TRUE(shell::controlAs<QRadioButton>(window.get(), 1015)->isChecked());
-    EXPECT_FALSE(enabled(1012));
-    EXPECT_FALSE(enabled(1013));
-    for (int id : {1018, 1002, 1008, 1022, 1017}) EXPECT_TRUE(enabled(id)) << id;
-    EXPECT_TRUE(button(1017)->isDefault());
-    EXPECT_TRUE(edit(1005)->hasFocus());
-    EXPECT_EQ(edit(1006)->focusPolicy(), Qt::NoFocus);
-    EXPECT_EQ(edit(1020)->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(edit(ComDigitEdit)->text(), "1");
+    EXPECT_EQ(edit(StatusEdit)->text(), "BEREIT");
+    EXPECT_EQ(edit(StatusEdit)->palette().color(QPalette::Text), kGreen);
+    EXPECT_TRUE(shell::controlAs<QRadioButton>(window.get(), NullModemRadio)->isChecked());
+    EXPECT_FALSE(enabled(ConnectButton));
+    EXPECT_FALSE(enabled(DisconnectButton));
+    for (int id :
+         {MeasuredValueButton, LoggerReadButton, LoggerClearButton, TrendButton, ExitButton})
+        EXPECT_TRUE(enabled(id)) << id;
+    EXPECT_TRUE(button(ExitButton)->isDefault());
+    EXPECT_TRUE(edit(SerialNumberEdit)->hasFocus());
+    EXPECT_EQ(edit(StatusEdit)->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(edit(MeasuredValueEdit)->focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(VantiqoWindow, SwitchingToModemAndBackRestoresTheOperations) {
-    click(1014);
-    EXPECT_EQ(edit(1006)->text(), "OFFLINE");
-    EXPECT_TRUE(enabled(1012));
-    for (int id : {1013, 1018, 1002, 1008}) EXPECT_FALSE(enabled(id)) << id;
-    click(1015);
-    EXPECT_EQ(edit(1006)->text(), "BEREIT");
-    EXPECT_FALSE(enabled(1012));
-    for (int id : {1018, 1002, 1008}) EXPECT_TRUE(enabled(id)) << id;
+    click(ModemRadio);
+    EXPECT_EQ(edit(StatusEdit)->text(), "OFFLINE");
+    EXPECT_TRUE(enabled(ConnectButton));
+    for (int id : {DisconnectButton, MeasuredValueButton, LoggerReadButton, LoggerClearButton})
+        EXPECT_FALSE(enabled(id)) << id;
+    click(NullModemRadio);
+    EXPECT_EQ(edit(StatusEdit)->text(), "BEREIT");
+    EXPECT_FALSE(enabled(ConnectButton));
+    for (int id : {MeasuredValueButton, LoggerReadButton, LoggerClearButton})
+        EXPECT_TRUE(enabled(id)) << id;
 }
 
 TEST_F(VantiqoWindow, LoginNamesTheVariantInCaptionAndLabel) {
-    click(1018);
+    click(MeasuredValueButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(window->windowTitle(), "Vantiqo Cl2");
-    EXPECT_EQ(shell::controlAs<QLabel>(window.get(), 1021)->text(), "Vantiqo Cl2");
+    EXPECT_EQ(shell::controlAs<QLabel>(window.get(), VariantLabel)->text(), "Vantiqo Cl2");
     ASSERT_EQ(statusWords, QStringList({"LESEN", "BEREIT"}));
-    EXPECT_EQ(edit(1006)->palette().color(QPalette::Text), kGreen);
+    EXPECT_EQ(edit(StatusEdit)->palette().color(QPalette::Text), kGreen);
     EXPECT_EQ(requests(), std::vector<std::string>({"CSN", "RMV"}));
     EXPECT_EQ(sim->received()[1].bytes, devlink::frameRequest("RMV|"));
-    EXPECT_TRUE(edit(1020)->text().endsWith(QString::fromUtf8(" \u00B0C")));
+    EXPECT_TRUE(edit(MeasuredValueEdit)->text().endsWith(QString::fromUtf8(" \u00B0C")));
 
     // A unit of older software keeps the name the window shows.
     sim->setVariant(0);
-    click(1018);
+    click(MeasuredValueButton);
     EXPECT_EQ(window->windowTitle(), "Vantiqo Cl2");
 }
 
@@ -89,78 +95,78 @@ TEST_F(VantiqoWindow, MeasuredValueTextOfEveryVariant) {
     for (const auto& c : cases) {
         sim->queueRawAnswer(loginAnswer(c.variant));
         sim->queueRawAnswer(rmvAnswer(c.value, c.temperature));
-        click(1018);
+        click(MeasuredValueButton);
         EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
-        EXPECT_EQ(edit(1020)->text(), QString::fromUtf8(c.text)) << c.variant;
+        EXPECT_EQ(edit(MeasuredValueEdit)->text(), QString::fromUtf8(c.text)) << c.variant;
     }
 }
 
 TEST_F(VantiqoWindow, VariantZeroIsNeverAskedForItsMeasuredValue) {
     sim->setVariant(0);
-    click(1018);
+    click(MeasuredValueButton);
     EXPECT_EQ(messages.lastText(),
               QString::fromUtf8("Die Funktion \"Messwert lesen\" wird von dem\n"
                                 "Softwarestand des Ger\u00E4tes nicht "
                                 "unterst\u00FCtzt"));
     EXPECT_EQ(messages.shown.back().caption, "Vantiqo");
     EXPECT_EQ(requests(), std::vector<std::string>({"CSN"}));
-    EXPECT_EQ(edit(1006)->text(), "BEREIT");
+    EXPECT_EQ(edit(StatusEdit)->text(), "BEREIT");
 }
 
 TEST_F(VantiqoWindow, FaultyAnswersLeaveTheDisplayAsItWas) {
-    click(1018);
-    const QString shown = edit(1020)->text();
+    click(MeasuredValueButton);
+    const QString shown = edit(MeasuredValueEdit)->text();
     sim->setFault(unitsim::Fault::WrongChecksum, 1);
     sim->queueRawAnswer(loginAnswer('4'));
-    click(1018);
+    click(MeasuredValueButton);
     EXPECT_EQ(messages.lastText(), "RMV: checksum error, error in transmission (Vantiqo -> PC)");
     sim->queueRawAnswer(loginAnswer('4'));
     sim->queueRawAnswer(devlink::checksumEcho("RMV"));
-    click(1018);
+    click(MeasuredValueButton);
     EXPECT_EQ(messages.lastText(), "RMV: checksum error, error in transmission (PC -> Vantiqo)");
     sim->queueRawAnswer(loginAnswer('4'));
     sim->queueRawAnswer(devlink::frameRequest("RMV|00003F800000|"));  // no temperature field
-    click(1018);
+    click(MeasuredValueButton);
     EXPECT_EQ(messages.lastText(),
               QString::fromUtf8("RMV: Die Antwort des Ger\u00E4tes enth\u00E4lt keinen Messwert."));
-    EXPECT_EQ(edit(1020)->text(), shown);
-    EXPECT_EQ(edit(1006)->text(), "BEREIT");
+    EXPECT_EQ(edit(MeasuredValueEdit)->text(), shown);
+    EXPECT_EQ(edit(StatusEdit)->text(), "BEREIT");
     // Reading only is enough; a wrong serial number or no access is not.
     sim->setLevel(1);
     messages.clear();
-    click(1018);
+    click(MeasuredValueButton);
     EXPECT_TRUE(messages.shown.empty());
     sim->setLevel(0);
-    click(1018);
+    click(MeasuredValueButton);
     EXPECT_EQ(messages.lastText(), "Keine Schreib- und Leseberechtigung");
 }
 
 TEST_F(VantiqoWindow, FieldChecksAndAnotherComDigitOpensThatPort) {
-    edit(1005)->clear();
-    QTest::keyClicks(edit(1005), "12x");
+    edit(SerialNumberEdit)->clear();
+    QTest::keyClicks(edit(SerialNumberEdit), "12x");
     EXPECT_EQ(messages.lastText(), "Bitte nur Ziffern eingeben!");
-    edit(1005)->setText("123456");
-    edit(1001)->setFocus();
-    edit(1001)->selectAll();
-    QTest::keyClicks(edit(1001), "0");
+    edit(SerialNumberEdit)->setText("123456");
+    edit(ComDigitEdit)->setFocus();
+    edit(ComDigitEdit)->selectAll();
+    QTest::keyClicks(edit(ComDigitEdit), "0");
     EXPECT_EQ(messages.lastText(), "Bitte nur die Ziffern 1 - 9 eingeben !");
     EXPECT_EQ(messages.shown.back().caption, "Vantiqo");
-    edit(1005)->setFocus();  // the leave right after a complaint checks nothing
+    edit(SerialNumberEdit)->setFocus();  // the leave right after a complaint checks nothing
     EXPECT_EQ(window->port().name(), "COM1");
 
     std::filesystem::create_symlink(sim->devicePath(), ports.path() + "/COM3");
     messages.clear();
-    edit(1001)->setText("3");
-    edit(1001)->setFocus();
-    edit(1005)->setFocus();  // leaving the field opens COM3
+    edit(ComDigitEdit)->setText("3");
+    edit(ComDigitEdit)->setFocus();
+    edit(SerialNumberEdit)->setFocus();  // leaving the field opens COM3
     EXPECT_EQ(window->port().name(), "COM3");
     EXPECT_TRUE(window->port().isOpen());
-    click(1018);
+    click(MeasuredValueButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
 
-    edit(1001)->setText("7");
-    edit(1001)->setFocus();
-    edit(1005)->setFocus();
+    edit(ComDigitEdit)->setText("7");
+    edit(ComDigitEdit)->setFocus();
+    edit(SerialNumberEdit)->setFocus();
     // The port's own text, and below it why: no device behind COM7.
     EXPECT_TRUE(messages.lastText().startsWith(
         QString::fromUtf8("COM7 konnte nicht ge\u00F6ffnet werden !\n")))
@@ -168,11 +174,11 @@ TEST_F(VantiqoWindow, FieldChecksAndAnotherComDigitOpensThatPort) {
 }
 
 TEST_F(VantiqoWindow, DisplayFieldsPassTheFocusOn) {
-    for (int id : {1006, 1020}) {
-        edit(1005)->setFocus();
+    for (int id : {StatusEdit, MeasuredValueEdit}) {
+        edit(SerialNumberEdit)->setFocus();
         QFocusEvent focusIn(QEvent::FocusIn);
         QApplication::sendEvent(edit(id), &focusIn);
-        EXPECT_TRUE(edit(1011)->hasFocus()) << id;
+        EXPECT_TRUE(edit(DialNumberEdit)->hasFocus()) << id;
     }
 }
 
@@ -191,32 +197,33 @@ class VantiqoModem : public VantiqoWindow {
         config.dialDelayMs = 100;
         config.guardMs = 300;
         start(config);
-        click(1014);
-        edit(1011)->setText("07111234");
+        click(ModemRadio);
+        edit(DialNumberEdit)->setText("07111234");
         messages.clear();
         statusWords.clear();
     }
 };
 
 TEST_F(VantiqoModem, ConnectedTheWindowRefusesEveryWayOutUntilDisconnected) {
-    click(1012);
+    click(ConnectButton);
     ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_TRUE(window->isConnected());
-    EXPECT_EQ(edit(1006)->text(), "ONLINE");
+    EXPECT_EQ(edit(StatusEdit)->text(), "ONLINE");
     EXPECT_EQ(sim->dialledNumber(), "07111234");
-    for (int id : {1013, 1018, 1002, 1008}) EXPECT_TRUE(enabled(id)) << id;
-    for (int id : {1012, 1014, 1015}) EXPECT_FALSE(enabled(id)) << id;
+    for (int id : {DisconnectButton, MeasuredValueButton, LoggerReadButton, LoggerClearButton})
+        EXPECT_TRUE(enabled(id)) << id;
+    for (int id : {ConnectButton, ModemRadio, NullModemRadio}) EXPECT_FALSE(enabled(id)) << id;
 
-    click(1018);  // over the modem line; the rest state is ONLINE
+    click(MeasuredValueButton);  // over the modem line; the rest state is ONLINE
     EXPECT_EQ(window->windowTitle(), "Vantiqo pH");
-    EXPECT_EQ(edit(1006)->text(), "ONLINE");
+    EXPECT_EQ(edit(StatusEdit)->text(), "ONLINE");
 
     const QString refusal = "Vor dem Beenden des Programms bitte erst die Verbindung trennen !";
-    edit(1005)->setFocus();
-    QTest::keyClick(edit(1005), Qt::Key_Return);
+    edit(SerialNumberEdit)->setFocus();
+    QTest::keyClick(edit(SerialNumberEdit), Qt::Key_Return);
     QTest::keyClick(window.get(), Qt::Key_Escape);
     window->close();
-    click(1017);
+    click(ExitButton);
     ASSERT_EQ(messages.shown.size(), 4u);
     for (const auto& message : messages.shown) {
         EXPECT_EQ(message.text, refusal);
@@ -225,13 +232,14 @@ TEST_F(VantiqoModem, ConnectedTheWindowRefusesEveryWayOutUntilDisconnected) {
     }
     EXPECT_TRUE(window->isVisible());
 
-    click(1013);
+    click(DisconnectButton);
     EXPECT_EQ(messages.shown.size(), 4u) << messages.lastText().toStdString();
     EXPECT_FALSE(window->isConnected());
-    EXPECT_EQ(edit(1006)->text(), "OFFLINE");
-    EXPECT_TRUE(enabled(1012));
-    for (int id : {1013, 1018, 1002, 1008}) EXPECT_FALSE(enabled(id)) << id;
-    QTest::keyClick(edit(1005), Qt::Key_Return);  // Enter presses "Beenden"
+    EXPECT_EQ(edit(StatusEdit)->text(), "OFFLINE");
+    EXPECT_TRUE(enabled(ConnectButton));
+    for (int id : {DisconnectButton, MeasuredValueButton, LoggerReadButton, LoggerClearButton})
+        EXPECT_FALSE(enabled(id)) << id;
+    QTest::keyClick(edit(SerialNumberEdit), Qt::Key_Return);  // Enter presses "Beenden"
     EXPECT_FALSE(window->isVisible());
 }
 
@@ -242,8 +250,8 @@ TEST_F(VantiqoWindow, TheFileManagerGetsTheFolderAsItsOneArgument) {
     {
         std::ofstream script(bin.path() + "/xdg-open");
         // Written whole before it gets its name, so that the test sees it complete.
-        script << "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > '" << noted << ".part' && /bin/mv '" << noted
-               << ".part' '" << noted << "'\n";
+        script << "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > '" << noted << ".part' && /bin/mv '"
+               << noted << ".part' '" << noted << "'\n";
     }
     std::filesystem::permissions(bin.path() + "/xdg-open", std::filesystem::perms::owner_all);
     const std::string path = getenv("PATH");
@@ -285,14 +293,14 @@ TEST_F(VantiqoWindow, TheContextMenuOpensTheAboutBox) {
 }
 
 TEST_F(VantiqoModem, TheDialNumberTakesDialModifiers) {
-    edit(1011)->clear();
-    QTest::keyClicks(edit(1011), "0W,07111234");
+    edit(DialNumberEdit)->clear();
+    QTest::keyClicks(edit(DialNumberEdit), "0W,07111234");
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
-    EXPECT_EQ(edit(1011)->text(), "0W,07111234");
-    click(1012);
+    EXPECT_EQ(edit(DialNumberEdit)->text(), "0W,07111234");
+    click(ConnectButton);
     ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_TRUE(window->isConnected());
     EXPECT_EQ(sim->dialledNumber(), "0W,07111234");
-    click(1013);
+    click(DisconnectButton);
     EXPECT_FALSE(window->isConnected());
 }

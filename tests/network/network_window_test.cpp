@@ -25,6 +25,8 @@
 #include "file_bytes.h"
 #include "history_support.h"
 #include "measuring/logger_record.h"
+#include "resources/ids/ksv2_ids.h"
+#include "resources/ids/vantiqo_ids.h"
 #include "scripted_server.h"
 #include "served_windows.h"
 #include "telegrams.h"
@@ -88,9 +90,9 @@ class ServedSoftener : public ServedKsv2 {
         unit.sim->clearFault();
         ASSERT_TRUE(unit.sim->waitUntilIdle());
         messages.clear();
-        click(1024);
+        click(ksv2::ids::ReadButton);
         EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
-        EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+        EXPECT_EQ(edit(ksv2::ids::StatusEdit)->text(), "OFFLINE");
         EXPECT_TRUE(window->parameterRecord().complete());
     }
     std::string firstMessage() const {
@@ -108,19 +110,19 @@ TEST_P(ServedSoftener, ReadsEverythingWritesUnchangedAndListsTheStatusHistory) {
     const std::string before = unit.sim->parameterRecord();
     readyNullModem();
 
-    click(1024);
+    click(ksv2::ids::ReadButton);
     ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(testsupport::telegramsOf(*unit.sim), testsupport::kReadAll);
     EXPECT_TRUE(window->parameterRecord().complete());
     EXPECT_EQ(statusWords.mid(0, 3), (QStringList{"BUSY", "OFFLINE", "READ"}));
-    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+    EXPECT_EQ(edit(ksv2::ids::StatusEdit)->text(), "OFFLINE");
 
-    click(1025);
+    click(ksv2::ids::WriteButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(unit.sim->parameterRecord(), before);
     EXPECT_EQ(testsupport::lastDps(*unit.sim), devlink::frameRequest("DPS|" + before + "|"));
 
-    click(1293);
+    click(ksv2::ids::StatusHistoryButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     const auto lists = filesStartingWith(workFolder.path(), "statuslist");
     ASSERT_EQ(lists.size(), 1u);
@@ -135,14 +137,14 @@ TEST_P(ServedSoftener, ReadsEverythingWritesUnchangedAndListsTheStatusHistory) {
 TEST_P(ServedSoftener, TheSpeedPickedInTheWindowIsTheServersWithComPortControl) {
     startServed(unitsim::Config{}, "AquendorKSV2 english");
     readyNullModem();
-    click(1039);
+    click(ksv2::ids::Baud9600Radio);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(window->port().modeText(), "baud=9600 parity=N data=8 stop=1");
-    click(1024);
+    click(ksv2::ids::ReadButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(unit.sim->lineBaud(), GetParam() == Mode::Rfc2217 ? 9600 : 19200);
-    click(1040);
-    click(1024);
+    click(ksv2::ids::Baud19200Radio);
+    click(ksv2::ids::ReadButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(unit.sim->lineBaud(), 19200);
 }
@@ -155,19 +157,19 @@ TEST_P(ServedSoftener, DialsAModemBehindTheServerReadsAndHangsUp) {
     config.dialDelayMs = 100;
     config.guardMs = 300;
     startServed(config, "AquendorKSV2 english");
-    edit(1014)->setText("07111234");
+    edit(ksv2::ids::DialNumberEdit)->setText("07111234");
     typeSerial("123456");
     messages.clear();
-    click(1019);
+    click(ksv2::ids::ConnectButton);
     ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(unit.sim->dialledNumber(), "07111234");
-    EXPECT_EQ(edit(1013)->text(), "ONLINE");
-    click(1024);
+    EXPECT_EQ(edit(ksv2::ids::StatusEdit)->text(), "ONLINE");
+    click(ksv2::ids::ReadButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_TRUE(window->parameterRecord().complete());
-    click(1020);
+    click(ksv2::ids::DisconnectButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
-    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+    EXPECT_EQ(edit(ksv2::ids::StatusEdit)->text(), "OFFLINE");
     EXPECT_EQ(unit.sim->modemState(), unitsim::ModemState::Idle);
 }
 
@@ -177,7 +179,7 @@ TEST_P(ServedSoftener, ASilentUnitEndsInTheTransmissionError) {
     readyNullModem();
     unit.sim->setFaultOn("DSI", unitsim::Fault::Silence);
     const std::int64_t start = devlink::monotonicMs();
-    click(1024);
+    click(ksv2::ids::ReadButton);
     EXPECT_GE(devlink::monotonicMs() - start, 6000);
     EXPECT_EQ(firstMessage(), "COM2: transmission error");
     EXPECT_EQ(messages.shown.size(), 1u);
@@ -188,7 +190,7 @@ TEST_P(ServedSoftener, AWrongChecksumIsSaidAsOnACable) {
     startServed(unitsim::Config{}, "AquendorKSV2 english");
     readyNullModem();
     unit.sim->setFaultOn("DSI", unitsim::Fault::WrongChecksum);
-    click(1024);
+    click(ksv2::ids::ReadButton);
     EXPECT_EQ(firstMessage(), "DSI: checksum error, error in transmission (Aquendor\u00AE -> PC)");
     EXPECT_EQ(messages.shown.size(), 1u);
     expectTheNextReadWorks();
@@ -200,10 +202,10 @@ TEST_P(ServedSoftener, ADeviceVanishingBehindTheServerEndsTheExchangeAndIsTakenU
     startServed(unitsim::Config{}, "AquendorKSV2 english");
     readyNullModem();
     unit.sim->setFaultOn("DSI", unitsim::Fault::Vanish);
-    click(1024);
+    click(ksv2::ids::ReadButton);
     EXPECT_EQ(firstMessage(), "COM2: transmission error\n" + url() + kClosedByServer);
     EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+    EXPECT_EQ(edit(ksv2::ids::StatusEdit)->text(), "OFFLINE");
     unit.plugIn(unitsim::Config{});
     expectTheNextReadWorks();
 }
@@ -221,7 +223,7 @@ TEST_P(ServedSoftener, AConnectionDroppedByTheServerEndsTheExchangeAndTheNextRea
         over.wait();
         close(fd);
     });
-    click(1024);
+    click(ksv2::ids::ReadButton);
     readOver.set_value();
     otherClient.join();
     EXPECT_EQ(firstMessage(), "COM2: transmission error\n" + url() + kClosedByServer);
@@ -239,11 +241,11 @@ TEST_P(ServedSoftener, AServerNotRunningIsSaidAndTheReadAfterItStartsConnects) {
         "falsch.";
     EXPECT_EQ(firstMessage(), "COM2 konnte nicht ge\u00F6ffnet werden !\n" + refused);
     readyNullModem();
-    click(1024);
+    click(ksv2::ids::ReadButton);
     EXPECT_EQ(
         firstMessage(),
         "clear com-buffer failed:\nCOM2 nicht vorhanden oder bereits verwendet !\n" + refused);
-    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+    EXPECT_EQ(edit(ksv2::ids::StatusEdit)->text(), "OFFLINE");
     serveLater();
     expectTheNextReadWorks();
 }
@@ -264,7 +266,7 @@ TEST_P(ServedSoftener, TheWindowKeepsAnsweringWhileItConnects) {
     QTimer::singleShot(0, [&handled] { handled = true; });
     messages.clear();
     const std::int64_t start = devlink::monotonicMs();
-    click(1039);
+    click(ksv2::ids::Baud9600Radio);
     EXPECT_LT(devlink::monotonicMs() - start, devlink::kConnectTimeoutMs);
     EXPECT_TRUE(handled);
     EXPECT_NE(firstMessage().find("does not offer Com Port Control"), std::string::npos)
@@ -279,14 +281,14 @@ class ServedLogger : public ServedVantiqo {};
 TEST_P(ServedLogger, ThreeHundredRecordsAreReadOutAndWrittenWhole) {
     startServed(testsupport::measuringConfig(2, 300));
     messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    click(1002);
+    click(vantiqo::ids::LoggerReadButton);
     ASSERT_EQ(messages.shown.size(), 2u) << messages.lastText().toStdString();
     EXPECT_TRUE(messages.shown[0].text.contains("300 Messwert(e)"));
     const std::string csv =
         testsupport::fileBytes(csvPath("Messdaten Vantiqo 123456 030609 1407.csv"));
     EXPECT_EQ(csv, expectedCsv(unit.sim->loggerData(), 300));
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 300);
-    EXPECT_EQ(edit(1006)->text(), "BEREIT");
+    EXPECT_EQ(edit(vantiqo::ids::StatusEdit)->text(), "BEREIT");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothProtocols, ServedLogger, ::testing::Values(Mode::Raw, Mode::Rfc2217),

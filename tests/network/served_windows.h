@@ -7,6 +7,7 @@
 
 #include "ksv2_fixture.h"
 #include "measuring/vantiqo_fixture.h"
+#include "resources/ids/vantiqo_ids.h"
 #include "served_unit.h"
 #include "skipping_clock.h"
 
@@ -96,7 +97,7 @@ class ServedVantiqo : public VantiqoWindow, public ::testing::WithParamInterface
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         ASSERT_TRUE(window->port().isOpen()) << messages.lastText().toStdString();
-        edit(1005)->setText("123456");
+        edit(vantiqo::ids::SerialNumberEdit)->setText("123456");
         messages.clear();
     }
 

@@ -11,8 +11,10 @@
 #include "history_support.h"
 #include "osmosis/pln2_unit_functions.h"
 #include "pln2_fixture.h"
+#include "resources/ids/pln2_ids.h"
 #include "telegrams.h"
 
+using namespace pln2::ids;
 using testsupport::framed;
 using testsupport::join;
 using testsupport::kLogin;
@@ -45,10 +47,10 @@ class Pln2Commands : public Pln2Window {
 TEST_F(Pln2Commands, EachButtonSendsItsTelegramAndOnlySomeReadAgain) {
     logIn();
     const std::pair<int, std::vector<std::string>> cases[] = {
-        {1024, join({kLogin, "SEQ|65\x04"}, kReadAll)},
-        {1027, {kLogin, "SRS|74\x04"}},
-        {1028, {kLogin, "SFA|56\x04"}},
-        {1213, join({kLogin, framed("STS|0503091407|")}, kReadAll)},
+        {QuitErrorButton, join({kLogin, "SEQ|65\x04"}, kReadAll)},
+        {RunStopButton, {kLogin, "SRS|74\x04"}},
+        {FlushButton, {kLogin, "SFA|56\x04"}},
+        {SetClockButton, join({kLogin, framed("STS|0503091407|")}, kReadAll)},
     };
     for (const auto& [control, expected] : cases) {
         sim->clearReceived();
@@ -61,7 +63,7 @@ TEST_F(Pln2Commands, EachButtonSendsItsTelegramAndOnlySomeReadAgain) {
     // An echo of the command's own telegram is the PC-to-unit error.
     sim->queueRawAnswer(framed("CSN|2|"));
     sim->queueRawAnswer("SFA|56\x04");
-    click(1028);
+    click(FlushButton);
     EXPECT_EQ(
         messages.lastText(),
         QString::fromUtf8("SFA: checksum error, error in transmission (PC -> Aquendor\u00AE)"));
@@ -70,11 +72,11 @@ TEST_F(Pln2Commands, EachButtonSendsItsTelegramAndOnlySomeReadAgain) {
 
 TEST_F(Pln2Commands, ResetAsksWaitsReadsAndThenSaysSo) {
     logIn();
-    click(1025);  // the script answers No
+    click(ResetButton);  // the script answers No
     EXPECT_EQ(messages.lastText(), "Steuerung wirklich zur\u00FCcksetzen ?");
     EXPECT_TRUE(sim->received().empty());
     messages.answers.push_back(shell::MessageAnswer::Yes);
-    click(1025);
+    click(ResetButton);
     EXPECT_EQ(telegrams(), join({kLogin, "RST|75\x04"}, kReadAll));
     EXPECT_EQ(messages.lastText(),
               QString::fromUtf8("PLN2 zur\u00FCckgesetzt, wenn Alarm-LED (Hupe) leuchtet"));
@@ -89,7 +91,7 @@ TEST_F(Pln2Commands, ErrorHistoryIsWrittenByteForByte) {
                                  {6, 0, 15, 11, 9, 23, 5},  // two bits: no text of its own
                                  {1024, 0, 31, 12, 9, 23, 59}},
                                 false));
-    click(1032);
+    click(ErrorHistoryButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(errorList(),
               "Nr.   Datum      Zeit   Fehler\r\n\r\n"
@@ -106,7 +108,7 @@ TEST_F(Pln2Commands, AnErrorHistoryCutShortListsOnlyTheRecordsSent) {
     logIn();
     std::vector<testsupport::LogRecord> twenty(20, {1024, 0, 31, 12, 9, 23, 59});
     sim->setHistoryText(unitsim::History::Error, logData(20, twenty, false).substr(0, 330));
-    click(1032);
+    click(ErrorHistoryButton);
     const std::string list = errorList();
     EXPECT_NE(list.find("\r\n  4   31.12.09   23:59  \xDC"
                         "berlauf\r\n"),
@@ -132,7 +134,7 @@ TEST_F(Pln2Commands, ErrorHistoryCountsBeyondTheTwentySlotsListTwenty) {
             devlink::putField(data, static_cast<std::size_t>(offset),
                               devlink::encodeByte(static_cast<unsigned>(value)));
         sim->setHistoryText(unitsim::History::Error, data);
-        click(1032);
+        click(ErrorHistoryButton);
         const std::string list = errorList();
         EXPECT_EQ(list.substr(0, 36), "Nr.   Date       Time   Error\r\n\r\n  1");
         EXPECT_NE(list.find("\r\n  3   02.03.10   08:15  Motor protect\r\n"), std::string::npos);

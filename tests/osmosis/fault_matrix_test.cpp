@@ -9,7 +9,9 @@
 #include "devlink/delay.h"
 #include "fault_matrix.h"
 #include "pln2_fixture.h"
+#include "resources/ids/pln2_ids.h"
 
+using namespace pln2::ids;
 using namespace testsupport;
 
 namespace {
@@ -24,11 +26,16 @@ struct Exchange {
 };
 
 const Exchange kExchanges[] = {
-    {"CSN", "CSN", 0, false, 1022, false},  {"DSI", "DSI", 0, false, 1022, false},
-    {"DPI1", "DPI", 0, false, 1022, false}, {"DPI2", "DPI", 1, false, 1022, true},
-    {"DPS ", "DPS", 0, true, 1023, false},  {"SEQ", "SEQ", 0, true, 1024, false},
-    {"SRS", "SRS", 0, true, 1027, false},   {"SFA", "SFA", 0, true, 1028, false},
-    {"STS", "STS", 0, true, 1213, false},   {"DEI", "DEI", 0, true, 1032, false},
+    {"CSN", "CSN", 0, false, ReadButton, false},
+    {"DSI", "DSI", 0, false, ReadButton, false},
+    {"DPI1", "DPI", 0, false, ReadButton, false},
+    {"DPI2", "DPI", 1, false, ReadButton, true},
+    {"DPS ", "DPS", 0, true, WriteButton, false},
+    {"SEQ", "SEQ", 0, true, QuitErrorButton, false},
+    {"SRS", "SRS", 0, true, RunStopButton, false},
+    {"SFA", "SFA", 0, true, FlushButton, false},
+    {"STS", "STS", 0, true, SetClockButton, false},
+    {"DEI", "DEI", 0, true, ErrorHistoryButton, false},
 };
 
 }  // namespace

@@ -11,15 +11,18 @@
 #include "devlink/link_window.h"
 #include "osmosis/osmosis_settings.h"
 #include "pln2_fixture.h"
+#include "resources/ids/pln2_ids.h"
 #include "shell/labels.h"
 #include "widgets/sp_mask_edit.h"
 
+using namespace pln2::ids;
 using testsupport::osmosisUnit;
 using testsupport::Pln2Window;
 
 TEST_F(Pln2Window, FullAccessLeavesTheReadButtonAndTheSerialNumberLeavesWriting) {
     readUnit();
-    for (const int id : {1221, 1023, 1024, 1025, 1027, 1028, 1213, 1032})
+    for (const int id : {IntervalReadingCheck, WriteButton, QuitErrorButton, ResetButton,
+                         RunStopButton, FlushButton, SetClockButton, ErrorHistoryButton})
         EXPECT_TRUE(enabled(id)) << id;
     // The set of a reading-and-writing login does not hold "lesen".
     shell::enableControl(window.get(), ids().read, false);
@@ -46,29 +49,29 @@ TEST_F(Pln2Window, BothSpellingsOfTheConfigurationFileAreOneFile) {
 
 TEST_F(Pln2Window, EnglishLabelsAndTheCaptionsThatStay) {
     restart(osmosisUnit(), "AquendorPLN2 english");
-    EXPECT_EQ(shell::captionOf(widget(1025)), "reset PLN");
-    EXPECT_EQ(shell::captionOf(widget(1027)), "run / stop");
-    EXPECT_EQ(shell::captionOf(widget(1008)), "dial-up number");
-    EXPECT_EQ(shell::captionOf(pageControl(0, 1050)), "status of plant:");
-    EXPECT_EQ(shell::captionOf(pageControl(1, 1081)), "alternate");
-    EXPECT_EQ(shell::captionOf(pageControl(1, 1117)), "STOP");
-    EXPECT_EQ(shell::captionOf(pageControl(2, 1259)), "dutch");
-    EXPECT_EQ(shell::captionOf(pageControl(2, 1134)), "1/cm");
-    EXPECT_EQ(shell::captionOf(pageControl(3, 1236)), "emerg. program/BP");
-    EXPECT_EQ(shell::captionOf(pageControl(1, 1113)), "X");
+    EXPECT_EQ(shell::captionOf(widget(ResetButton)), "reset PLN");
+    EXPECT_EQ(shell::captionOf(widget(RunStopButton)), "run / stop");
+    EXPECT_EQ(shell::captionOf(widget(DialNumberGroup)), "dial-up number");
+    EXPECT_EQ(shell::captionOf(pageControl(0, PlantStatusLabel)), "status of plant:");
+    EXPECT_EQ(shell::captionOf(pageControl(1, AlternateRadio)), "alternate");
+    EXPECT_EQ(shell::captionOf(pageControl(1, StopGroup)), "STOP");
+    EXPECT_EQ(shell::captionOf(pageControl(2, DutchRadio)), "dutch");
+    EXPECT_EQ(shell::captionOf(pageControl(2, CellConstantUnitLabel)), "1/cm");
+    EXPECT_EQ(shell::captionOf(pageControl(3, EmergencyProgramCheck)), "emerg. program/BP");
+    EXPECT_EQ(shell::captionOf(pageControl(1, RestartTimesLabel)), "X");
 }
 
 TEST_F(Pln2Window, AlarmSmsInputsAreChecked) {
     restart(osmosisUnit(), "AquendorPLN2 english");
-    click(1217);
-    auto* prefix = pageControlAs<QLineEdit>(3, 1242);
+    click(Func3PageRadio);
+    auto* prefix = pageControlAs<QLineEdit>(3, PrefixEdit);
     prefix->setFocus();
     QTest::keyClicks(prefix, "01x");
     EXPECT_EQ(messages.lastText(), "Please insert numbers only!");
     EXPECT_EQ(prefix->selectedText(), "x");  // the next key replaces it
     QTest::keyClicks(prefix, "234");
     EXPECT_EQ(prefix->text(), "0123");  // at most four
-    auto* text = pageControlAs<QLineEdit>(3, 1248);
+    auto* text = pageControlAs<QLineEdit>(3, AdditionalTextEdit);
     QTest::keyClicks(text, QString(35, 'a'));
     EXPECT_EQ(text->text().size(), 30);
 }

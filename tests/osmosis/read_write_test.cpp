@@ -17,9 +17,11 @@
 #include "file_size_limit.h"
 #include "osmosis/parameter_layout.h"
 #include "pln2_fixture.h"
+#include "resources/ids/pln2_ids.h"
 #include "telegrams.h"
 #include "widgets/sp_mask_edit.h"
 
+using namespace pln2::ids;
 using testsupport::lastDps;
 using testsupport::osmosisUnit;
 using testsupport::Pln2Window;
@@ -85,16 +87,16 @@ TEST_F(Pln2ReadWrite, WritingWithoutAChangeGivesTheUnitItsOwnRecordAndReadsNothi
 TEST_F(Pln2ReadWrite, EachPageChangeLandsAtItsOffset) {
     const std::string before = recordWithCarriedPositions(sim->parameterRecord());
     readRecord(before);
-    click(1038);
-    choose(1, 1082);  // pumps in series
-    click(1039);
-    SPMaskEdit* cell = mask(2, 1133);
+    click(Func1PageRadio);
+    choose(1, SerialRadio);  // pumps in series
+    click(Func2PageRadio);
+    SPMaskEdit* cell = mask(2, CellConstantEdit);
     cell->setFocus();
     cell->setCursorPosition(0);
     QTest::keyClicks(cell, "125");  // 1,25
-    choose(2, 1259);                // the unit speaks Dutch
-    click(1217);
-    pageControlAs<QCheckBox>(3, 1224)->click();  // SMS on "CD permeate max."
+    choose(2, DutchRadio);          // the unit speaks Dutch
+    click(Func3PageRadio);
+    pageControlAs<QCheckBox>(3, PermeateMaxCheck)->click();  // SMS on "CD permeate max."
     write();
     ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
 
@@ -114,9 +116,9 @@ TEST_F(Pln2ReadWrite, AFieldShowingZeroCommaTenIsSentAsTheNearestSinglePrecision
     devlink::putField(before, 8, "3DCCCCCD");
     devlink::putField(before, 100, "05");  // a delay of 5 s: "5", then the blank placeholder
     readRecord(before);
-    EXPECT_EQ(mask(2, 1133)->text(), "0,10");
-    EXPECT_EQ(mask(2, 1147)->text(), "5 ");
-    mask(2, 1166)->setMaskedText("010");  // the compensation factor typed as 0,10
+    EXPECT_EQ(mask(2, CellConstantEdit)->text(), "0,10");
+    EXPECT_EQ(mask(2, MinDelayEdit)->text(), "5 ");
+    mask(2, CompensationFactorEdit)->setMaskedText("010");  // the compensation factor typed as 0,10
     write();
     EXPECT_EQ(sim->parameterRecord().substr(0, 16), "3DCCCCCD3DCCCCCD");
     EXPECT_EQ(sim->parameterRecord().substr(100, 2), "05");
@@ -158,8 +160,9 @@ TEST_F(Pln2ReadWrite, ShortFormSendsOneHundredFiftySixCharactersAndNeverTheLangu
     ASSERT_EQ(before.size(), 156u);
     readRecord(before);
     EXPECT_FALSE(window->parameterRecord().longForm());
-    choose(2, 1256);                                        // English: shown, never sent
-    pageControlAs<QLineEdit>(3, 1248)->setText("Halle 2");  // the page is disabled anyway
+    choose(2, EnglishRadio);  // English: shown, never sent
+    pageControlAs<QLineEdit>(3, AdditionalTextEdit)
+        ->setText("Halle 2");  // the page is disabled anyway
     write();
     EXPECT_EQ(lastDps(*sim).size(), 4u + 156u + 4u);
     EXPECT_EQ(sim->parameterRecord(), before);
@@ -177,7 +180,7 @@ TEST_F(Pln2ReadWrite, FirstAnswersOf332333And334CharactersAndTheirForms) {
         ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
         const bool longForm = tail == 3;
         EXPECT_EQ(window->parameterRecord().longForm(), longForm) << answer.size();
-        EXPECT_EQ(pageControl(3, 1248)->isEnabled(), longForm);
+        EXPECT_EQ(pageControl(3, AdditionalTextEdit)->isEnabled(), longForm);
         write();
         EXPECT_EQ(lastDps(*sim),
                   devlink::frameRequest("DPS|" + unit.substr(0, longForm ? 322 : 156) + "|"));
@@ -195,7 +198,7 @@ TEST_F(Pln2ReadWrite, TwoPartRecordIsJoinedAtBothEntryPoints) {
     std::string changed = before;
     devlink::putField(changed, osmosis::record::kPumpMode, "00");  // alternating pumps
     sim->setParameterRecord(changed);
-    click(1024);
+    click(QuitErrorButton);
     EXPECT_EQ(window->parameterRecord().writeBody(), changed);
     write();
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
@@ -213,14 +216,14 @@ TEST_F(Pln2ReadWrite, WriteIsRefusedBeforeAReadAndForAFieldWithoutANumber) {
     click(ids().read);
     sim->clearReceived();
     messages.clear();
-    mask(2, 1136)->setMaskedText("");  // blanks only
+    mask(2, MaxLimitEdit)->setMaskedText("");  // blanks only
     click(ids().write);
     EXPECT_EQ(messages.lastText(),
               QString::fromUtf8("\"Maximal GW\": keine g\u00FCltige Zahl. Es wurde nichts "
                                 "geschrieben."));
     EXPECT_TRUE(sim->received().empty());
     EXPECT_TRUE(window->func2Page()->isVisible());
-    EXPECT_TRUE(mask(2, 1136)->hasFocus());
+    EXPECT_TRUE(mask(2, MaxLimitEdit)->hasFocus());
 }
 
 // On a full disk the backup before the write cannot be made: the operator
@@ -230,7 +233,7 @@ TEST_F(Pln2ReadWrite, ABackupThatCannotBeWrittenAsksBeforeAnythingIsSent) {
     restart(osmosisUnit(), "AquendorPLN2 english");
     readUnit();
     const std::string before = sim->parameterRecord();
-    choose(1, 1082);  // pumps in series, not sent
+    choose(1, SerialRadio);  // pumps in series, not sent
     sim->clearReceived();
     {
         testsupport::FileSizeLimit fullDisk(16);
@@ -279,11 +282,12 @@ TEST_F(Pln2ReadWrite, StatusPageShowsTheUnitsState) {
     sim->overrideStatusByte(104, 0x01);  // a blink bit that makes nothing blink
     readUnit();
     auto* info = window->infoPage();
-    EXPECT_EQ(pageControlAs<SPMaskEdit>(0, 1042)->text(), "0012,50");
-    EXPECT_EQ(pageControlAs<SPMaskEdit>(0, 1043)->text(), "10");
-    EXPECT_EQ(pageControlAs<SPMaskEdit>(0, 1199)->text(), "0123,2500");
-    EXPECT_EQ(pageControlAs<QLineEdit>(0, 1041)->text(), QString::fromUtf8("Sp\u00FClen"));
-    EXPECT_EQ(mask(2, 1150)->text(), "0,98765");
+    EXPECT_EQ(pageControlAs<SPMaskEdit>(0, ConductivityEdit)->text(), "0012,50");
+    EXPECT_EQ(pageControlAs<SPMaskEdit>(0, TemperatureEdit)->text(), "10");
+    EXPECT_EQ(pageControlAs<SPMaskEdit>(0, PermeateEdit)->text(), "0123,2500");
+    EXPECT_EQ(pageControlAs<QLineEdit>(0, PlantStatusEdit)->text(),
+              QString::fromUtf8("Sp\u00FClen"));
+    EXPECT_EQ(mask(2, CalibrationFactorEdit)->text(), "0,98765");
     EXPECT_TRUE(info->lamps()[16]);
     EXPECT_TRUE(info->lamps()[23]);
     EXPECT_TRUE(info->blinkTimer().isActive());
@@ -295,17 +299,18 @@ TEST_F(Pln2ReadWrite, StatusPageShowsTheUnitsState) {
     sim->overrideStatusByte(104, 0x80);
     sim->overrideStatusByte(100, 0x00);
     sim->overrideStatusByte(96, 3);
-    mask(2, 1150)->setMaskedText("111111");  // typed: the next read overwrites it
+    mask(2, CalibrationFactorEdit)->setMaskedText("111111");  // typed: the next read overwrites it
     click(ids().read);
-    EXPECT_EQ(pageControlAs<QLineEdit>(0, 1041)->text(), QString::fromUtf8("Sp\u00FClen"));
-    EXPECT_EQ(mask(2, 1150)->text(), "0,98765");
+    EXPECT_EQ(pageControlAs<QLineEdit>(0, PlantStatusEdit)->text(),
+              QString::fromUtf8("Sp\u00FClen"));
+    EXPECT_EQ(mask(2, CalibrationFactorEdit)->text(), "0,98765");
     EXPECT_FALSE(info->lamps()[7]);
     info->blinkTick();
     EXPECT_TRUE(info->lamps()[7]);
     info->blinkTick();
     EXPECT_FALSE(info->lamps()[7]);
     // The fields are for reading: in null-modem operation the focus goes on to "lesen".
-    pageControl(0, 1049)->setFocus();
+    pageControl(0, OperationHoursEdit)->setFocus();
     EXPECT_TRUE(button(ids().read)->hasFocus());
     sim->overrideStatusByte(104, 0x00);
     click(ids().read);
@@ -313,34 +318,36 @@ TEST_F(Pln2ReadWrite, StatusPageShowsTheUnitsState) {
 }
 
 TEST_F(Pln2ReadWrite, AlarmSmsPageFollowsTheForm) {
-    auto* notice = pageControlAs<QPlainTextEdit>(3, 1238);
+    auto* notice = pageControlAs<QPlainTextEdit>(3, InfoText);
     EXPECT_TRUE(notice->toPlainText().contains("63M030"));
-    EXPECT_TRUE(pageControl(3, 1242)->isEnabled());  // until the first read decides
+    EXPECT_TRUE(pageControl(3, PrefixEdit)->isEnabled());  // until the first read decides
     std::string before = sim->parameterRecord();
     devlink::putField(before, osmosis::record::kAccessNumber, devlink::encodeText("0800 12", 20));
     readRecord(before);
     EXPECT_TRUE(notice->toPlainText().startsWith(QString::fromUtf8("Dieses Ger\u00E4t besitzt")));
     EXPECT_EQ(notice->palette().color(QPalette::Text), QColor(0, 110, 0));
-    EXPECT_EQ(pageControlAs<QLabel>(3, 1243)->text(), "0800");
-    for (const int hidden : {1227, 1232, 1235}) EXPECT_TRUE(pageControl(3, hidden)->isHidden());
-    click(1217);
+    EXPECT_EQ(pageControlAs<QLabel>(3, AccessNumberLabel)->text(), "0800");
+    for (const int hidden : {PressureMaxCheck, RangeExceededCheck, FrostCheck})
+        EXPECT_TRUE(pageControl(3, hidden)->isHidden());
+    click(Func3PageRadio);
     button(ids().read)->setFocus();
     notice->setFocus();
-    EXPECT_TRUE(button(1217)->hasFocus());
+    EXPECT_TRUE(button(Func3PageRadio)->hasFocus());
 
     restart(osmosisUnit(false));
-    pageControlAs<QCheckBox>(3, 1227)->setChecked(true);
-    pageControlAs<QLineEdit>(3, 1242)->setText("0");
+    pageControlAs<QCheckBox>(3, PressureMaxCheck)->setChecked(true);
+    pageControlAs<QLineEdit>(3, PrefixEdit)->setText("0");
     readUnit();
-    auto* shortNotice = pageControlAs<QPlainTextEdit>(3, 1238);
+    auto* shortNotice = pageControlAs<QPlainTextEdit>(3, InfoText);
     EXPECT_TRUE(shortNotice->toPlainText().contains("91M030"));
     EXPECT_EQ(shortNotice->palette().color(QPalette::Text), QColor(255, 0, 0));
     for (const int box : osmosis::kAlarmBoxes) {
         EXPECT_FALSE(pageControlAs<QCheckBox>(3, box)->isChecked()) << box;
         EXPECT_FALSE(pageControl(3, box)->isEnabled()) << box;
     }
-    for (const int input : {1242, 1208, 1245, 1246, 1248})
+    for (const int input : {PrefixEdit, SmsNumberCombo, SaveSmsNumberButton, DeleteSmsNumberButton,
+                            AdditionalTextEdit})
         EXPECT_FALSE(pageControl(3, input)->isEnabled()) << input;
-    EXPECT_TRUE(pageControlAs<QLineEdit>(3, 1242)->text().isEmpty());
-    EXPECT_EQ(pageControlAs<QLabel>(3, 1243)->text(), "-");
+    EXPECT_TRUE(pageControlAs<QLineEdit>(3, PrefixEdit)->text().isEmpty());
+    EXPECT_EQ(pageControlAs<QLabel>(3, AccessNumberLabel)->text(), "-");
 }

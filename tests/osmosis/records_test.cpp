@@ -13,7 +13,9 @@
 #include "osmosis/osmosis_settings.h"
 #include "osmosis/parameter_layout.h"
 #include "osmosis/status_record.h"
+#include "resources/ids/pln2_ids.h"
 
+using namespace pln2::ids;
 using namespace osmosis;
 using controller::UnitRecord;
 
@@ -82,29 +84,30 @@ TEST(OsmosisRecord, FirstAnswerLengthDecidesTheFormAndFourCharactersCloseEveryAn
 TEST(OsmosisRecord, DecodesTheWorkedValues) {
     FakeForm form;
     controller::decodeRecord(osmosisLayout(), longRecord(workedRecord()), form);
-    EXPECT_EQ(form.mask(2, 1133), "010");    // 0.10 printed "%4.2f", shown 0,10
-    EXPECT_EQ(form.mask(2, 1136), "01000");  // 0100,0
-    EXPECT_EQ(form.mask(2, 1194), "005");    // 00,5
-    EXPECT_EQ(form.mask(1, 1068), "090");    // "%03d"
-    EXPECT_EQ(form.mask(2, 1139), "100");    // the "##" field keeps 10 of it
-    EXPECT_EQ(form.mask(2, 1147), "5");      // plain decimal, the blank follows
-    EXPECT_EQ(form.radio(1, 1079), 3);       // pump byte 3: "Reihe"
-    EXPECT_EQ(form.radio(2, 1188), -1);      // metering 0: neither meter
-    EXPECT_EQ(form.radio(1, 1091), 1);       // contact 0: "Öffner"
-    EXPECT_EQ(form.radio(2, 1255), 4);       // Dutch
-    EXPECT_FALSE(form.check(1, 1057));
-    EXPECT_TRUE(form.check(1, 1058));
-    EXPECT_TRUE(form.check(1, 1060));  // bit 2: the inlet valve
-    EXPECT_FALSE(form.check(1, 1059));
-    EXPECT_TRUE(form.check(1, 1128));  // "PR" on "CD1 max." and "Stop/Standby"
-    EXPECT_TRUE(form.check(1, 1131));
+    EXPECT_EQ(form.mask(2, CellConstantEdit), "010");       // 0.10 printed "%4.2f", shown 0,10
+    EXPECT_EQ(form.mask(2, MaxLimitEdit), "01000");         // 0100,0
+    EXPECT_EQ(form.mask(2, ImpulseEdit), "005");            // 00,5
+    EXPECT_EQ(form.mask(1, IntervalEdit), "090");           // "%03d"
+    EXPECT_EQ(form.mask(2, MaxDelayEdit), "100");           // the "##" field keeps 10 of it
+    EXPECT_EQ(form.mask(2, MinDelayEdit), "5");             // plain decimal, the blank follows
+    EXPECT_EQ(form.radio(1, OnlyPump1Radio), 3);            // pump byte 3: "Reihe"
+    EXPECT_EQ(form.radio(2, MeteringMeter1Radio), -1);      // metering 0: neither meter
+    EXPECT_EQ(form.radio(1, LowPressureNormOpenRadio), 1);  // contact 0: "Öffner"
+    EXPECT_EQ(form.radio(2, GermanRadio), 4);               // Dutch
+    EXPECT_FALSE(form.check(1, WithPump1Check));
+    EXPECT_TRUE(form.check(1, WithPump2Check));
+    EXPECT_TRUE(form.check(1, WithInletValveCheck));  // bit 2: the inlet valve
+    EXPECT_FALSE(form.check(1, WithOutletValveCheck));
+    EXPECT_TRUE(form.check(1, RelayConductivityCheck));  // "PR" on "CD1 max." and "Stop/Standby"
+    EXPECT_TRUE(form.check(1, RelayStandbyCheck));
     EXPECT_EQ(form.smsCapability, 1);
-    EXPECT_EQ(form.textOf(3, 1208), "0170");  // cut at the blank
-    EXPECT_EQ(form.textOf(3, 1248), "");      // 30 blanks come back empty
-    EXPECT_EQ(form.textOf(3, 1243), "-");
-    for (const int hidden : {1227, 1232, 1235}) EXPECT_TRUE(form.check(3, hidden));
-    EXPECT_TRUE(form.check(3, 1223));
-    EXPECT_FALSE(form.check(3, 1224));
+    EXPECT_EQ(form.textOf(3, SmsNumberCombo), "0170");  // cut at the blank
+    EXPECT_EQ(form.textOf(3, AdditionalTextEdit), "");  // 30 blanks come back empty
+    EXPECT_EQ(form.textOf(3, AccessNumberLabel), "-");
+    for (const int hidden : {PressureMaxCheck, RangeExceededCheck, FrostCheck})
+        EXPECT_TRUE(form.check(3, hidden));
+    EXPECT_TRUE(form.check(3, PowerFailureCheck));
+    EXPECT_FALSE(form.check(3, PermeateMaxCheck));
 }
 
 TEST(OsmosisRecord, EncodingWritesOnlyWhatThePagesOwn) {
@@ -114,18 +117,18 @@ TEST(OsmosisRecord, EncodingWritesOnlyWhatThePagesOwn) {
     controller::decodeRecord(layout, record, form);
     // The window texts the masked fields show.
     for (const auto& [key, text] :
-         std::map<std::pair<int, int>, std::string>{{{2, 1166}, "0,00"},
-                                                    {{2, 1133}, "0,10"},
-                                                    {{2, 1181}, "000,000"},
-                                                    {{2, 1185}, "000,000"},
-                                                    {{2, 1191}, "000,000"},
-                                                    {{2, 1194}, "00,5"},
-                                                    {{2, 1136}, "0100,0"},
-                                                    {{2, 1143}, "0000,0"},
-                                                    {{2, 1139}, "10"}})
+         std::map<std::pair<int, int>, std::string>{{{2, CompensationFactorEdit}, "0,00"},
+                                                    {{2, CellConstantEdit}, "0,10"},
+                                                    {{2, WaterMeter1Edit}, "000,000"},
+                                                    {{2, WaterMeter2Edit}, "000,000"},
+                                                    {{2, ResolutionEdit}, "000,000"},
+                                                    {{2, ImpulseEdit}, "00,5"},
+                                                    {{2, MaxLimitEdit}, "0100,0"},
+                                                    {{2, MinLimitEdit}, "0000,0"},
+                                                    {{2, MaxDelayEdit}, "10"}})
         form.masks[key] = text;
-    form.texts[{3, 1208}] = "0170 555";
-    form.texts[{3, 1248}] = std::string(30, ' ');
+    form.texts[{3, SmsNumberCombo}] = "0170 555";
+    form.texts[{3, AdditionalTextEdit}] = std::string(30, ' ');
     controller::encodeRecord(layout, form, record);
     std::string expected = workedRecord();
     put(expected, 96, 10);                // the field kept 10 of 100
@@ -133,11 +136,11 @@ TEST(OsmosisRecord, EncodingWritesOnlyWhatThePagesOwn) {
     EXPECT_EQ(record.text().substr(0, kLongRecordLength), expected);
 
     // A typed "0,10" goes out as the single-precision value nearest to it.
-    form.masks[{2, 1133}] = "1,25";
-    form.masks[{2, 1166}] = "0,10";
-    form.radios[{1, 1079}] = 0;
-    form.checks[{1, 1057}] = true;
-    form.checks[{1, 1130}] = true;
+    form.masks[{2, CellConstantEdit}] = "1,25";
+    form.masks[{2, CompensationFactorEdit}] = "0,10";
+    form.radios[{1, OnlyPump1Radio}] = 0;
+    form.checks[{1, WithPump1Check}] = true;
+    form.checks[{1, RelayProductionCheck}] = true;
     controller::encodeRecord(layout, form, record);
     put(expected, record::kPumpMode, 2);
     put(expected, 92, 0x17);  // bit 4 stays as the unit sent it
@@ -146,10 +149,10 @@ TEST(OsmosisRecord, EncodingWritesOnlyWhatThePagesOwn) {
     devlink::putField(expected, 0, "3DCCCCCD");
     EXPECT_EQ(record.text().substr(0, kLongRecordLength), expected);
 
-    form.masks[{2, 1191}] = "   ,   ";
+    form.masks[{2, ResolutionEdit}] = "   ,   ";
     const controller::ParameterField* bad = controller::firstUnreadableFloat(layout, form);
     ASSERT_NE(bad, nullptr);
-    EXPECT_EQ(bad->control, 1191);
+    EXPECT_EQ(bad->control, ResolutionEdit);
     EXPECT_STREQ(bad->englishName, "resolution");
 }
 
@@ -208,7 +211,7 @@ TEST(OsmosisSettings, SixtyOneValuesWithTheFactorySetting) {
     EXPECT_EQ(factory, expected);
 
     // Dutch is the fifth language button: it is saved as 4.
-    EXPECT_EQ(values[43].buttons.at(4), 1259);
+    EXPECT_EQ(values[43].buttons.at(4), DutchRadio);
     EXPECT_TRUE(values[43].codes.empty());
     // Pump mode and metering are written as the unit's bytes.
     EXPECT_EQ(values[6].codes, (std::vector<int>{2, 4, 0, 1}));
@@ -216,5 +219,6 @@ TEST(OsmosisSettings, SixtyOneValuesWithTheFactorySetting) {
     EXPECT_EQ(values[40].codes, (std::vector<int>{1, 2}));
     // Neither the calibration factor, the zero point nor the access number.
     for (const auto& value : values)
-        for (const int excluded : {1150, 1156, 1243}) EXPECT_NE(value.control, excluded);
+        for (const int excluded : {CalibrationFactorEdit, ZeroPointEdit, AccessNumberLabel})
+            EXPECT_NE(value.control, excluded);
 }

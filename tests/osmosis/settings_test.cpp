@@ -15,9 +15,11 @@
 #include "file_bytes.h"
 #include "osmosis/osmosis_settings.h"
 #include "pln2_fixture.h"
+#include "resources/ids/pln2_ids.h"
 #include "widgets/settings_controls.h"
 #include "widgets/sp_mask_edit.h"
 
+using namespace pln2::ids;
 using testsupport::fileBytes;
 using testsupport::osmosisUnit;
 using testsupport::Pln2Window;
@@ -39,7 +41,7 @@ std::string factoryLines() {
 class Pln2Settings : public Pln2Window {
   protected:
     std::string store() const { return workFolder.path() + "/aquendorPLN2.set"; }
-    QComboBox* names() const { return shell::controlAs<QComboBox>(window.get(), 1208); }
+    QComboBox* names() const { return shell::controlAs<QComboBox>(window.get(), SettingsCombo); }
     void select(const QString& name) {
         const int index = names()->findText(name);
         ASSERT_GE(index, 0) << name.toStdString();
@@ -47,12 +49,12 @@ class Pln2Settings : public Pln2Window {
     }
     void save(const QString& name) {
         names()->setEditText(name);
-        click(1209);
+        click(SaveSettingButton);
     }
     std::string exported(const std::string& name) {
         const std::string path = workFolder.path() + "/" + name + ".stg";
         messages.fileNames.push_back(QString::fromStdString(path));
-        click(1211);
+        click(ExportButton);
         return fileBytes(path);
     }
     SPMaskEdit* mask(int page, int id) { return pageControlAs<SPMaskEdit>(page, id); }
@@ -65,7 +67,7 @@ class Pln2Settings : public Pln2Window {
 TEST(Pln2SettingLines, APumpModeLineThatIsNoNumberSelectsSerialLikeAnyOtherNumber) {
     const auto profile = osmosis::osmosisSettingsProfile();
     const controller::SettingValue& pumpMode = profile.values[6];
-    ASSERT_EQ(pumpMode.control, 1079);
+    ASSERT_EQ(pumpMode.control, OnlyPump1Radio);
     controller::MemoryForm pages(profile.values, profile.placeholder);
     for (const char* line : {"\r0", "", "x", "7", "-1"}) {
         controller::applyValueLine(pumpMode, "0", pages);
@@ -81,7 +83,7 @@ TEST(Pln2SettingLines, APumpModeLineThatIsNoNumberSelectsSerialLikeAnyOtherNumbe
 TEST(Pln2SettingLines, MeteringIsTheButtonIndexPlusOneAndNeitherIsZero) {
     const auto profile = osmosis::osmosisSettingsProfile();
     const controller::SettingValue& metering = profile.values[40];
-    ASSERT_EQ(metering.control, 1188);
+    ASSERT_EQ(metering.control, MeteringMeter1Radio);
     controller::MemoryForm pages(profile.values, profile.placeholder);
     const std::vector<std::pair<const char*, int>> lines = {{"1", 0},  {"2", 1},   {"0", -1},
                                                             {"3", -1}, {"-1", -1}, {"x", -1}};
@@ -123,24 +125,26 @@ TEST(Pln2SettingLines, EmptyTextsAtTheEndCountButEmptyLinesForDigitsDoNot) {
 TEST_F(Pln2Settings, FactorySettingShowsItsValuesAndExportsItsLinesExactly) {
     EXPECT_EQ(fileBytes(store()), kHeader);  // a new store holds the header alone
     select("Werkseinstellung");
-    EXPECT_EQ(mask(2, 1133)->text(), "0,10");
-    EXPECT_EQ(mask(2, 1136)->text(), "0100,0");
-    EXPECT_EQ(mask(2, 1143)->text(), "0001,0");
-    EXPECT_EQ(mask(2, 1166)->text(), "2,00");
-    EXPECT_EQ(mask(2, 1181)->text(), "001,000");
-    EXPECT_EQ(mask(2, 1194)->text(), "00,5");
-    EXPECT_EQ(mask(1, 1068)->text(), "090");
-    EXPECT_TRUE(choice(1, 1079)->isChecked());  // only pump 1
-    EXPECT_TRUE(choice(1, 1204)->isChecked());  // "PROG": tank overflow
-    EXPECT_TRUE(choice(2, 1188)->isChecked());  // metering through water meter 1
-    EXPECT_FALSE(choice(1, 1057)->isChecked());
-    for (const int box : {1058, 1059, 1060, 1128}) EXPECT_TRUE(choice(1, box)->isChecked()) << box;
+    EXPECT_EQ(mask(2, CellConstantEdit)->text(), "0,10");
+    EXPECT_EQ(mask(2, MaxLimitEdit)->text(), "0100,0");
+    EXPECT_EQ(mask(2, MinLimitEdit)->text(), "0001,0");
+    EXPECT_EQ(mask(2, CompensationFactorEdit)->text(), "2,00");
+    EXPECT_EQ(mask(2, WaterMeter1Edit)->text(), "001,000");
+    EXPECT_EQ(mask(2, ImpulseEdit)->text(), "00,5");
+    EXPECT_EQ(mask(1, IntervalEdit)->text(), "090");
+    EXPECT_TRUE(choice(1, OnlyPump1Radio)->isChecked());       // only pump 1
+    EXPECT_TRUE(choice(1, TankOverflowRadio)->isChecked());    // "PROG": tank overflow
+    EXPECT_TRUE(choice(2, MeteringMeter1Radio)->isChecked());  // metering through water meter 1
+    EXPECT_FALSE(choice(1, WithPump1Check)->isChecked());
+    for (const int box :
+         {WithPump2Check, WithOutletValveCheck, WithInletValveCheck, RelayConductivityCheck})
+        EXPECT_TRUE(choice(1, box)->isChecked()) << box;
     EXPECT_EQ(exported("Werk"), kHeader + factoryLines());
 }
 
 TEST_F(Pln2Settings, NineSetsFillTheStoreAndDutchIsSavedAsFour) {
     select("Werkseinstellung");
-    choice(2, 1259)->click();  // "holländisch"
+    choice(2, DutchRadio)->click();  // "holländisch"
     for (int i = 1; i <= 9; ++i) save(QString("Anlage %1").arg(i));
     save("Anlage 10");
     EXPECT_EQ(messages.lastText(), "Max. 9 Einstellungen !");
@@ -156,9 +160,9 @@ TEST_F(Pln2Settings, NineSetsFillTheStoreAndDutchIsSavedAsFour) {
     const std::size_t ninth = bytes.find("Anlage 9\r\n");
     EXPECT_EQ(std::count(bytes.begin() + 28, bytes.begin() + static_cast<long>(ninth), '\n'), 496);
 
-    choice(2, 1255)->click();
+    choice(2, GermanRadio)->click();
     select("Anlage 4");
-    EXPECT_TRUE(choice(2, 1259)->isChecked());
+    EXPECT_TRUE(choice(2, DutchRadio)->isChecked());
 }
 
 // Its readers take names of up to 38 characters.
@@ -179,18 +183,18 @@ TEST_F(Pln2Settings, NamesUpToThirtyEightCharacters) {
 TEST_F(Pln2Settings, FactorySettingClearsTheSmsFieldsOfAUnitWithoutAlarmSms) {
     restart(osmosisUnit(false));
     readUnit();
-    pageControlAs<QLineEdit>(3, 1248)->setText("left over");
-    pageControlAs<QCheckBox>(3, 1223)->setChecked(true);
+    pageControlAs<QLineEdit>(3, AdditionalTextEdit)->setText("left over");
+    pageControlAs<QCheckBox>(3, PowerFailureCheck)->setChecked(true);
     select("Werkseinstellung");
-    EXPECT_TRUE(pageControlAs<QLineEdit>(3, 1248)->text().isEmpty());
-    EXPECT_FALSE(pageControlAs<QCheckBox>(3, 1223)->isChecked());
-    EXPECT_FALSE(pageControl(3, 1248)->isEnabled());
+    EXPECT_TRUE(pageControlAs<QLineEdit>(3, AdditionalTextEdit)->text().isEmpty());
+    EXPECT_FALSE(pageControlAs<QCheckBox>(3, PowerFailureCheck)->isChecked());
+    EXPECT_FALSE(pageControl(3, AdditionalTextEdit)->isEnabled());
 }
 
 TEST_F(Pln2Settings, AWriteBacksUpWhatTheUnitHeldAsTheUnitSentIt) {
     readUnit();
     const std::string asRead = exported("gelesen");
-    choice(1, 1082)->click();  // pumps in series, not yet sent
+    choice(1, SerialRadio)->click();  // pumps in series, not yet sent
     messages.clear();
     click(ids().write);
     ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();

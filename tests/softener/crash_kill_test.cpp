@@ -13,9 +13,11 @@
 #include "kill_harness.h"
 #include "measuring/csv_export.h"
 #include "recording_settings_ui.h"
+#include "resources/ids/ksv2_ids.h"
 #include "softener/softener_settings.h"
 #include "temp_folder.h"
 
+using namespace ksv2::ids;
 using testsupport::fileBytes;
 using testsupport::KillHarness;
 using testsupport::TempFolder;
@@ -104,7 +106,7 @@ TEST(CrashKill, AnExportedSettingFileIsReplacedWhole) {
         ui.exportName = file;
         auto store = storeIn(folder.path(), form, ui);
         store.ApplySet(store.factoryName());
-        form.setText(4, 1291, v == 0 ? "erste Fassung" : "zweite Fassung");
+        form.setText(4, AdditionalTextEdit, v == 0 ? "erste Fassung" : "zweite Fassung");
         store.Export();
         versions[v] = fileBytes(file);
     }
@@ -121,7 +123,7 @@ TEST(CrashKill, AnExportedSettingFileIsReplacedWhole) {
             store.ApplySet(store.factoryName());
             mark(0);
             for (int v = 1;; v = 1 - v) {
-                form.setText(4, 1291, v == 0 ? "erste Fassung" : "zweite Fassung");
+                form.setText(4, AdditionalTextEdit, v == 0 ? "erste Fassung" : "zweite Fassung");
                 store.Export();
             }
         },

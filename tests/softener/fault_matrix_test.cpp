@@ -10,7 +10,9 @@
 #include "devlink/delay.h"
 #include "fault_matrix.h"
 #include "ksv2_fixture.h"
+#include "resources/ids/ksv2_ids.h"
 
+using namespace ksv2::ids;
 using testsupport::Ksv2Window;
 using unitsim::Fault;
 using namespace testsupport;
@@ -29,13 +31,19 @@ struct Exchange {
 };
 
 const Exchange kExchanges[] = {
-    {"CSN", "CSN", 0, false, 1024, false},  {"DSI", "DSI", 0, false, 1024, false},
-    {"DPI1", "DPI", 0, false, 1024, false}, {"DPI2", "DPI", 1, false, 1024, true},
-    {"DPS ", "DPS", 0, true, 1025, false},  {"SEQ", "SEQ", 0, true, 1028, false},
-    {"SRS", "SRS", 0, true, 1030, false},   {"SRF", "SRF", 0, true, 1031, false},
-    {"SFA", "SFA", 0, true, 1032, false},   {"STS", "STS", 0, true, 1289, false},
-    {"DHI", "DHI", 0, true, 1293, false},   {"DHI2", "DHI", 1, true, 1293, true},
-    {"DEI", "DEI", 0, true, 1033, false},
+    {"CSN", "CSN", 0, false, ReadButton, false},
+    {"DSI", "DSI", 0, false, ReadButton, false},
+    {"DPI1", "DPI", 0, false, ReadButton, false},
+    {"DPI2", "DPI", 1, false, ReadButton, true},
+    {"DPS ", "DPS", 0, true, WriteButton, false},
+    {"SEQ", "SEQ", 0, true, QuitErrorButton, false},
+    {"SRS", "SRS", 0, true, RegenerationButton, false},
+    {"SRF", "SRF", 0, true, ReserveFilterButton, false},
+    {"SFA", "SFA", 0, true, ChangeFilterButton, false},
+    {"STS", "STS", 0, true, SetClockButton, false},
+    {"DHI", "DHI", 0, true, StatusHistoryButton, false},
+    {"DHI2", "DHI", 1, true, StatusHistoryButton, true},
+    {"DEI", "DEI", 0, true, ErrorHistoryButton, false},
 };
 
 MatrixOutcome expected(const Exchange& exchange, Fault fault) {
@@ -56,13 +64,13 @@ class SoftenerFaultMatrix : public Ksv2Window, public MatrixCell<kExchanges> {
         sim->setTwoPartHistory(exchange().twoParts);
         typeSerial("123456");
         if (overModem()) {
-            edit(1014)->setText("0711");
-            click(1019);
+            edit(DialNumberEdit)->setText("0711");
+            click(ConnectButton);
             ASSERT_TRUE(window->session().connected) << messages.lastText().toStdString();
         } else {
-            click(1038);
+            click(NullModemRadio);
         }
-        if (exchange().afterRead) click(1024);
+        if (exchange().afterRead) click(ReadButton);
         ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     }
 
@@ -88,7 +96,7 @@ TEST_P(SoftenerFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
     const std::size_t filesBefore = historyFiles();
     sim->setFaultOn(exchange().word, fault(), exchange().skip);
     messages.clear();
-    if (exchange().button == 1029) messages.answers.push_back(shell::MessageAnswer::Yes);
+    if (exchange().button == ResetButton) messages.answers.push_back(shell::MessageAnswer::Yes);
     const std::int64_t start = devlink::monotonicMs();
     click(exchange().button);
     const std::int64_t tookMs = devlink::monotonicMs() - start;
@@ -103,7 +111,7 @@ TEST_P(SoftenerFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
     EXPECT_LE(tookMs, outcome.atMostMs);
     // At rest: ONLINE over a modem line (the program cannot tell that it
     // broke), OFFLINE over the cable.
-    EXPECT_EQ(edit(1013)->text(), overModem() ? "ONLINE" : "OFFLINE");
+    EXPECT_EQ(edit(StatusEdit)->text(), overModem() ? "ONLINE" : "OFFLINE");
     EXPECT_NE(window->cursor().shape(), Qt::WaitCursor);
     if (!outcome.message.empty()) {
         EXPECT_EQ(historyFiles(), filesBefore);  // nothing half written
@@ -116,9 +124,9 @@ TEST_P(SoftenerFaultMatrix, EndsInItsMessageWithTheWindowUsable) {
     sim->clearFault();
     ASSERT_TRUE(sim->waitUntilIdle());  // an endless stream runs out once nobody reads it
     messages.clear();
-    click(1024);
+    click(ReadButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
-    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+    EXPECT_EQ(edit(StatusEdit)->text(), "OFFLINE");
 }
 
 INSTANTIATE_TEST_SUITE_P(AllExchanges, SoftenerFaultMatrix, SoftenerFaultMatrix::cells(),

@@ -12,9 +12,11 @@
 #include "files/file_write.h"
 #include "history_support.h"
 #include "ksv2_fixture.h"
+#include "resources/ids/ksv2_ids.h"
 #include "softener/ksv2_unit_functions.h"
 #include "telegrams.h"
 
+using namespace ksv2::ids;
 using testsupport::kLogin;
 using testsupport::Ksv2Window;
 using testsupport::logData;
@@ -29,7 +31,7 @@ class Ksv2Histories : public Ksv2Window {
   protected:
     void logIn() {
         readyNullModem();
-        click(1024);
+        click(ReadButton);
         ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
         window->findChild<softener::Ksv2UnitFunctions*>()->histories().clock = [] {
             return testsupport::moment(2009, 12, 31, 23, 59, 30);
@@ -66,7 +68,7 @@ TEST_F(Ksv2Histories, StatusHistoryInTwoAnswersBecomesOneListAndASecondReadingAN
         logData(2, {{8, 12345.0, 31, 12, 9, 23, 5}, {512, 0.0, 1, 1, 10, 0, 0}}, true));
     sim->setTwoPartHistory(true);
     logIn();
-    click(1293);
+    click(StatusHistoryButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     const std::string dhi = devlink::frameRequest("DHI|");
     EXPECT_EQ(telegrams(), (std::vector<std::string>{kLogin, dhi, dhi}));
@@ -75,9 +77,9 @@ TEST_F(Ksv2Histories, StatusHistoryInTwoAnswersBecomesOneListAndASecondReadingAN
               "  1   31.12.09   23:05  man. Regeneration Filter 1      012.3\r\n"
               "  2   01.01.10   00:00  man. Filterwechsel F1 -> F2     000.0\r\n");
     EXPECT_EQ(statusWords.mid(0, 3), (QStringList{"BUSY", "OFFLINE", "READ"}));
-    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+    EXPECT_EQ(edit(StatusEdit)->text(), "OFFLINE");
 
-    click(1293);  // the same minute: the first file stays, the second gets "_1"
+    click(StatusHistoryButton);  // the same minute: the first file stays, the second gets "_1"
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(files::readWholeFile(statusListPath(workFolder.path(), "_1")),
               files::readWholeFile(statusListPath(workFolder.path())));
@@ -87,7 +89,7 @@ TEST_F(Ksv2Histories, ShortFormUnitListsTenStatusRecordsAndTheLongFormFifteen) {
     std::vector<testsupport::LogRecord> fifteen(15, {1, 1000.0, 1, 1, 10, 2, 0});
     sim->setHistoryText(unitsim::History::Status, logData(15, fifteen, true));
     logIn();
-    click(1293);
+    click(StatusHistoryButton);
     EXPECT_EQ(recordLines(statusListPath(workFolder.path())), 15u);
 
     unitsim::Config shortForm;
@@ -95,7 +97,7 @@ TEST_F(Ksv2Histories, ShortFormUnitListsTenStatusRecordsAndTheLongFormFifteen) {
     restartWith(shortForm);
     sim->setHistoryText(unitsim::History::Status, logData(15, fifteen, true));
     logIn();
-    click(1293);
+    click(StatusHistoryButton);
     EXPECT_EQ(recordLines(statusListPath(workFolder.path(), "_1")), 10u);
 }
 
@@ -108,7 +110,7 @@ TEST_F(Ksv2Histories, AStatusHistoryCutShortListsWhatWasSentAndSaysSo) {
     sim->setHistoryText(unitsim::History::Status, logData(12, twelve, true).substr(0, 500));
     sim->setTwoPartHistory(true);
     logIn();
-    click(1293);
+    click(StatusHistoryButton);
     EXPECT_EQ(recordLines(statusListPath(workFolder.path())), 9u);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(
@@ -116,12 +118,13 @@ TEST_F(Ksv2Histories, AStatusHistoryCutShortListsWhatWasSentAndSaysSo) {
         QString::fromUtf8("DHI: Das Ger\u00E4t hat 12 Eintr\u00E4ge angek\u00FCndigt, aber nur "
                           "9 gesendet.\nDie Liste enth\u00E4lt nur diese 9."));
     EXPECT_EQ(messages.shown[0].caption, QString::fromUtf8("Aquendor\u00AE KSV2"));
-    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+    EXPECT_EQ(edit(StatusEdit)->text(), "OFFLINE");
 }
 
 TEST_F(Ksv2Histories, AnAnswerWithoutACountIsNoHistoryAndNoList) {
     logIn();
-    for (const auto& [button, word] : {std::pair{1293, "DHI"}, std::pair{1033, "DEI"}}) {
+    for (const auto& [button, word] :
+         {std::pair{StatusHistoryButton, "DHI"}, std::pair{ErrorHistoryButton, "DEI"}}) {
         messages.clear();
         sim->queueRawAnswer(devlink::frameRequest("CSN|2|"));
         sim->queueRawAnswer(devlink::frameRequest(std::string(word) + "||"));
@@ -131,7 +134,7 @@ TEST_F(Ksv2Histories, AnAnswerWithoutACountIsNoHistoryAndNoList) {
                   QString(word) + QString::fromUtf8(": Die Antwort des Ger\u00E4ts enth\u00E4lt "
                                                     "keine Historie.\nEs wurde keine Liste "
                                                     "angelegt."));
-        EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+        EXPECT_EQ(edit(StatusEdit)->text(), "OFFLINE");
     }
     EXPECT_FALSE(std::filesystem::exists(workFolder.path() + "/statuslist 123456"));
     EXPECT_FALSE(std::filesystem::exists(workFolder.path() + "/errorlist 123456"));
@@ -143,8 +146,8 @@ TEST_F(Ksv2Histories, StatusListGoesToTheCurrentFolderAndErrorListToTheStartFold
     logIn();
     testsupport::TempFolder elsewhere;
     ASSERT_EQ(chdir(elsewhere.path().c_str()), 0);
-    click(1293);
-    click(1033);
+    click(StatusHistoryButton);
+    click(ErrorHistoryButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_TRUE(std::filesystem::exists(statusListPath(elsewhere.path())));
     EXPECT_FALSE(std::filesystem::exists(workFolder.path() + "/statuslist 123456"));
@@ -157,10 +160,10 @@ TEST_F(Ksv2Histories, StatusListGoesToTheCurrentFolderAndErrorListToTheStartFold
 
 TEST_F(Ksv2Histories, SerialNumberOfOtherThanSixDigitsNamesNoFile) {
     logIn();
-    edit(1015)->setText("12a456");
+    edit(SerialNumberEdit)->setText("12a456");
     messages.clear();
-    click(1293);
-    click(1033);
+    click(StatusHistoryButton);
+    click(ErrorHistoryButton);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.lastText(),
               QString::fromUtf8("Bitte 6 Ziffern f\u00FCr die Seriennummer eingeben"));
@@ -173,7 +176,7 @@ TEST_F(Ksv2Histories, FolderAndFileFailuresSayWhatWentWrong) {
     logIn();
     // The list folder's name is taken by a file.
     std::ofstream(workFolder.path() + "/errorlist 123456") << "not a folder";
-    click(1033);
+    click(ErrorHistoryButton);
     EXPECT_EQ(messages.lastText(),
               QString::fromStdString("cannot create " + errorListPath(workFolder.path())));
     EXPECT_EQ(messages.shown.back().caption, "AquendorKSV2");
@@ -181,7 +184,7 @@ TEST_F(Ksv2Histories, FolderAndFileFailuresSayWhatWentWrong) {
     // The start folder is gone.
     window->session().startDirectory = QString::fromStdString(workFolder.path() + "/gone");
     statusWords.clear();
-    click(1033);
+    click(ErrorHistoryButton);
     EXPECT_EQ(messages.lastText(), QString("System Error Code: %1").arg(ENOENT));
     EXPECT_EQ(messages.shown.back().icon, shell::MessageIcon::Exclamation);
     EXPECT_EQ(statusWords.back(), "OFFLINE");
@@ -191,7 +194,7 @@ TEST_F(Ksv2Histories, FolderAndFileFailuresSayWhatWentWrong) {
         testsupport::TempFolder doomed;
         ASSERT_EQ(chdir(doomed.path().c_str()), 0);
     }
-    click(1293);
+    click(StatusHistoryButton);
     EXPECT_EQ(messages.lastText(), QString("System Error Code%1").arg(ENOENT));
     EXPECT_EQ(messages.shown.back().icon, shell::MessageIcon::Exclamation);
 }

@@ -13,59 +13,67 @@
 
 #include "devlink/com_names.h"
 #include "ksv2_fixture.h"
+#include "resources/ids/ksv2_ids.h"
 #include "shell/labels.h"
 #include "shell/status_field.h"
 #include "softener/softener_labels.h"
 
+using namespace ksv2::ids;
 using testsupport::Ksv2Window;
 
 namespace {
 
-const std::vector<int> kOperationButtons = {1024, 1025, 1028, 1029, 1030,
-                                            1031, 1032, 1033, 1289, 1293};
+const std::vector<int> kOperationButtons = {
+    ReadButton,         WriteButton,         QuitErrorButton,    ResetButton,
+    RegenerationButton, ReserveFilterButton, ChangeFilterButton, ErrorHistoryButton,
+    SetClockButton,     StatusHistoryButton};
 
 }  // namespace
 
 TEST_F(Ksv2Window, StartsOfflineInModemOperationAt19200) {
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Aquendor\u00AE  KSV2"));
-    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
-    EXPECT_EQ(edit(1013)->palette().color(QPalette::Text), QColor(0, 0, 0));
-    EXPECT_TRUE(button(1037)->isChecked());
-    EXPECT_TRUE(button(1040)->isChecked());
-    EXPECT_TRUE(button(1264)->isChecked());
-    EXPECT_EQ(edit(1012)->text(), "2");
+    EXPECT_EQ(edit(StatusEdit)->text(), "OFFLINE");
+    EXPECT_EQ(edit(StatusEdit)->palette().color(QPalette::Text), QColor(0, 0, 0));
+    EXPECT_TRUE(button(ModemRadio)->isChecked());
+    EXPECT_TRUE(button(Baud19200Radio)->isChecked());
+    EXPECT_TRUE(button(InfoPageRadio)->isChecked());
+    EXPECT_EQ(edit(ComDigitEdit)->text(), "2");
     EXPECT_TRUE(window->port().isOpen());
     EXPECT_EQ(window->port().name(), "COM2");
-    EXPECT_TRUE(edit(1015)->hasFocus());
-    for (int id : {1012, 1014, 1015, 1017, 1019, 1021, 1022, 1023, 1037, 1038, 1039,
-                   1040, 1264, 1265, 1266, 1267, 1296, 1018, 1026, 1027, 1034, 1035})
+    EXPECT_TRUE(edit(SerialNumberEdit)->hasFocus());
+    for (int id : {ComDigitEdit,   DialNumberEdit,     SerialNumberEdit,     LocationCombo,
+                   ConnectButton,  SaveLocationButton, DeleteLocationButton, ExitButton,
+                   ModemRadio,     NullModemRadio,     Baud9600Radio,        Baud19200Radio,
+                   InfoPageRadio,  Func1PageRadio,     Func2PageRadio,       Func3PageRadio,
+                   Func4PageRadio, SettingsCombo,      SaveSettingButton,    DeleteSettingButton,
+                   ExportButton,   ImportButton})
         EXPECT_TRUE(enabled(id)) << id;
     for (int id : kOperationButtons) EXPECT_FALSE(enabled(id)) << id;
-    EXPECT_FALSE(enabled(1020));
-    EXPECT_FALSE(enabled(1322));
-    EXPECT_EQ(edit(1013)->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(enabled(DisconnectButton));
+    EXPECT_FALSE(enabled(IntervalReadingCheck));
+    EXPECT_EQ(edit(StatusEdit)->focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(Ksv2Window, LinkModesSwitchTheirButtonSets) {
-    click(1038);
-    EXPECT_FALSE(enabled(1019));
-    EXPECT_FALSE(enabled(1020));
-    EXPECT_TRUE(enabled(1024));
-    click(1038);  // the active mode again changes nothing
-    EXPECT_TRUE(enabled(1024));
+    click(NullModemRadio);
+    EXPECT_FALSE(enabled(ConnectButton));
+    EXPECT_FALSE(enabled(DisconnectButton));
+    EXPECT_TRUE(enabled(ReadButton));
+    click(NullModemRadio);  // the active mode again changes nothing
+    EXPECT_TRUE(enabled(ReadButton));
 
     // After a login the operation buttons are usable; modem operation takes them away.
     typeSerial("123456");
-    click(1024);
-    EXPECT_TRUE(enabled(1025));
-    click(1037);
-    EXPECT_TRUE(enabled(1019));
+    click(ReadButton);
+    EXPECT_TRUE(enabled(WriteButton));
+    click(ModemRadio);
+    EXPECT_TRUE(enabled(ConnectButton));
     for (int id : kOperationButtons) EXPECT_FALSE(enabled(id)) << id;
 }
 
 TEST_F(Ksv2Window, ComFieldTakesOneDigitOneToNine) {
-    QLineEdit* com = edit(1012);
+    QLineEdit* com = edit(ComDigitEdit);
     com->setFocus();
     com->selectAll();
     QTest::keyClicks(com, "0");
@@ -83,15 +91,15 @@ TEST_F(Ksv2Window, ComFieldTakesOneDigitOneToNine) {
 
 TEST_F(Ksv2Window, LeavingTheComFieldReopensThePortUnderTheNewName) {
     ASSERT_TRUE(sim->bindComName(ports.path(), "COM7"));
-    QLineEdit* com = edit(1012);
+    QLineEdit* com = edit(ComDigitEdit);
     com->setFocus();
     com->selectAll();
     QTest::keyClicks(com, "a7");  // the letter complains, the digit is kept after it
     EXPECT_EQ(messages.lastText(), "Bitte nur die Ziffern 1 - 9 eingeben !");
     com->setText("7");
-    edit(1015)->setFocus();  // the first leave after a complaint is skipped
+    edit(SerialNumberEdit)->setFocus();  // the first leave after a complaint is skipped
     com->setFocus();
-    edit(1015)->setFocus();
+    edit(SerialNumberEdit)->setFocus();
     EXPECT_EQ(window->port().name(), "COM7");
     EXPECT_TRUE(window->port().isOpen());
 
@@ -103,12 +111,12 @@ TEST_F(Ksv2Window, LeavingTheComFieldReopensThePortUnderTheNewName) {
 }
 
 TEST_F(Ksv2Window, SpeedChangeReopensThePort) {
-    click(1039);
+    click(Baud9600Radio);
     EXPECT_EQ(window->port().baudRate(), 9600);
     EXPECT_EQ(window->port().modeText(), "baud=9600 parity=N data=8 stop=1");
     EXPECT_TRUE(window->port().isOpen());
     EXPECT_EQ(sim->lineBaud(), 9600);
-    click(1040);
+    click(Baud19200Radio);
     EXPECT_EQ(window->port().modeText(), "baud=19200 parity=N data=8 stop=1");
     EXPECT_EQ(sim->lineBaud(), 19200);
 }
@@ -131,7 +139,7 @@ TEST_F(Ksv2Window, EscapeAndExitButtonTakeTheSamePath) {
     EXPECT_EQ(messages.shown.back().icon, shell::MessageIcon::Stop);
     EXPECT_EQ(messages.shown.back().buttons, shell::MessageButtons::YesNo);
     EXPECT_TRUE(window->isVisible());
-    click(1023);
+    click(ExitButton);
     EXPECT_EQ(messages.shown.size(), 2u);
     EXPECT_TRUE(window->isVisible());
 
@@ -198,12 +206,12 @@ TEST_F(Ksv2EnglishWindow, EnglishInTheProgramPathRelabelsEverything) {
     EXPECT_EQ(window->language(), shell::English);
     expectLabels(allTables(*window), true);
     // Units and the window caption stay as they are.
-    EXPECT_EQ(button(1039)->text(), "   9600 bit/s");
+    EXPECT_EQ(button(Baud9600Radio)->text(), "   9600 bit/s");
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Aquendor\u00AE  KSV2"));
 }
 
 TEST_F(Ksv2Window, PagesLieTwoPixelsInsideThePlaceholderAndFollowTheWindow) {
-    const QWidget* placeholder = widget(1011);
+    const QWidget* placeholder = widget(PagePlaceholder);
     const QRect inside = placeholder->geometry().adjusted(2, 2, -2, -2);
     for (int i = 0; i < window->pageHost().pageCount(); ++i)
         EXPECT_EQ(window->pageHost().page(i)->geometry(), inside) << i;
@@ -214,48 +222,48 @@ TEST_F(Ksv2Window, PagesLieTwoPixelsInsideThePlaceholderAndFollowTheWindow) {
     const QPoint placeholderOnScreen = placeholder->mapToGlobal(QPoint(2, 2));
     EXPECT_EQ(window->func3Page()->mapToGlobal(QPoint(0, 0)), placeholderOnScreen);
 
-    click(1267);
+    click(Func3PageRadio);
     EXPECT_TRUE(window->func3Page()->isVisible());
     EXPECT_FALSE(window->infoPage()->isVisible());
     EXPECT_EQ(window->pageHost().currentPage(), 3);
 }
 
 TEST_F(Ksv2Window, BeforeServiceAndBvOffExcludeEachOther) {
-    auto* beforeService = shell::controlAs<QCheckBox>(window->func1Page(), 1124);
-    auto* bvOff = shell::controlAs<QCheckBox>(window->func2Page(), 1272);
-    click(1266);
+    auto* beforeService = shell::controlAs<QCheckBox>(window->func1Page(), BeforeServiceCheck);
+    auto* bvOff = shell::controlAs<QCheckBox>(window->func2Page(), BvOffCheck);
+    click(Func2PageRadio);
     bvOff->setChecked(true);
-    click(1265);
+    click(Func1PageRadio);
     EXPECT_FALSE(beforeService->isEnabled());
     bvOff->setChecked(false);
     beforeService->setChecked(true);
-    click(1265);
+    click(Func1PageRadio);
     EXPECT_TRUE(beforeService->isEnabled());
-    click(1266);
+    click(Func2PageRadio);
     EXPECT_FALSE(bvOff->isEnabled());
     beforeService->setChecked(false);
-    click(1266);
+    click(Func2PageRadio);
     EXPECT_TRUE(bvOff->isEnabled());
-    click(1296);
-    EXPECT_TRUE(button(1296)->hasFocus());
+    click(Func4PageRadio);
+    EXPECT_TRUE(button(Func4PageRadio)->hasFocus());
 }
 
 TEST_F(Ksv2Window, NumberFieldsTakeDigitsOnly) {
     typeSerial("12a");
     EXPECT_EQ(messages.lastText(), "Bitte nur Ziffern eingeben!");
     EXPECT_EQ(messages.shown.back().caption, "AquendorKSV2");
-    EXPECT_EQ(edit(1015)->selectedText(), "a");
+    EXPECT_EQ(edit(SerialNumberEdit)->selectedText(), "a");
     messages.clear();
-    edit(1015)->clear();
-    edit(1015)->insert("1234567");  // pasted: cut back to six
-    EXPECT_EQ(edit(1015)->text(), "123456");
+    edit(SerialNumberEdit)->clear();
+    edit(SerialNumberEdit)->insert("1234567");  // pasted: cut back to six
+    EXPECT_EQ(edit(SerialNumberEdit)->text(), "123456");
     EXPECT_TRUE(messages.shown.empty());
-    edit(1015)->clear();
-    edit(1015)->insert("12\u00E9456");  // non-ASCII in the middle of a paste
+    edit(SerialNumberEdit)->clear();
+    edit(SerialNumberEdit)->insert("12\u00E9456");  // non-ASCII in the middle of a paste
     EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(edit(1015)->selectedText(), QString::fromUtf8("\u00E9"));
+    EXPECT_EQ(edit(SerialNumberEdit)->selectedText(), QString::fromUtf8("\u00E9"));
 
-    QLineEdit* dial = edit(1014);
+    QLineEdit* dial = edit(DialNumberEdit);
     dial->insert(QString(25, QChar('5')));
     EXPECT_EQ(dial->text().size(), 20);
     dial->clear();
@@ -263,7 +271,7 @@ TEST_F(Ksv2Window, NumberFieldsTakeDigitsOnly) {
     EXPECT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(dial->selectedText(), "x");
 
-    auto* location = shell::controlAs<QComboBox>(window.get(), 1017);
+    auto* location = shell::controlAs<QComboBox>(window.get(), LocationCombo);
     location->setEditText("Werk|Nord");
     EXPECT_EQ(location->currentText(), "WerkNord");
     location->setEditText(" Halle");

@@ -8,7 +8,9 @@
 #include <thread>
 
 #include "ksv2_fixture.h"
+#include "resources/ids/ksv2_ids.h"
 
+using namespace ksv2::ids;
 using testsupport::Ksv2Window;
 
 namespace {
@@ -34,7 +36,7 @@ class Ksv2Modem : public Ksv2Window {
         config.dialDelayMs = 100;
         config.guardMs = 300;
         start(config, "AquendorKSV2 english");
-        edit(1014)->setText("07111234");
+        edit(DialNumberEdit)->setText("07111234");
         typeSerial("123456");
         messages.clear();
         statusWords.clear();
@@ -42,7 +44,7 @@ class Ksv2Modem : public Ksv2Window {
 };
 
 TEST_F(Ksv2Modem, DialsConnectsReadsAndHangsUp) {
-    click(1019);
+    click(ConnectButton);
     ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     auto log = sim->received();
     const unitsim::ReceivedTelegram* dial = find(log, "ATD07111234\r");
@@ -55,21 +57,21 @@ TEST_F(Ksv2Modem, DialsConnectsReadsAndHangsUp) {
     // receiving thread's wake-ups blur at both ends.
     EXPECT_GE(span, 2000.0 + 5.0);
     EXPECT_EQ(statusWords.back(), "ONLINE");
-    EXPECT_EQ(edit(1013)->palette().color(QPalette::Text), QColor(0, 120, 0));
+    EXPECT_EQ(edit(StatusEdit)->palette().color(QPalette::Text), QColor(0, 120, 0));
     EXPECT_TRUE(window->session().connected);
-    EXPECT_FALSE(enabled(1019));
-    EXPECT_TRUE(enabled(1020));
-    EXPECT_TRUE(enabled(1024));
-    EXPECT_FALSE(enabled(1037));
-    EXPECT_FALSE(enabled(1038));
+    EXPECT_FALSE(enabled(ConnectButton));
+    EXPECT_TRUE(enabled(DisconnectButton));
+    EXPECT_TRUE(enabled(ReadButton));
+    EXPECT_FALSE(enabled(ModemRadio));
+    EXPECT_FALSE(enabled(NullModemRadio));
 
-    click(1024);  // login and read over the modem line
+    click(ReadButton);  // login and read over the modem line
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_TRUE(window->parameterRecord().complete());
-    EXPECT_EQ(edit(1013)->text(), "ONLINE");
-    EXPECT_TRUE(enabled(1025));
+    EXPECT_EQ(edit(StatusEdit)->text(), "ONLINE");
+    EXPECT_TRUE(enabled(WriteButton));
 
-    click(1020);
+    click(DisconnectButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     log = sim->received();
     const unitsim::ReceivedTelegram* escape = find(log, "+++");
@@ -79,22 +81,22 @@ TEST_F(Ksv2Modem, DialsConnectsReadsAndHangsUp) {
     const auto& lastTelegram = log[log.size() - 3];  // the read's last request
     EXPECT_GE(msBetween(lastTelegram.byteTimes.back(), escape->byteTimes.front()), 995.0);
     EXPECT_GE(msBetween(escape->byteTimes.back(), hangUp->byteTimes.front()), 995.0);
-    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+    EXPECT_EQ(edit(StatusEdit)->text(), "OFFLINE");
     EXPECT_FALSE(window->session().connected);
-    EXPECT_TRUE(enabled(1019));
-    EXPECT_FALSE(enabled(1020));
-    EXPECT_FALSE(enabled(1024));
-    EXPECT_TRUE(enabled(1037));
+    EXPECT_TRUE(enabled(ConnectButton));
+    EXPECT_FALSE(enabled(DisconnectButton));
+    EXPECT_FALSE(enabled(ReadButton));
+    EXPECT_TRUE(enabled(ModemRadio));
     EXPECT_EQ(sim->modemState(), unitsim::ModemState::Idle);
 }
 
 TEST_F(Ksv2Modem, NoCarrierEndsTheAttempt) {
     sim->setDialOutcome(unitsim::ModemOutcome::NoCarrier);
-    click(1019);
+    click(ConnectButton);
     EXPECT_EQ(messages.lastText(), "NO CARRIER");
     EXPECT_EQ(messages.shown.back().caption, QString::fromUtf8("Aquendor\u00AE KSV2"));
-    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
-    EXPECT_TRUE(enabled(1019));
+    EXPECT_EQ(edit(StatusEdit)->text(), "OFFLINE");
+    EXPECT_TRUE(enabled(ConnectButton));
     EXPECT_FALSE(window->session().connected);
 }
 
@@ -106,30 +108,30 @@ TEST_F(Ksv2Modem, ConnectWithALineSpeedIsNotAConnection) {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         sim->dropCarrier();
     });
-    click(1019);
+    click(ConnectButton);
     dropper.join();
     EXPECT_EQ(messages.lastText(), "NO CARRIER");
     EXPECT_FALSE(window->session().connected);
-    EXPECT_TRUE(enabled(1019));
+    EXPECT_TRUE(enabled(ConnectButton));
 }
 
 TEST_F(Ksv2Modem, FailedEscapeLeavesTheLineUp) {
-    click(1019);
+    click(ConnectButton);
     ASSERT_TRUE(window->session().connected);
     sim->setEscapeResponse(unitsim::EscapeResponse::Garbage);
-    click(1020);
+    click(DisconnectButton);
     EXPECT_EQ(messages.lastText(),
               "bufferoverflow +++:\ntry disconnect again or quit the program and switch off the "
               "modem!");
     EXPECT_TRUE(window->session().connected);
-    EXPECT_TRUE(enabled(1020));
-    EXPECT_FALSE(enabled(1019));
+    EXPECT_TRUE(enabled(DisconnectButton));
+    EXPECT_FALSE(enabled(ConnectButton));
 }
 
 TEST_F(Ksv2Modem, EmptyDialNumberIsRefused) {
-    edit(1014)->clear();
-    click(1019);
+    edit(DialNumberEdit)->clear();
+    click(ConnectButton);
     EXPECT_EQ(messages.lastText(), "no dialnumber inscribed !");
-    EXPECT_TRUE(edit(1014)->hasFocus());
+    EXPECT_TRUE(edit(DialNumberEdit)->hasFocus());
     EXPECT_TRUE(sim->received().empty());
 }

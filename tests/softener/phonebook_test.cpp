@@ -12,7 +12,9 @@
 
 #include "file_bytes.h"
 #include "ksv2_fixture.h"
+#include "resources/ids/ksv2_ids.h"
 
+using namespace ksv2::ids;
 using testsupport::Ksv2Window;
 
 namespace {
@@ -29,7 +31,7 @@ class Ksv2Phonebook : public Ksv2Window {
         std::ofstream(workFolder.path() + "/AquendorKSV2.ini", std::ios::binary) << kPhonebook;
         start(unitsim::Config{}, "AquendorKSV2 english");
     }
-    QComboBox* locations() { return shell::controlAs<QComboBox>(window.get(), 1017); }
+    QComboBox* locations() { return shell::controlAs<QComboBox>(window.get(), LocationCombo); }
     std::string ini() { return testsupport::fileBytes(workFolder.path() + "/AquendorKSV2.ini"); }
     QStringList items() {
         QStringList names;
@@ -41,17 +43,17 @@ class Ksv2Phonebook : public Ksv2Window {
 TEST_F(Ksv2Phonebook, StartFillsTheSortedListsAndSelectionDials) {
     EXPECT_EQ(items(), (QStringList{"alte Halle", "Brunnen", "Zeche"}));
     EXPECT_EQ(locations()->currentText(), "");  // filling the list leaves the field alone
-    auto* sms = shell::controlAs<QComboBox>(window->func4Page(), 1034);
+    auto* sms = shell::controlAs<QComboBox>(window->func4Page(), SmsNumberCombo);
     ASSERT_EQ(sms->count(), 1);
     EXPECT_EQ(sms->itemText(0), "0170111");
     emit locations()->activated(1);
-    EXPECT_EQ(edit(1014)->text(), "089");
+    EXPECT_EQ(edit(DialNumberEdit)->text(), "089");
 }
 
 TEST_F(Ksv2Phonebook, SaveAndDeleteButtons) {
     locations()->setEditText("Kl\u00E4ranlage");
-    edit(1014)->setText("0621");
-    click(1021);
+    edit(DialNumberEdit)->setText("0621");
+    click(SaveLocationButton);
     EXPECT_EQ(messages.lastText(), "location saved !");
     EXPECT_EQ(messages.shown.back().caption, QString::fromUtf8("Aquendor\u00AE KSV2"));
     EXPECT_EQ(messages.shown.back().icon, shell::MessageIcon::Information);
@@ -60,7 +62,7 @@ TEST_F(Ksv2Phonebook, SaveAndDeleteButtons) {
 
     messages.answers.push_back(shell::MessageAnswer::Yes);
     locations()->setEditText("Zeche");
-    click(1022);
+    click(DeleteLocationButton);
     EXPECT_EQ(messages.shown.back().text, "location deleted !");
     const auto& question = messages.shown[messages.shown.size() - 2];
     EXPECT_EQ(question.text, "Are you shure to delete the location Zeche ?");
@@ -92,38 +94,38 @@ TEST_F(Ksv2Phonebook, ANameThatBeginsAnotherIsTypedAsItIs) {
     field->setFocus();
     QTest::keyClicks(field, "Brun");
     EXPECT_EQ(locations()->currentText(), "Brun");
-    edit(1014)->setText("0815");
-    click(1021);
+    edit(DialNumberEdit)->setText("0815");
+    click(SaveLocationButton);
     EXPECT_EQ(messages.lastText(), "location saved !");
     EXPECT_NE(ini().find("Brun|0815\r\n"), std::string::npos);
 }
 
 TEST_F(Ksv2Phonebook, NamesSortAsTheLanguageOrdersThem) {
     locations()->setEditText("\u00C4rztehaus");
-    edit(1014)->setText("0621");
-    click(1021);
+    edit(DialNumberEdit)->setText("0621");
+    click(SaveLocationButton);
     EXPECT_EQ(items(), (QStringList{"alte Halle", "\u00C4rztehaus", "Brunnen", "Zeche"}));
 }
 
 TEST_F(Ksv2Phonebook, ChangedPortIsStoredOnlyWhenConfirmed) {
     ASSERT_TRUE(sim->bindComName(ports.path(), "COM4"));
-    QLineEdit* com = edit(1012);
+    QLineEdit* com = edit(ComDigitEdit);
     com->setFocus();
     com->selectAll();
     QTest::keyClicks(com, "4");
-    edit(1015)->setFocus();
+    edit(SerialNumberEdit)->setFocus();
     EXPECT_EQ(window->port().name(), "COM4");
     messages.answers.push_back(shell::MessageAnswer::No);
-    click(1023);
+    click(ExitButton);
     EXPECT_EQ(messages.lastText(), "interface is changed from COM2\nto COM4\nsave setting?");
     EXPECT_EQ(ini(), kPhonebook);
     EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(Ksv2Phonebook, PortChangeConfirmedKeepsTheFileLength) {
-    edit(1012)->setText("4");
+    edit(ComDigitEdit)->setText("4");
     messages.answers.push_back(shell::MessageAnswer::Yes);
-    click(1023);
+    click(ExitButton);
     std::string expected = kPhonebook;
     expected[31] = '4';
     EXPECT_EQ(ini(), expected);

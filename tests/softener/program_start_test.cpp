@@ -11,8 +11,10 @@
 #include "devlink/traffic_trace.h"
 #include "file_bytes.h"
 #include "ksv2_fixture.h"
+#include "resources/ids/ksv2_ids.h"
 #include "shell/program_start.h"
 
+using namespace ksv2::ids;
 using testsupport::Ksv2Window;
 
 TEST(ProgramStart, QtsOwnTextsFollowTheInterfaceLanguage) {
@@ -73,7 +75,7 @@ TEST_F(Ksv2Window, TheTraceShowsEveryByteAndDecodesTheTelegrams) {
     const std::string trace = workFolder.path() + "/trace.log";
     ASSERT_TRUE(devlink::TrafficTrace::open(trace));
     readyNullModem();
-    click(1024);
+    click(ReadButton);
     devlink::TrafficTrace::close();
     const std::string log = testsupport::fileBytes(trace);
     EXPECT_NE(log.find("COM2  PC -> unit  CSN|123456|11<EOT>  (14 bytes in"), std::string::npos)

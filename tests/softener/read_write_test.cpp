@@ -9,10 +9,12 @@
 #include "devlink/fields.h"
 #include "devlink/telegram.h"
 #include "ksv2_fixture.h"
+#include "resources/ids/ksv2_ids.h"
 #include "softener/parameter_layout.h"
 #include "telegrams.h"
 #include "widgets/sp_mask_edit.h"
 
+using namespace ksv2::ids;
 using testsupport::Ksv2Window;
 using testsupport::lastDps;
 
@@ -38,7 +40,7 @@ class Ksv2ReadWrite : public Ksv2Window {
     void readUnit(const std::string& record) {
         sim->setParameterRecord(record);
         readyNullModem();
-        click(1024);
+        click(ReadButton);
         ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     }
     SPMaskEdit* mask(QWidget* page, int id) { return shell::controlAs<SPMaskEdit>(page, id); }
@@ -49,11 +51,11 @@ TEST_F(Ksv2ReadWrite, WritingWithoutAChangeGivesTheUnitItsOwnRecord) {
     const std::string before = recordWithCarriedPositions(sim->parameterRecord());
     readUnit(before);
     EXPECT_TRUE(window->parameterRecord().longForm());
-    click(1025);
+    click(WriteButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(sim->parameterRecord(), before);
     EXPECT_EQ(lastDps(*sim), devlink::frameRequest("DPS|" + before + "|"));
-    EXPECT_EQ(edit(1013)->text(), "OFFLINE");  // read again after the write, then at rest
+    EXPECT_EQ(edit(StatusEdit)->text(), "OFFLINE");  // read again after the write, then at rest
 }
 
 TEST_F(Ksv2ReadWrite, EachPageChangeLandsAtItsOffset) {
@@ -61,18 +63,18 @@ TEST_F(Ksv2ReadWrite, EachPageChangeLandsAtItsOffset) {
     readUnit(before);
     // Page 1: hardness unit °f. Page 2: program 1 lasts 45 minutes.
     // Page 3: the unit speaks English. Page 4: SMS on "error filter 1".
-    click(1265);
-    shell::controlAs<QRadioButton>(window->func1Page(), 1101)->click();
-    click(1266);
-    SPMaskEdit* duration = mask(window->func2Page(), 1162);
+    click(Func1PageRadio);
+    shell::controlAs<QRadioButton>(window->func1Page(), UnitFRadio)->click();
+    click(Func2PageRadio);
+    SPMaskEdit* duration = mask(window->func2Page(), Program1DurationEdit);
     duration->setFocus();
     duration->setCursorPosition(0);
     QTest::keyClicks(duration, "045");
-    click(1267);
-    shell::controlAs<QRadioButton>(window->func3Page(), 1278)->click();
-    click(1296);
-    shell::controlAs<QCheckBox>(window->func4Page(), 1300)->click();
-    click(1025);
+    click(Func3PageRadio);
+    shell::controlAs<QRadioButton>(window->func3Page(), EnglishRadio)->click();
+    click(Func4PageRadio);
+    shell::controlAs<QCheckBox>(window->func4Page(), ErrorFilter1Check)->click();
+    click(WriteButton);
     ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
 
     std::string expected = before;
@@ -82,7 +84,7 @@ TEST_F(Ksv2ReadWrite, EachPageChangeLandsAtItsOffset) {
     devlink::putField(expected, 394, devlink::encodeWord32(devlink::decodeWord32(before, 394) | 2));
     EXPECT_EQ(sim->parameterRecord(), expected);
     // The read after the write shows the unit's new state.
-    EXPECT_EQ(shell::controlAs<QLabel>(window->infoPage(), 1089)->text(),
+    EXPECT_EQ(shell::controlAs<QLabel>(window->infoPage(), HardnessUnitLabel)->text(),
               QString::fromUtf8("\u00B0f"));
 }
 
@@ -90,10 +92,10 @@ TEST_F(Ksv2ReadWrite, AlarmTextsTravelInTheWindowsCodePage) {
     std::string before = sim->parameterRecord();
     devlink::putField(before, softener::sms::kExtraText, devlink::encodeText("5 \x80 \x84", 30));
     readUnit(before);
-    auto* extra = shell::controlAs<QLineEdit>(window->func4Page(), 1291);
+    auto* extra = shell::controlAs<QLineEdit>(window->func4Page(), AdditionalTextEdit);
     EXPECT_EQ(extra->text(), QString::fromUtf8("5 \u20AC \u201E"));
     extra->setText(QString::fromUtf8("Preis \u20AC"));
-    click(1025);
+    click(WriteButton);
     ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(sim->parameterRecord().substr(softener::sms::kExtraText, 16), "5072656973208020");
 }
@@ -108,12 +110,13 @@ TEST_F(Ksv2ReadWrite, ShortFormSendsTwoHundredFortyCharacters) {
     ASSERT_EQ(before.size(), 240u);
     readUnit(before);
     EXPECT_FALSE(window->parameterRecord().longForm());
-    shell::controlAs<QCheckBox>(window->func4Page(), 1300)->click();  // not in the short form
-    click(1025);
+    shell::controlAs<QCheckBox>(window->func4Page(), ErrorFilter1Check)
+        ->click();  // not in the short form
+    click(WriteButton);
     const std::string dps = lastDps(*sim);
     EXPECT_EQ(dps.size(), 4u + 240u + 4u);
     EXPECT_EQ(sim->parameterRecord(), before);
-    EXPECT_EQ(shell::controlAs<QLabel>(window->func4Page(), 1319)->text(), "-");
+    EXPECT_EQ(shell::controlAs<QLabel>(window->func4Page(), AccessNumberLabel)->text(), "-");
 }
 
 TEST_F(Ksv2ReadWrite, TwoPartRecordIsJoined) {
@@ -126,7 +129,7 @@ TEST_F(Ksv2ReadWrite, TwoPartRecordIsJoined) {
     const std::string before = recordWithCarriedPositions(sim->parameterRecord());
     readUnit(before);
     EXPECT_EQ(window->parameterRecord().text().substr(0, 240), before);
-    click(1025);
+    click(WriteButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(sim->parameterRecord(), before);
 }
@@ -139,17 +142,17 @@ TEST_F(Ksv2ReadWrite, WriteIsRefusedBeforeAReadAndForAFieldWithoutANumber) {
                                 "!\nEs wurde nichts geschrieben."));
     EXPECT_TRUE(sim->received().empty());
 
-    click(1024);
+    click(ReadButton);
     sim->clearReceived();
     messages.clear();
-    mask(window->func2Page(), 1189)->setMaskedText("");
-    click(1025);
+    mask(window->func2Page(), ImpulseLengthEdit)->setMaskedText("");
+    click(WriteButton);
     EXPECT_EQ(messages.lastText(),
               QString::fromUtf8("\"Impulsl\u00E4nge\": keine g\u00FCltige Zahl. Es wurde nichts "
                                 "geschrieben."));
     EXPECT_TRUE(sim->received().empty());
     EXPECT_TRUE(window->func2Page()->isVisible());
-    EXPECT_TRUE(mask(window->func2Page(), 1189)->hasFocus());
+    EXPECT_TRUE(mask(window->func2Page(), ImpulseLengthEdit)->hasFocus());
 }
 
 TEST_F(Ksv2ReadWrite, StatusPageShowsTheUnitsState) {
@@ -160,20 +163,20 @@ TEST_F(Ksv2ReadWrite, StatusPageShowsTheUnitsState) {
     sim->overrideStatusByte(164, 0x00);
     sim->overrideStatusByte(154, 7);
     readUnit(sim->parameterRecord());
-    EXPECT_EQ(infoEdit(1076)->text(), "F1 Regeneration");
-    EXPECT_EQ(mask(window->infoPage(), 1079)->text(), "3");
-    EXPECT_EQ(mask(window->infoPage(), 1080)->text(), "12");
-    EXPECT_TRUE(infoEdit(1086)->text().startsWith("07."));
-    EXPECT_EQ(shell::controlAs<QLabel>(window->infoPage(), 1087)->text(),
+    EXPECT_EQ(infoEdit(PlantStatusEdit)->text(), "F1 Regeneration");
+    EXPECT_EQ(mask(window->infoPage(), RegenerationStageEdit)->text(), "3");
+    EXPECT_EQ(mask(window->infoPage(), RemainingTimeEdit)->text(), "12");
+    EXPECT_TRUE(infoEdit(LastAccessEdit)->text().startsWith("07."));
+    EXPECT_EQ(shell::controlAs<QLabel>(window->infoPage(), CapacityUnitLabel)->text(),
               QString::fromUtf8("m\u00B3\u00B0dH"));
-    EXPECT_EQ(mask(window->func1Page(), 1105)->text(), "000250");
+    EXPECT_EQ(mask(window->func1Page(), CapacityEdit)->text(), "000250");
 
     // The alarm lamp and the waiting lamp blink at 1 Hz until the next read.
     EXPECT_TRUE(window->infoPage()->blinkTimer().isActive());
     EXPECT_FALSE(window->infoPage()->lamps()[7]);
     // The fields are for reading: in null-modem operation the focus goes on to "read".
-    infoEdit(1085)->setFocus();
-    EXPECT_TRUE(button(1024)->hasFocus());
+    infoEdit(OperationHoursEdit)->setFocus();
+    EXPECT_TRUE(button(ReadButton)->hasFocus());
     window->infoPage()->blinkTick();
     EXPECT_TRUE(window->infoPage()->lamps()[7]);
     EXPECT_TRUE(window->infoPage()->lamps()[0]);
@@ -183,21 +186,21 @@ TEST_F(Ksv2ReadWrite, StatusPageShowsTheUnitsState) {
     // Stop wins; the interval timer restarted after each answer.
     sim->setStopInput(true);
     sim->clearStatusOverrides();
-    click(1024);
-    EXPECT_EQ(infoEdit(1076)->text(), "Stop");
+    click(ReadButton);
+    EXPECT_EQ(infoEdit(PlantStatusEdit)->text(), "Stop");
     EXPECT_FALSE(window->infoPage()->blinkTimer().isActive());
 
     // One filter, stage 0, service valve shut, nothing waiting: no code, the
     // text stays as it was.
     sim->setStopInput(false);
     for (std::size_t offset : {162u, 172u, 186u}) sim->overrideStatusByte(offset, 0);
-    click(1024);
-    EXPECT_EQ(infoEdit(1076)->text(), "Stop");
+    click(ReadButton);
+    EXPECT_EQ(infoEdit(PlantStatusEdit)->text(), "Stop");
 }
 
 TEST_F(Ksv2ReadWrite, CyclicReadingRestartsTheTimerAfterEachAnswer) {
     readUnit(sim->parameterRecord());
-    click(1322);
+    click(IntervalReadingCheck);
     EXPECT_TRUE(window->intervalTimer().isActive());
     EXPECT_GT(window->intervalTimer().remainingTime(), 14000);
     const auto reads = sim->received().size();
@@ -205,34 +208,34 @@ TEST_F(Ksv2ReadWrite, CyclicReadingRestartsTheTimerAfterEachAnswer) {
     // The tick reads everything again.
     ASSERT_TRUE(testsupport::waitUntil([&] { return sim->received().size() > reads; }));
     EXPECT_GT(window->intervalTimer().remainingTime(), 14000);
-    click(1322);  // off: one more read, the timer stops
+    click(IntervalReadingCheck);  // off: one more read, the timer stops
     EXPECT_FALSE(window->intervalTimer().isActive());
-    EXPECT_TRUE(enabled(1024));
+    EXPECT_TRUE(enabled(ReadButton));
 }
 
 TEST_F(Ksv2ReadWrite, StageFieldsAreChecked) {
     readUnit(sim->parameterRecord());
-    click(1266);
-    SPMaskEdit* program2 = mask(window->func2Page(), 1166);
+    click(Func2PageRadio);
+    SPMaskEdit* program2 = mask(window->func2Page(), Program2StageEdit);
     program2->setMaskedText("4");
-    click(1265);
-    SPMaskEdit* count = mask(window->func1Page(), 1131);
+    click(Func1PageRadio);
+    SPMaskEdit* count = mask(window->func1Page(), StageCountEdit);
     count->setFocus();
     count->setMaskedText("9");
-    button(1266)->setFocus();
+    button(Func2PageRadio)->setFocus();
     EXPECT_EQ(messages.lastText(), "Bitte nur die Ziffern 1 - 8 eingeben !");
     EXPECT_TRUE(count->hasFocus());
     // The refused digit is selected, so the next one typed replaces it.
     EXPECT_EQ(count->selectedText(), "9");
     QTest::keyClicks(count, "2");
     EXPECT_EQ(count->maskedText(), "2");
-    button(1266)->setFocus();
+    button(Func2PageRadio)->setFocus();
     EXPECT_EQ(program2->maskedText(), "2");
 
-    click(1266);
+    click(Func2PageRadio);
     program2->setFocus();
     program2->setMaskedText("3");
-    button(1265)->setFocus();
+    button(Func1PageRadio)->setFocus();
     EXPECT_EQ(messages.lastText(), "Bitte nur die Ziffern 1 - 2 eingeben !");
     EXPECT_TRUE(program2->hasFocus());
     EXPECT_EQ(program2->selectedText(), "3");

@@ -4,9 +4,11 @@
 
 #include "devlink/fields.h"
 #include "fake_form.h"
+#include "resources/ids/ksv2_ids.h"
 #include "softener/parameter_record.h"
 #include "softener/status_record.h"
 
+using namespace ksv2::ids;
 using namespace controller;
 using namespace softener;
 
@@ -147,44 +149,44 @@ TEST(ParameterRecord, AnswersMakeTheRecord) {
 TEST(ParameterRecord, DecodesTheWorkedValues) {
     FakeForm form;
     decodeParameters(longRecord(workedRecord()), form);
-    EXPECT_EQ(form.mask(1, 1291), "  84");    // "%5.1f" of 8.4 without its point
-    EXPECT_EQ(form.mask(1, 1105), "000250");  // "%06.0f"
-    EXPECT_EQ(form.mask(1, 1110), "1800");    // 18:00
-    EXPECT_EQ(form.mask(1, 1131), "5");
-    EXPECT_EQ(form.radio(1, 1285), -1);  // plant type 16
-    EXPECT_EQ(form.radio(1, 1100), 1);
+    EXPECT_EQ(form.mask(1, RawHardnessEdit), "  84");       // "%5.1f" of 8.4 without its point
+    EXPECT_EQ(form.mask(1, CapacityEdit), "000250");        // "%06.0f"
+    EXPECT_EQ(form.mask(1, RegenerationFromEdit), "1800");  // 18:00
+    EXPECT_EQ(form.mask(1, StageCountEdit), "5");
+    EXPECT_EQ(form.radio(1, OneFilterRadio), -1);  // plant type 16
+    EXPECT_EQ(form.radio(1, UnitDHRadio), 1);
     EXPECT_EQ(form.hardnessUnit, 1);
-    EXPECT_EQ(form.radio(2, 1183), 1);  // "über Wasserzähler 2"
-    EXPECT_EQ(form.radio(3, 1227), 1);  // contact byte 0: "Öffner"
+    EXPECT_EQ(form.radio(2, DosingMeter1Radio), 1);  // "über Wasserzähler 2"
+    EXPECT_EQ(form.radio(3, Svc1NormOpenRadio), 1);  // contact byte 0: "Öffner"
     EXPECT_EQ(form.smsCapability, 1);
-    EXPECT_EQ(form.textOf(4, 1034), "0170");     // cut at the blank
-    EXPECT_EQ(form.textOf(4, 1291), "Halle 3");  // trailing blanks removed
-    EXPECT_EQ(form.textOf(4, 1319), "-");
-    EXPECT_TRUE(form.check(4, 1299));
-    EXPECT_TRUE(form.check(4, 1306));  // the hidden box still carries bit 7
-    EXPECT_TRUE(form.check(1, 1156));
-    EXPECT_TRUE(form.isEnabled(1, 1122));
+    EXPECT_EQ(form.textOf(4, SmsNumberCombo), "0170");         // cut at the blank
+    EXPECT_EQ(form.textOf(4, AdditionalTextEdit), "Halle 3");  // trailing blanks removed
+    EXPECT_EQ(form.textOf(4, AccessNumberLabel), "-");
+    EXPECT_TRUE(form.check(4, PowerFailureCheck));
+    EXPECT_TRUE(form.check(4, RegStopCheck));  // the hidden box still carries bit 7
+    EXPECT_TRUE(form.check(1, IntervalActiveCheck));
+    EXPECT_TRUE(form.isEnabled(1, IntervalDaysEdit));
 }
 
 TEST(ParameterRecord, EncodingWritesOnlyWhatThePagesOwn) {
     ParameterRecord record = longRecord(workedRecord());
     FakeForm form;
     decodeParameters(record, form);
-    form.masks[{1, 1291}] = "  8,4";  // the window texts the fields show
-    form.masks[{1, 1105}] = "000250";
-    form.masks[{2, 1178}] = "000.000";
-    form.masks[{2, 1179}] = "000.000";
-    form.masks[{2, 1186}] = "000.000";
-    form.masks[{2, 1189}] = "00.0";
-    form.masks[{3, 1259}] = "000.0";
-    form.masks[{3, 1262}] = "000.0";
-    form.texts[{4, 1034}] = "0170 555";
+    form.masks[{1, RawHardnessEdit}] = "  8,4";  // the window texts the fields show
+    form.masks[{1, CapacityEdit}] = "000250";
+    form.masks[{2, WaterMeter1RateEdit}] = "000.000";
+    form.masks[{2, WaterMeter2RateEdit}] = "000.000";
+    form.masks[{2, ResolutionEdit}] = "000.000";
+    form.masks[{2, ImpulseLengthEdit}] = "00.0";
+    form.masks[{3, MaxHardnessEdit}] = "000.0";
+    form.masks[{3, MinHardnessEdit}] = "000.0";
+    form.texts[{4, SmsNumberCombo}] = "0170 555";
     encodeParameters(form, record);
     EXPECT_EQ(record.text(), workedRecord());  // unchanged, carried positions included
 
-    form.masks[{1, 1110}] = "0630";
-    form.radios[{1, 1285}] = 3;
-    form.masks[{2, 1178}] = "  1.5__";
+    form.masks[{1, RegenerationFromEdit}] = "0630";
+    form.radios[{1, OneFilterRadio}] = 3;
+    form.masks[{2, WaterMeter1RateEdit}] = "  1.5__";
     encodeParameters(form, record);
     std::string expected = workedRecord();
     put(expected, 124, 6);
@@ -193,9 +195,9 @@ TEST(ParameterRecord, EncodingWritesOnlyWhatThePagesOwn) {
     devlink::putField(expected, 8, devlink::encodeFloat(1.5));
     EXPECT_EQ(record.text(), expected);
 
-    form.masks[{2, 1189}] = "__._";
+    form.masks[{2, ImpulseLengthEdit}] = "__._";
     const ParameterField* bad = firstUnreadableFloat(form);
     ASSERT_NE(bad, nullptr);
-    EXPECT_EQ(bad->control, 1189);
+    EXPECT_EQ(bad->control, ImpulseLengthEdit);
     EXPECT_STREQ(bad->englishName, "impulse length");
 }

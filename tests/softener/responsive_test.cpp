@@ -7,8 +7,10 @@
 
 #include "devlink/delay.h"
 #include "ksv2_fixture.h"
+#include "resources/ids/ksv2_ids.h"
 #include "watchdog.h"
 
+using namespace ksv2::ids;
 using testsupport::Ksv2Window;
 using testsupport::Watchdog;
 
@@ -30,14 +32,14 @@ TEST_F(Ksv2Window, ASilentUnitKeepsTheWindowAnsweringAndInputReachesNothing) {
     watchdog.onTick = [&] {
         if (++ticks != 10) return;  // once, a second into the wait
         EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
-        click(1024);  // a second read
-        click(1025);  // write
-        QTest::keyClick(edit(1015), Qt::Key_Backspace);
+        click(ReadButton);   // a second read
+        click(WriteButton);  // write
+        QTest::keyClick(edit(SerialNumberEdit), Qt::Key_Backspace);
         // A tick of the window's own interval timer.
         window->intervalTimer().start(1);
     };
     const std::int64_t start = devlink::monotonicMs();
-    click(1024);
+    click(ReadButton);
     EXPECT_GE(devlink::monotonicMs() - start, 6000);
     std::printf("%zu watchdog ticks, longest gap %lld ms\n", watchdog.ticks.size(),
                 static_cast<long long>(watchdog.longestGapMs()));
@@ -46,7 +48,7 @@ TEST_F(Ksv2Window, ASilentUnitKeepsTheWindowAnsweringAndInputReachesNothing) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.lastText(), QString::fromUtf8("COM2: \u00DCbertragungsfehler"));
     EXPECT_EQ(requestsOf(*sim, "CSN"), 1u);  // nothing else went out
-    EXPECT_EQ(edit(1015)->text(), "123456");
+    EXPECT_EQ(edit(SerialNumberEdit)->text(), "123456");
     EXPECT_NE(window->cursor().shape(), Qt::WaitCursor);
     window->intervalTimer().stop();
 }
@@ -55,7 +57,7 @@ TEST_F(Ksv2Window, ACloseRequestDuringAWaitClosesTheWindowAfterwards) {
     readyNullModem();
     sim->setFault(unitsim::Fault::Silence, 1);
     QTimer::singleShot(300, [&] { window->close(); });
-    click(1024);
+    click(ReadButton);
     EXPECT_TRUE(window->isVisible());  // the read ended first
     EXPECT_TRUE(testsupport::waitUntil([&] { return !window->isVisible(); }));
     EXPECT_FALSE(window->port().isOpen());
@@ -68,14 +70,14 @@ class Ksv2ModemWait : public Ksv2Window {
         config.modem = true;
         config.dialDelayMs = 1500;
         start(config, "AquendorKSV2");
-        edit(1014)->setText("07111234");
+        edit(DialNumberEdit)->setText("07111234");
         messages.clear();
     }
 };
 
 TEST_F(Ksv2ModemWait, TheWindowAnswersWhileTheModemDials) {
     Watchdog watchdog(100);
-    click(1019);
+    click(ConnectButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_TRUE(window->session().connected);
     EXPECT_GE(watchdog.ticks.size(), 30u);  // 2 s after the first digit, 1.5 s dialling

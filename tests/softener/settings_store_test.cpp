@@ -12,9 +12,11 @@
 #include "fake_form.h"
 #include "file_size_limit.h"
 #include "recording_settings_ui.h"
+#include "resources/ids/ksv2_ids.h"
 #include "softener/softener_settings.h"
 #include "temp_folder.h"
 
+using namespace ksv2::ids;
 using namespace controller;
 using namespace softener;
 using testsupport::FileSizeLimit;
@@ -75,7 +77,7 @@ class SettingsStoreTest : public ::testing::Test {
     // The pages on the factory setting with an SMS text of their own.
     void pagesWithText(const std::string& text) {
         store().ApplySet(store().factoryName());
-        form.setText(4, 1291, text);
+        form.setText(4, AdditionalTextEdit, text);
     }
 
     TempFolder folder;
@@ -100,10 +102,10 @@ TEST_F(SettingsStoreTest, SaveSaveDeleteAndExportByteForByte) {
     EXPECT_EQ(read(storePath()), kHeader + first);
 
     pagesWithText("zwei");
-    form.setRadioIndex(1, {1285}, 3);
+    form.setRadioIndex(1, {OneFilterRadio}, 3);
     store().SaveSet("Halle 2");
     pagesWithText("drei");
-    form.setMaskText(1, 1110, "2215");
+    form.setMaskText(1, RegenerationFromEdit, "2215");
     store().SaveSet("Halle 3");
     const std::string second = record("Halle 2", with(with(kFactory, 86, "zwei"), 1, "3"));
     const std::string third = record("Halle 3", with(with(kFactory, 86, "drei"), 8, "2215"));
@@ -128,8 +130,8 @@ TEST_F(SettingsStoreTest, SaveSaveDeleteAndExportByteForByte) {
 
     // Applying a stored set puts its lines back.
     store().ApplySet("Halle 1");
-    EXPECT_EQ(form.textOf(4, 1291), "Halle eins");
-    EXPECT_EQ(form.mask(1, 1110), "1800");
+    EXPECT_EQ(form.textOf(4, AdditionalTextEdit), "Halle eins");
+    EXPECT_EQ(form.mask(1, RegenerationFromEdit), "1800");
 }
 
 TEST_F(SettingsStoreTest, NineSetsAtMostAndEveryLineCountsAsAName) {
@@ -193,9 +195,9 @@ TEST_F(SettingsStoreTest, RefusedNamesLeaveTheStoreAlone) {
 TEST_F(SettingsStoreTest, ValuesStayOneLineCutToTheirWidth) {
     store().LoadNames();
     pagesWithText(std::string("Alarm\nHalle\r") + '\0' + "Ost" + std::string(20, '!'));
-    form.setText(4, 1034, "0171\n555");
-    form.setText(4, 1318, "012345");
-    form.setMaskText(1, 1291, "01234");
+    form.setText(4, SmsNumberCombo, "0171\n555");
+    form.setText(4, PrefixEdit, "012345");
+    form.setMaskText(1, RawHardnessEdit, "01234");
     store().SaveSet("Halle");
     const std::string bytes = read(storePath());
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 1 + 88);
@@ -218,12 +220,12 @@ TEST_F(SettingsStoreTest, WindowsAndLinuxLineEndsApplyCompletely) {
         write(storePath(), bytes);
         form = FakeForm{};
         store().ApplySet("Werk");
-        EXPECT_EQ(form.textOf(4, 1291), "Text bis zum Ende");
-        EXPECT_EQ(form.textOf(4, 1034), "01715550123");
-        EXPECT_EQ(form.mask(1, 1291), "0100");
-        EXPECT_EQ(form.radio(1, 1285), 1);
-        EXPECT_TRUE(form.check(1, 1156));
-        EXPECT_TRUE(form.isEnabled(1, 1122));
+        EXPECT_EQ(form.textOf(4, AdditionalTextEdit), "Text bis zum Ende");
+        EXPECT_EQ(form.textOf(4, SmsNumberCombo), "01715550123");
+        EXPECT_EQ(form.mask(1, RawHardnessEdit), "0100");
+        EXPECT_EQ(form.radio(1, OneFilterRadio), 1);
+        EXPECT_TRUE(form.check(1, IntervalActiveCheck));
+        EXPECT_TRUE(form.isEnabled(1, IntervalDaysEdit));
         EXPECT_TRUE(ui.fatalText.empty());
     }
 }
@@ -235,13 +237,13 @@ TEST_F(SettingsStoreTest, LinesThatNameNoControlStateChangeNothing) {
     values[5] = "2";   // a check box takes 0 or 1
     values[86] = "x";  // the interval flag takes 0 or 1
     write(storePath(), kHeader + record("Odd", values));
-    form.setChecked(1, 1106, true);
-    form.setChecked(1, 1156, true);
+    form.setChecked(1, CalcCapacityCheck, true);
+    form.setChecked(1, IntervalActiveCheck, true);
     store().ApplySet("Odd");
-    EXPECT_EQ(form.radio(1, 1285), -1);
-    EXPECT_EQ(form.radio(1, 1096), -1);
-    EXPECT_TRUE(form.check(1, 1106));
-    EXPECT_TRUE(form.check(1, 1156));
+    EXPECT_EQ(form.radio(1, OneFilterRadio), -1);
+    EXPECT_EQ(form.radio(1, ValveChangeOverRadio), -1);
+    EXPECT_TRUE(form.check(1, CalcCapacityCheck));
+    EXPECT_TRUE(form.check(1, IntervalActiveCheck));
 }
 
 TEST_F(SettingsStoreTest, DeleteFindsOnlyNamesNotValueLines) {
@@ -296,7 +298,7 @@ TEST_F(SettingsStoreTest, ImportTakesExactlyOneSet) {
     write(path, linux);
     store().Import();
     EXPECT_EQ(ui.last(), "setting imported !");
-    EXPECT_EQ(form.textOf(4, 1291), "importiert");
+    EXPECT_EQ(form.textOf(4, AdditionalTextEdit), "importiert");
 }
 
 // Names outside the code page would be saved with "?" in their place, and
@@ -348,7 +350,7 @@ TEST_F(SettingsStoreTest, ADamagedStoreIsKeptInACopyAndCutBackToItsWholeRecords)
     const std::string vier = record("Vier", with(kFactory, 86, "vier"));
     EXPECT_EQ(read(storePath()), kHeader + eins + vier);
     store().ApplySet("Vier");
-    EXPECT_EQ(form.textOf(4, 1291), "vier");
+    EXPECT_EQ(form.textOf(4, AdditionalTextEdit), "vier");
 }
 
 TEST_F(SettingsStoreTest, EachDamageIsNamedAndEachCopyKeptUnderANameOfItsOwn) {
@@ -447,7 +449,7 @@ TEST_F(SettingsStoreTest, AFailedSaveOrDeleteLeavesTheStoreAndTheProgramGoesOn) 
     EXPECT_TRUE(ui.fatalText.empty());
     EXPECT_EQ(read(storePath()), before);
     EXPECT_EQ(ui.names, (std::vector<std::string>{"factory setting", "Erste"}));
-    EXPECT_EQ(form.textOf(4, 1291), "bleibt");
+    EXPECT_EQ(form.textOf(4, AdditionalTextEdit), "bleibt");
 }
 
 TEST_F(SettingsStoreTest, AFailedExportKeepsTheOldFileAndSaysSo) {

@@ -16,10 +16,12 @@
 #include "devlink/fields.h"
 #include "file_bytes.h"
 #include "ksv2_fixture.h"
+#include "resources/ids/ksv2_ids.h"
 #include "softener/softener_settings.h"
 #include "widgets/settings_controls.h"
 #include "widgets/sp_mask_edit.h"
 
+using namespace ksv2::ids;
 using testsupport::Ksv2Window;
 
 namespace {
@@ -61,7 +63,7 @@ class Ksv2Settings : public Ksv2Window {
     virtual std::string commandLine() const { return "AquendorKSV2"; }
 
     std::string store() const { return workFolder.path() + "/AquendorKSV2.set"; }
-    QComboBox* names() const { return shell::controlAs<QComboBox>(window.get(), 1018); }
+    QComboBox* names() const { return shell::controlAs<QComboBox>(window.get(), SettingsCombo); }
     QStringList items() const {
         QStringList list;
         for (int i = 0; i < names()->count(); ++i) list << names()->itemText(i);
@@ -75,10 +77,12 @@ class Ksv2Settings : public Ksv2Window {
     void readUnit(const std::string& record) {
         sim->setParameterRecord(record);
         readyNullModem();
-        click(1024);
+        click(ReadButton);
         ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     }
-    QLineEdit* smsText() const { return shell::controlAs<QLineEdit>(window->func4Page(), 1291); }
+    QLineEdit* smsText() const {
+        return shell::controlAs<QLineEdit>(window->func4Page(), AdditionalTextEdit);
+    }
     QCheckBox* func1Box(int id) const {
         return shell::controlAs<QCheckBox>(window->func1Page(), id);
     }
@@ -88,7 +92,7 @@ class Ksv2Settings : public Ksv2Window {
     // Exports the pages through the button into path.
     std::string exportPages(const std::string& path) {
         messages.fileNames.push_back(QString::fromStdString(path));
-        click(1034);
+        click(ExportButton);
         return testsupport::fileBytes(path);
     }
 };
@@ -135,23 +139,23 @@ TEST_F(Ksv2Settings, NamesAreSortedAndTheFieldTakesNoTypedItem) {
 TEST_F(Ksv2SettingsEnglish, FactoryEntryInTheInterfaceLanguage) {
     EXPECT_TRUE(items().contains("factory setting"));
     EXPECT_FALSE(items().contains("Werkseinstellung"));
-    func1Box(1156)->click();
-    EXPECT_TRUE(func1Mask(1122)->isEnabled());
+    func1Box(IntervalActiveCheck)->click();
+    EXPECT_TRUE(func1Mask(IntervalDaysEdit)->isEnabled());
     select("factory setting");
-    EXPECT_TRUE(shell::controlAs<QRadioButton>(window->func1Page(), 1286)->isChecked());
-    EXPECT_EQ(func1Mask(1110)->displayText(), "18:00");
-    EXPECT_EQ(func1Mask(1291)->displayText(), "010,0");
-    EXPECT_TRUE(func1Box(1114)->isChecked());
-    EXPECT_FALSE(func1Box(1156)->isChecked());
-    EXPECT_FALSE(func1Mask(1122)->isEnabled());
-    EXPECT_TRUE(
-        shell::controlAs<QCheckBox>(window->func3Page(), 1232)->isChecked());  // SVC 1 alarm
+    EXPECT_TRUE(shell::controlAs<QRadioButton>(window->func1Page(), ChangeOverRadio)->isChecked());
+    EXPECT_EQ(func1Mask(RegenerationFromEdit)->displayText(), "18:00");
+    EXPECT_EQ(func1Mask(RawHardnessEdit)->displayText(), "010,0");
+    EXPECT_TRUE(func1Box(BvOnCheck)->isChecked());
+    EXPECT_FALSE(func1Box(IntervalActiveCheck)->isChecked());
+    EXPECT_FALSE(func1Mask(IntervalDaysEdit)->isEnabled());
+    EXPECT_TRUE(shell::controlAs<QCheckBox>(window->func3Page(), Svc1AlarmCheck)
+                    ->isChecked());  // SVC 1 alarm
 }
 
 TEST_F(Ksv2Settings, SaveApplyAndDeleteThroughTheButtons) {
     readUnit(sim->parameterRecord());
     names()->setEditText("Kl\u00E4ranlage");
-    click(1026);
+    click(SaveSettingButton);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.lastText(), "Einstellung gespeichert !");
     EXPECT_EQ(messages.shown.back().caption, QString::fromUtf8("Aquendor\u00AE KSV2"));
@@ -160,16 +164,16 @@ TEST_F(Ksv2Settings, SaveApplyAndDeleteThroughTheButtons) {
     EXPECT_NE(testsupport::fileBytes(store()).find("\r\nKl\xE4ranlage\r\n"), std::string::npos);
 
     // Applying changes the pages only; the unit hears nothing of it.
-    const bool before = func1Box(1106)->isChecked();
-    func1Box(1106)->click();
+    const bool before = func1Box(CalcCapacityCheck)->isChecked();
+    func1Box(CalcCapacityCheck)->click();
     sim->clearReceived();
     select("Kl\u00E4ranlage");
-    EXPECT_EQ(func1Box(1106)->isChecked(), before);
+    EXPECT_EQ(func1Box(CalcCapacityCheck)->isChecked(), before);
     EXPECT_TRUE(sim->received().empty());
 
     messages.clear();
     messages.answers.push_back(shell::MessageAnswer::Yes);
-    click(1027);
+    click(DeleteSettingButton);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text,
               QString::fromUtf8("Einstellung Kl\u00E4ranlage l\u00F6schen ?"));
@@ -187,7 +191,7 @@ TEST_F(Ksv2Settings, AUnitSmsTextWithALineFeedStaysOneLine) {
     ASSERT_EQ(smsText()->text(), "Alarm\nHalle 3");
     const std::string before = testsupport::fileBytes(store());
     names()->setEditText("Halle 3");
-    click(1026);
+    click(SaveSettingButton);
     EXPECT_EQ(messages.lastText(), "Einstellung gespeichert !");
     const std::string added = testsupport::fileBytes(store()).substr(before.size());
     EXPECT_EQ(std::count(added.begin(), added.end(), '\n'), 88);
@@ -197,7 +201,7 @@ TEST_F(Ksv2Settings, AUnitSmsTextWithALineFeedStaysOneLine) {
 TEST_F(Ksv2Settings, ExportAddsTheExtensionAndImportRefusesAShortFile) {
     readUnit(sim->parameterRecord());
     messages.fileNames.push_back(QString::fromStdString(workFolder.path() + "/Anlage"));
-    click(1034);
+    click(ExportButton);
     EXPECT_EQ(messages.lastText(), "Einstellung exportiert !");
     EXPECT_FALSE(std::filesystem::exists(workFolder.path() + "/Anlage"));
     const std::string file = testsupport::fileBytes(workFolder.path() + "/Anlage.stg");
@@ -215,7 +219,7 @@ TEST_F(Ksv2Settings, ExportAddsTheExtensionAndImportRefusesAShortFile) {
     std::ofstream(truncated, std::ios::binary) << file.substr(0, file.size() - 3);
     smsText()->setText("bleibt");
     messages.fileNames.push_back(QString::fromStdString(truncated));
-    click(1035);
+    click(ImportButton);
     EXPECT_TRUE(messages.lastText().startsWith("Die Datei " + QString::fromStdString(truncated)));
     EXPECT_EQ(smsText()->text(), "bleibt");
 }
@@ -225,9 +229,9 @@ TEST_F(Ksv2Settings, EachWriteIsPrecededByABackupThatRestoresThePages) {
     const std::string asRead = exportPages(workFolder.path() + "/asRead.stg");
     const std::string folder = workFolder.path() + "/backup 123456";
 
-    func1Box(1106)->click();
+    func1Box(CalcCapacityCheck)->click();
     messages.clear();
-    click(1025);
+    click(WriteButton);
     ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     ASSERT_TRUE(sentDps(*sim));
     std::vector<std::string> backups = filesIn(folder);
@@ -242,10 +246,10 @@ TEST_F(Ksv2Settings, EachWriteIsPrecededByABackupThatRestoresThePages) {
     smsText()->setText("nicht bestaetigt");
     sim->queueRawAnswer(devlink::frameRequest("CSN|2|"));  // the login goes through
     sim->queueRawAnswer("DPS|CF|00\x04");
-    click(1025);
+    click(WriteButton);
     EXPECT_TRUE(messages.lastText().startsWith("DPS : checksum error"));
     messages.clear();
-    click(1025);
+    click(WriteButton);
     ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     backups = filesIn(folder);
     ASSERT_EQ(backups.size(), 3u);
@@ -253,7 +257,7 @@ TEST_F(Ksv2Settings, EachWriteIsPrecededByABackupThatRestoresThePages) {
     EXPECT_EQ(testsupport::fileBytes(backups[2]), afterWrite);
 
     messages.fileNames.push_back(QString::fromStdString(backups[0]));
-    click(1035);
+    click(ImportButton);
     EXPECT_EQ(messages.lastText(), "Einstellung importiert !");
     EXPECT_EQ(exportPages(workFolder.path() + "/restored.stg"), asRead);
 }
@@ -263,9 +267,9 @@ TEST_F(Ksv2Settings, EachWriteIsPrecededByABackupThatRestoresThePages) {
 TEST_F(Ksv2Settings, AFailedBackupAsksAndOnlyYesWrites) {
     std::ofstream(workFolder.path() + "/backup 123456") << "a file where the folder belongs";
     readUnit(sim->parameterRecord());
-    func1Box(1106)->click();
+    func1Box(CalcCapacityCheck)->click();
     sim->clearReceived();
-    click(1025);
+    click(WriteButton);
     ASSERT_EQ(messages.shown.size(), 1u);
     const shell::Message& question = messages.shown[0];
     EXPECT_EQ(question.text.toStdString(),
@@ -276,15 +280,16 @@ TEST_F(Ksv2Settings, AFailedBackupAsksAndOnlyYesWrites) {
     EXPECT_EQ(question.buttons, shell::MessageButtons::YesNoDefaultNo);
     EXPECT_EQ(question.icon, shell::MessageIcon::Exclamation);
     EXPECT_TRUE(sim->received().empty());
-    EXPECT_EQ(edit(1013)->text(), "OFFLINE");
+    EXPECT_EQ(edit(StatusEdit)->text(), "OFFLINE");
 
     messages.clear();
     messages.answers.push_back(shell::MessageAnswer::Yes);
-    click(1025);
+    click(WriteButton);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.lastText().endsWith("Trotzdem schreiben?"));
     EXPECT_TRUE(sentDps(*sim));
-    EXPECT_EQ(devlink::decodeByte(sim->parameterRecord(), 116), func1Box(1106)->isChecked());
+    EXPECT_EQ(devlink::decodeByte(sim->parameterRecord(), 116),
+              func1Box(CalcCapacityCheck)->isChecked());
 }
 
 // A store with its last record cut off.

@@ -8,9 +8,11 @@
 #include "devlink/telegram.h"
 #include "history_support.h"
 #include "ksv2_fixture.h"
+#include "resources/ids/ksv2_ids.h"
 #include "softener/ksv2_unit_functions.h"
 #include "telegrams.h"
 
+using namespace ksv2::ids;
 using testsupport::framed;
 using testsupport::join;
 using testsupport::kLogin;
@@ -30,7 +32,7 @@ class Ksv2Commands : public Ksv2Window {
     // Read once with full access, so that the command buttons are usable.
     void logIn() {
         readyNullModem();
-        click(1024);
+        click(ReadButton);
         ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
         sim->clearReceived();
         statusWords.clear();
@@ -48,7 +50,7 @@ class Ksv2Commands : public Ksv2Window {
 TEST_F(Ksv2Commands, AcknowledgeErrorSendsSeqAndReadsTheUnitAgain) {
     sim->raiseAlarm(true);
     logIn();
-    click(1028);
+    click(QuitErrorButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(telegrams(), join({kLogin, "SEQ|65\x04"}, kReadAll));
     EXPECT_FALSE(unitAlarmLamp());
@@ -59,8 +61,9 @@ TEST_F(Ksv2Commands, AcknowledgeErrorSendsSeqAndReadsTheUnitAgain) {
 TEST_F(Ksv2Commands, RegenerationAndFilterCommandsSendTheirTelegramAndNothingElse) {
     sim->setTimeScale(0);
     logIn();
-    const std::pair<int, std::string> cases[] = {
-        {1030, "SRS|74\x04"}, {1031, "SRF|67\x04"}, {1032, "SFA|56\x04"}};
+    const std::pair<int, std::string> cases[] = {{RegenerationButton, "SRS|74\x04"},
+                                                 {ReserveFilterButton, "SRF|67\x04"},
+                                                 {ChangeFilterButton, "SFA|56\x04"}};
     for (const auto& [control, telegram] : cases) {
         sim->clearReceived();
         statusWords.clear();
@@ -71,7 +74,8 @@ TEST_F(Ksv2Commands, RegenerationAndFilterCommandsSendTheirTelegramAndNothingEls
     }
     // The page shows the unit's state only after the next read.
     EXPECT_EQ(devlink::decodeByte(sim->statusArea(), 172), 1);  // SRS started a regeneration
-    EXPECT_EQ(shell::controlAs<QLineEdit>(window->infoPage(), 1076)->text(), "F1 Betrieb");
+    EXPECT_EQ(shell::controlAs<QLineEdit>(window->infoPage(), PlantStatusEdit)->text(),
+              "F1 Betrieb");
 }
 
 TEST_F(Ksv2Commands, SetClockSendsThePcClockOfOneMomentAndTheUnitFollows) {
@@ -81,18 +85,19 @@ TEST_F(Ksv2Commands, SetClockSendsThePcClockOfOneMomentAndTheUnitFollows) {
         ++readings;
         return testsupport::moment(2009, 12, 31, 23, 59, 59);
     };
-    click(1289);
+    click(SetClockButton);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     EXPECT_EQ(readings, 1);
     EXPECT_EQ(telegrams(), join({kLogin, "STS|3112092359|F5\x04"}, kReadAll));
     // The read after the command shows the unit's new clock as its last access.
-    EXPECT_EQ(shell::controlAs<QLineEdit>(window->infoPage(), 1086)->text(), "31.12.09 23:59");
+    EXPECT_EQ(shell::controlAs<QLineEdit>(window->infoPage(), LastAccessEdit)->text(),
+              "31.12.09 23:59");
 }
 
 TEST_F(Ksv2Commands, ResetAnsweredNoSendsNothing) {
     logIn();
     window->SetStatusText("WRITE");  // so that the refresh shows
-    click(1029);
+    click(ResetButton);
     ASSERT_EQ(messages.shown.size(), 1u);
     const shell::Message& question = messages.shown[0];
     EXPECT_EQ(question.text, QString::fromUtf8("Steuerung wirklich zur\u00FCcksetzen ?"));
@@ -108,7 +113,7 @@ TEST_F(Ksv2Commands, ResetWaitsForTheRestartReadsAndThenSaysSo) {
     sim->raiseAlarm(true);
     logIn();
     messages.answers = {shell::MessageAnswer::Yes};
-    click(1029);
+    click(ResetButton);
     // The unit's answer to RST is never read: the next login purges it.
     const auto received = sim->received();
     ASSERT_EQ(telegrams(), join({kLogin, "RST|75\x04"}, kReadAll));
@@ -131,7 +136,7 @@ TEST_F(Ksv2Commands, ResetWhoseReadFailsShowsOnlyTheReadsMessage) {
         ASSERT_TRUE(sim->waitUntilIdle());
         sim->setFault(unitsim::Fault::WrongChecksum);
     };
-    click(1029);
+    click(ResetButton);
     EXPECT_EQ(waits, (std::vector<unsigned>{4000}));
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(
@@ -143,7 +148,7 @@ TEST_F(Ksv2Commands, FailedExchangesNameTheCommandAndReadNothing) {
     logIn();
     sim->queueRawAnswer(framed("CSN|2|"));
     sim->queueRawAnswer(devlink::checksumEcho("SFA"));
-    click(1032);
+    click(ChangeFilterButton);
     EXPECT_EQ(
         messages.lastText(),
         QString::fromUtf8("SFA: checksum error, error in transmission (PC -> Aquendor\u00AE)"));
@@ -152,7 +157,7 @@ TEST_F(Ksv2Commands, FailedExchangesNameTheCommandAndReadNothing) {
     sim->clearReceived();
     sim->queueRawAnswer(framed("CSN|2|"));
     sim->queueRawAnswer("SEQ|CF|00\x04");  // wrong checksum
-    click(1028);
+    click(QuitErrorButton);
     EXPECT_EQ(
         messages.lastText(),
         QString::fromUtf8("SEQ: checksum error, error in transmission (Aquendor\u00AE -> PC)"));
@@ -161,7 +166,7 @@ TEST_F(Ksv2Commands, FailedExchangesNameTheCommandAndReadNothing) {
     // Reading only: the login refuses, the command is never sent.
     sim->clearReceived();
     sim->setLevel(1);
-    click(1289);
+    click(SetClockButton);
     EXPECT_EQ(messages.lastText(), "Keine Schreibberechtigung");
     EXPECT_EQ(telegrams(), (std::vector<std::string>{kLogin}));
 }
@@ -172,7 +177,7 @@ TEST_F(Ksv2Commands, EnglishResetTexts) {
     start(unitsim::Config{}, "AquendorKSV2 english");
     logIn();
     messages.answers = {shell::MessageAnswer::Yes};
-    click(1029);
+    click(ResetButton);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, "Are you shure to RESET the unit ?");
     EXPECT_EQ(messages.shown[1].text, "KSV2 reset is o.k. if error-LED (horn) is on");

@@ -7,6 +7,7 @@
 #include "osmosis/aquendor_pln2_dlg.h"
 #include "osmosis/child_dlg_info.h"
 #include "osmosis/status_record.h"
+#include "resources/ids/pln2_ids.h"
 #include "shell/message_service.h"
 #include "tools/screens/screen_shooter.h"
 
@@ -36,8 +37,8 @@ class Shooter {
     }
 
     bool shootSmsPage() {
-        shots_.click(window_, 1022);
-        shots_.click(window_, 1217);
+        shots_.click(window_, pln2::ids::ReadButton);
+        shots_.click(window_, pln2::ids::Func3PageRadio);
         return shots_.save(window_, "page3");
     }
 

@@ -14,6 +14,7 @@
 #include "measuring/chart_dlg.h"
 #include "measuring/readout_progress.h"
 #include "measuring/vantiqo_dlg.h"
+#include "resources/ids/vantiqo_ids.h"
 #include "shell/controls.h"
 #include "shell/message_service.h"
 #include "tools/unitsim/simulator.h"
@@ -29,7 +30,7 @@ class Shooter {
         window_.startUp();
         window_.show();
         window_.findChild<QLineEdit*>("serialNumberEdit")->setText("123456");
-        click(1018);
+        click(vantiqo::ids::MeasuredValueButton);
         if (!save(&window_, "main")) return false;
         // The progress dialog, a second and a half into a paced readout.
         bool progressSaved = false;
@@ -38,9 +39,9 @@ class Shooter {
                 progressSaved = save(progress, "progress");
         });
         messages_.answers = {shell::MessageAnswer::Yes, shell::MessageAnswer::No};
-        click(1002);
+        click(vantiqo::ids::LoggerReadButton);
         if (!progressSaved || window_.lastReadout().isEmpty()) return false;
-        click(1022);
+        click(vantiqo::ids::TrendButton);
         measuring::CChartDlg* chart = window_.chartWindow();
         if (!chart || !save(chart, "chart")) return false;
         chart->close();

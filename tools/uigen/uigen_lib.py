@@ -158,7 +158,7 @@ def prop_xml(name, kind, value):
 def ids_header(program, namespace, templates):
     """A C++ header naming every numbered control of one program's templates:
     the widget's objectName with its first letter in capitals, so that code
-    and tests write ExchangeCapacityEdit where the number would stand."""
+    and tests write CapacityEdit where the number would stand."""
     named = {}
     for filename, build in templates.items():
         for _cls, cid, name, _rect, _props, _attrs in build().widgets:
