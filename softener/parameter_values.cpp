@@ -1,5 +1,6 @@
 #include "softener/parameter_values.h"
 
+#include "resources/ids/ksv2_ids.h"
 #include "softener/parameter_layout.h"
 
 namespace softener {
@@ -202,7 +203,9 @@ std::vector<FieldName> monitoringNames() {
 const std::size_t kIntervalOn = sms::kIntervalOn;
 
 controller::ParameterField intervalBox() {
-    return {kIntervalOn, controller::FieldKind::Bits, 1, 1156, nullptr, {1156}, "", ""};
+    using ksv2::ids::IntervalActiveCheck;
+    return {kIntervalOn, controller::FieldKind::Bits, 1,  IntervalActiveCheck,
+            nullptr,     {IntervalActiveCheck},       "", ""};
 }
 
 FieldName intervalNames() {

@@ -11,14 +11,18 @@
 #include "osmosis/parameter_values.h"
 #include "osmosis/status_values.h"
 #include "pln2_fixture.h"
+#include "resources/ids/pln2_ids.h"
 #include "values_on_pages.h"
+
+using namespace pln2::ids;
 
 namespace {
 
 const std::pair<int, const char*> kStatusFields[] = {
-    {1041, "plant_status"},    {1042, "conductivity"},   {1043, "temperature"},
-    {1044, "pressure"},        {1199, "permeate_meter"}, {1200, "concentrate_meter"},
-    {1049, "operation_hours"}, {1048, "last_access"},
+    {PlantStatusEdit, "plant_status"},       {ConductivityEdit, "conductivity"},
+    {TemperatureEdit, "temperature"},        {PressureEdit, "pressure"},
+    {PermeateEdit, "permeate_meter"},        {ConcentrateEdit, "concentrate_meter"},
+    {OperationHoursEdit, "operation_hours"}, {LastAccessEdit, "last_access"},
 };
 
 }  // namespace
@@ -39,7 +43,7 @@ class Pln2Values : public testsupport::Pln2Window {
             EXPECT_EQ(testsupport::widgetText(pageControl(0, control)),
                       controller::valueNamed(status, name).shown.in(english))
                 << name;
-        EXPECT_EQ(testsupport::widgetText(pageControl(2, 1150)),
+        EXPECT_EQ(testsupport::widgetText(pageControl(2, CalibrationFactorEdit)),
                   controller::valueNamed(status, "calibration_factor").shown.german);
         EXPECT_EQ(window->infoPage()->lamps(), controller::lampBitsOf(status));
         testsupport::expectPagesShowValues(window->pageHost(), osmosis::osmosisValueTable(),
@@ -49,7 +53,7 @@ class Pln2Values : public testsupport::Pln2Window {
 
 TEST_F(Pln2Values, PagesShowTheValuesTexts) {
     readFlushing();
-    EXPECT_EQ(testsupport::widgetText(pageControl(0, 1042)), "0012,50");
+    EXPECT_EQ(testsupport::widgetText(pageControl(0, ConductivityEdit)), "0012,50");
     expectWindowShowsValues(false);
 }
 

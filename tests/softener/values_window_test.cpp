@@ -9,17 +9,22 @@
 #include "controller/status_values.h"
 #include "devlink/fields.h"
 #include "ksv2_fixture.h"
+#include "resources/ids/ksv2_ids.h"
 #include "softener/parameter_values.h"
 #include "softener/status_values.h"
 #include "values_on_pages.h"
+
+using namespace ksv2::ids;
 
 namespace {
 
 // The status page's fields and the values they show.
 const std::pair<int, const char*> kStatusFields[] = {
-    {1076, "plant_status"},       {1077, "residual_capacity"}, {1078, "total_hardness"},
-    {1079, "regeneration_stage"}, {1080, "remaining_time"},    {1081, "water_meter_1"},
-    {1082, "water_meter_2"},      {1085, "operation_hours"},   {1086, "last_access"},
+    {PlantStatusEdit, "plant_status"},     {ResidualCapacityEdit, "residual_capacity"},
+    {HardnessEdit, "total_hardness"},      {RegenerationStageEdit, "regeneration_stage"},
+    {RemainingTimeEdit, "remaining_time"}, {WaterMeter1Edit, "water_meter_1"},
+    {WaterMeter2Edit, "water_meter_2"},    {OperationHoursEdit, "operation_hours"},
+    {LastAccessEdit, "last_access"},
 };
 
 }  // namespace
@@ -35,14 +40,14 @@ class Ksv2Values : public testsupport::Ksv2Window {
         sim->overrideStatusByte(176, 4);  // filter 2 in stage 4
         sim->overrideStatusByte(178, 9);  // for 9 more minutes
         readyNullModem();
-        click(1024);
+        click(ReadButton);
         ASSERT_TRUE(messages.shown.empty()) << messages.lastText().toStdString();
     }
 
     void expectWindowShowsValues(bool english) {
         const controller::UnitValues status = softener::statusValues(
             window->statusArea(), window->parameterRecord(),
-            shell::controlAs<QAbstractButton>(window->func1Page(), 1106)->isChecked());
+            shell::controlAs<QAbstractButton>(window->func1Page(), CalcCapacityCheck)->isChecked());
         for (const auto& [control, name] : kStatusFields)
             EXPECT_EQ(testsupport::widgetText(shell::control(window->infoPage(), control)),
                       controller::valueNamed(status, name).shown.in(english))
@@ -55,7 +60,7 @@ class Ksv2Values : public testsupport::Ksv2Window {
 
 TEST_F(Ksv2Values, PagesShowTheValuesTexts) {
     readFilterTwoRegenerating();
-    EXPECT_EQ(testsupport::widgetText(shell::control(window->infoPage(), 1076)),
+    EXPECT_EQ(testsupport::widgetText(shell::control(window->infoPage(), PlantStatusEdit)),
               "F1 Betrieb, F2 Regeneration");
     expectWindowShowsValues(false);
 }
@@ -67,7 +72,7 @@ class Ksv2EnglishValues : public Ksv2Values {
 
 TEST_F(Ksv2EnglishValues, PagesShowTheValuesEnglishTexts) {
     readFilterTwoRegenerating();
-    EXPECT_EQ(testsupport::widgetText(shell::control(window->infoPage(), 1076)),
+    EXPECT_EQ(testsupport::widgetText(shell::control(window->infoPage(), PlantStatusEdit)),
               "F1 Service, F2 Regeneration");
     expectWindowShowsValues(true);
 }
