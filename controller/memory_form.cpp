@@ -13,10 +13,15 @@ typename Map::mapped_type valueAt(const Map& map, typename Map::key_type key,
 
 }  // namespace
 
-MemoryForm::MemoryForm(const std::vector<SettingValue>& values, char placeholder)
+MemoryForm::MemoryForm(const std::vector<SettingValue>& values, char placeholder,
+                       const std::vector<FieldMask>& masks)
     : placeholder_(placeholder) {
     for (const SettingValue& value : values)
         if (value.kind == ValueKind::Digits) widths_[{value.page, value.control}] = value.width;
+    for (const FieldMask& mask : masks) {
+        maskOf_[{mask.page, mask.control}] = mask.mask;
+        widths_[{mask.page, mask.control}] = editPositions(mask.mask);
+    }
 }
 
 void MemoryForm::setMaskText(int page, int control, const std::string& characters) {
@@ -27,7 +32,9 @@ void MemoryForm::setMaskText(int page, int control, const std::string& character
 }
 
 std::string MemoryForm::maskWindowText(int page, int control) const {
-    return valueAt(masks_, {page, control}, std::string());
+    const std::string characters = valueAt(masks_, {page, control}, std::string());
+    const auto mask = maskOf_.find({page, control});
+    return mask == maskOf_.end() ? characters : maskDisplay(mask->second, characters, placeholder_);
 }
 
 std::string MemoryForm::maskCharacters(int page, int control) const {

@@ -208,6 +208,14 @@ bool readFloatText(std::string text, double& value) {
     return true;
 }
 
+void decodeOneField(const ParameterField& field, const std::string& record, ParameterForm& form) {
+    decodeField(field, record, form);
+}
+
+void encodeOneField(const ParameterField& field, const ParameterForm& form, std::string& record) {
+    encodeField(field, form, record);
+}
+
 void decodeRecord(const RecordLayout& layout, const UnitRecord& record, ParameterForm& form) {
     for (const ParameterField& field : layout.fields) decodeField(field, record.text(), form);
     form.showSmsCapability(record.longForm());

@@ -15,6 +15,10 @@ namespace controller {
 // for the long form, gets its texts and alarm boxes.
 void decodeRecord(const RecordLayout& layout, const UnitRecord& record, ParameterForm& form);
 
+// One field alone, as the whole record's decoding and encoding treat it.
+void decodeOneField(const ParameterField& field, const std::string& record, ParameterForm& form);
+void encodeOneField(const ParameterField& field, const ParameterForm& form, std::string& record);
+
 // The first float field whose text does not read as a number, or nullptr.
 const ParameterField* firstUnreadableFloat(const RecordLayout& layout, const ParameterForm& form);
 

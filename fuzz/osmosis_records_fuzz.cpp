@@ -1,8 +1,9 @@
 // The reverse-osmosis unit's two records: a status area of any shape as
 // the status page reads it, and one or two DPI answers decoded onto the
 // parameter pages held in memory, edited with value lines as an operator
-// or a setting file would, and encoded back for DPS. The record keeps its
-// length and positions no page shows go back unchanged.
+// or a setting file would (or one value set by name), and encoded back for
+// DPS. The record keeps its length and positions no page shows go back
+// unchanged.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <vector>
@@ -12,10 +13,13 @@
 #include "devlink/fields.h"
 #include "osmosis/osmosis_settings.h"
 #include "osmosis/parameter_layout.h"
+#include "osmosis/parameter_values.h"
 #include "osmosis/status_record.h"
+#include "osmosis/status_values.h"
 #include "support/fuzz_check.h"
 #include "support/printed_value.h"
 #include "support/record_positions.h"
+#include "support/values_check.h"
 
 namespace {
 
@@ -30,6 +34,9 @@ void checkStatus(const std::string& area) {
     const char* text = osmosis::plantStatusText(code);
     FUZZ_CHECK(code != 0 || text == nullptr, "code 0 leaves the status text as it was");
     osmosis::lampBits(area);
+    const controller::UnitValues shown = osmosis::statusValues(area);
+    FUZZ_CHECK(controller::valueNamed(shown, "plant_status").present == (text != nullptr),
+               "the plant status is shown exactly when its code has a text");
     struct Shown {
         const char* format;
         std::size_t offset;
@@ -60,7 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     controller::MemoryForm form(profile().values, profile().placeholder);
     controller::decodeRecord(layout, record, form);
-    controller::applyValueLines(profile().values, fuzzing::splitLines(lines), form);
+    const std::vector<std::string> edits = fuzzing::splitLines(lines);
+    fuzzing::checkParameterValues(osmosis::osmosisValueTable(), record, edits.front());
+    controller::applyValueLines(profile().values, edits, form);
     controller::firstUnreadableFloat(layout, form);
 
     if (!record.complete()) return 0;

@@ -1,8 +1,9 @@
 // The softener's parameter record: one or two DPI answers of any shape
 // decoded onto parameter pages held in memory, a set of value lines put on
-// the pages as an operator or a setting file would, and the record encoded
-// back for DPS. The record keeps its length, positions no page shows go
-// back unchanged, and the backup taken before a write can be imported.
+// the pages as an operator or a setting file would (or one value set by
+// name), and the record encoded back for DPS. The record keeps its length,
+// positions no page shows go back unchanged, and the backup taken before a
+// write can be imported.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <vector>
@@ -10,10 +11,12 @@
 #include "controller/memory_form.h"
 #include "controller/setting_file.h"
 #include "softener/parameter_record.h"
+#include "softener/parameter_values.h"
 #include "softener/softener_backup.h"
 #include "softener/softener_settings.h"
 #include "support/fuzz_check.h"
 #include "support/record_positions.h"
+#include "support/values_check.h"
 
 namespace {
 
@@ -56,8 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(restored && restored->size() == profile().values.size(),
                "a backup holds exactly one value line per value");
 
-    // The operator's edits: value lines of any content on the pages.
-    controller::applyValueLines(profile().values, fuzzing::splitLines(lines), form);
+    // The operator's edits: value lines of any content on the pages, and
+    // the first line as a value set by name.
+    const std::vector<std::string> edits = fuzzing::splitLines(lines);
+    fuzzing::checkParameterValues(softener::softenerValueTable(), record, edits.front());
+    controller::applyValueLines(profile().values, edits, form);
     softener::firstUnreadableFloat(form);
 
     if (!record.complete()) return 0;

@@ -6,6 +6,7 @@
 #include "devlink/fields.h"
 #include "softener/parameter_record.h"
 #include "softener/status_record.h"
+#include "softener/status_values.h"
 #include "support/fuzz_check.h"
 #include "support/printed_value.h"
 
@@ -29,6 +30,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    access[11] == ':',
                "the last access always reads dd.mm.yy hh:mm");
     softener::lampBits(area);
+    // The values a program without a window shows, with a record of the same bytes.
+    softener::ParameterRecord record;
+    record.takeFirstAnswer(answer);
+    for (const bool measured : {false, true}) {
+        const controller::UnitValues values = softener::statusValues(area, record, measured);
+        const controller::UnitValue& plant = controller::valueNamed(values, "plant_status");
+        FUZZ_CHECK(!plant.present || !plant.shown.english.empty(),
+                   "a plant status shown has its text");
+        FUZZ_CHECK(controller::valueNamed(values, "residual_capacity").shown.german.size() == 6,
+                   "the residual capacity shows as wide as its mask");
+    }
     fuzzing::checkPrinted("%06.1f", devlink::decodeFloat(area, st::kResidualCapacity));
     fuzzing::checkPrinted("%05.1f", devlink::decodeFloat(area, st::kMeasuredHardness));
     fuzzing::checkPrinted("%7.1f", devlink::decodeFloat(area, st::kWaterMeter1) / 1000);

@@ -1,7 +1,6 @@
 #include "osmosis/aquendor_pln2_dlg.h"
 
 #include "controller/record_codec.h"
-#include "devlink/fields.h"
 #include "osmosis/about_dlg.h"
 #include "osmosis/child_dlg_func1.h"
 #include "osmosis/child_dlg_func2.h"
@@ -11,7 +10,8 @@
 #include "osmosis/pln2_pages_form.h"
 #include "osmosis/pln2_profile.h"
 #include "osmosis/pln2_unit_functions.h"
-#include "osmosis/status_record.h"
+#include "osmosis/status_values.h"
+#include "resources/ids/pln2_ids.h"
 
 // Resources of a static library are registered by hand, outside any namespace.
 static void initResources() {
@@ -54,10 +54,9 @@ void CAquendorPLN2Dlg::showAboutBox() {
 // The calibration factor is the one page field the status read fills.
 void CAquendorPLN2Dlg::decodeAll() {
     osmosis::Pln2PagesForm form(*this);
-    infoPage()->showStatus(statusArea());
-    form.setMaskText(
-        2, 1150,
-        controller::maskCharacters(
-            "%7.5f", devlink::decodeFloat(statusArea(), osmosis::status::kCalibrationFactor)));
+    const controller::UnitValues status = osmosis::statusValues(statusArea());
+    infoPage()->showStatus(status);
+    form.setMaskText(2, pln2::ids::CalibrationFactorEdit,
+                     controller::valueNamed(status, "calibration_factor").characters);
     controller::decodeRecord(osmosis::osmosisLayout(), parameterRecord(), form);
 }

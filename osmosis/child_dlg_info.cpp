@@ -1,8 +1,6 @@
 #include "osmosis/child_dlg_info.h"
 
-#include "controller/record_codec.h"
-#include "devlink/fields.h"
-#include "osmosis/status_record.h"
+#include "controller/status_values.h"
 #include "resources/ids/pln2_ids.h"
 #include "widgets/mask_setup.h"
 
@@ -13,10 +11,6 @@ namespace {
 // Only function lamp 8, the red one, blinks.
 widgets::LampRows osmosisLampRows() {
     return {220, 285, 350, {7}};
-}
-
-QString maskText(const char* format, double value) {
-    return QString::fromLatin1(controller::maskCharacters(format, value));
 }
 
 }  // namespace
@@ -45,23 +39,24 @@ void CChildDlg_Info::setUpFields() {
 }
 
 // The meters are shown in m³ as the unit sends them.
-void CChildDlg_Info::showStatus(const std::string& area) {
-    using devlink::decodeFloat;
-    ui_.conductivityEdit->setMaskedText(
-        maskText("%07.2f", decodeFloat(area, status::kConductivity)));
-    ui_.temperatureEdit->setMaskedText(maskText("%02.0f", decodeFloat(area, status::kTemperature)));
-    ui_.pressureEdit->setMaskedText(maskText("%02.0f", decodeFloat(area, status::kPressure)));
-    ui_.permeateEdit->setMaskedText(maskText("%09.4f", decodeFloat(area, status::kPermeateMeter)));
-    ui_.concentrateEdit->setMaskedText(
-        maskText("%09.4f", decodeFloat(area, status::kConcentrateMeter)));
-    ui_.operationHoursEdit->setText(
-        QString::number(devlink::decodeWord32(area, status::kOperationHours)));
-    ui_.lastAccessEdit->setText(
-        QString::fromLatin1(controller::lastAccessText(area, status::kLastAccessHour)));
+void CChildDlg_Info::showStatus(const controller::UnitValues& values) {
+    const auto masked = [&](SPMaskEdit* field, const char* name) {
+        field->setMaskedText(QString::fromLatin1(controller::valueNamed(values, name).characters));
+    };
+    const auto shown = [&](const char* name) {
+        return QString::fromUtf8(controller::valueNamed(values, name).shown.german);
+    };
+    masked(ui_.conductivityEdit, "conductivity");
+    masked(ui_.temperatureEdit, "temperature");
+    masked(ui_.pressureEdit, "pressure");
+    masked(ui_.permeateEdit, "permeate_meter");
+    masked(ui_.concentrateEdit, "concentrate_meter");
+    ui_.operationHoursEdit->setText(shown("operation_hours"));
+    ui_.lastAccessEdit->setText(shown("last_access"));
     // No English texts exist; an unknown code leaves the text as it was.
-    if (const char* text = plantStatusText(devlink::decodeByte(area, status::kPlantStatus)))
-        ui_.plantStatusEdit->setText(QString::fromUtf8(text));
-    lampPanel().show(lampBits(area), devlink::decodeByte(area, status::kBlink));
+    if (controller::valueNamed(values, "plant_status").present)
+        ui_.plantStatusEdit->setText(shown("plant_status"));
+    lampPanel().show(controller::lampBitsOf(values), controller::blinkByteOf(values));
 }
 
 }  // namespace osmosis

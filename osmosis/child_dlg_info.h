@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "controller/unit_value.h"
 #include "ui_pln2_info.h"
 #include "widgets/status_page.h"
 
@@ -16,7 +17,9 @@ class CChildDlg_Info : public widgets::StatusPage {
     explicit CChildDlg_Info(shell::MainWindowBase& owner);
     void setUpFields() override;
 
-    void showStatus(const std::string& area);
+    // Shows the status values (osmosis::statusValues): each field its
+    // value's text; a plant status not present leaves the text as it was.
+    void showStatus(const controller::UnitValues& values);
 
   private:
     Ui::Pln2ChildDlgInfo ui_;

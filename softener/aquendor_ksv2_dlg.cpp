@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 
-#include "devlink/fields.h"
 #include "resources/ids/ksv2_ids.h"
 #include "shell/controls.h"
 #include "softener/about_dlg.h"
@@ -15,7 +14,7 @@
 #include "softener/ksv2_profile.h"
 #include "softener/ksv2_unit_functions.h"
 #include "softener/parameter_record.h"
-#include "softener/status_record.h"
+#include "softener/status_values.h"
 
 // Resources of a static library are registered by hand, outside any namespace.
 static void initResources() {
@@ -77,11 +76,8 @@ void CAquendorKSV2Dlg::showAboutBox() {
 
 void CAquendorKSV2Dlg::decodeAll() {
     softener::Ksv2PagesForm form(*this);
-    const bool measured = form.isChecked(1, 1106);
-    const double hardness =
-        devlink::decodeFloat(measured ? statusArea() : parameterRecord().text(),
-                             measured ? softener::status::kMeasuredHardness : 0);
-    infoPage()->showStatus(statusArea(), devlink::decodeByte(parameterRecord().text(), 108),
-                           hardness);
+    // The page's box, as the operator may have left it, picks the hardness shown.
+    infoPage()->showStatus(softener::statusValues(statusArea(), parameterRecord(),
+                                                  form.isChecked(1, ksv2::ids::CalcCapacityCheck)));
     softener::decodeParameters(parameterRecord(), form);
 }

@@ -1,11 +1,8 @@
 #include "softener/child_dlg_info.h"
 
-#include <cstdio>
-
-#include "devlink/fields.h"
+#include "controller/status_values.h"
 #include "resources/ids/ksv2_ids.h"
 #include "shell/main_window_base.h"
-#include "softener/parameter_record.h"
 #include "widgets/mask_setup.h"
 
 namespace {
@@ -44,51 +41,28 @@ void CChildDlg_Info::setUpFields() {
                                {WaterMeter2Edit, "#####,#", "000000"}});
 }
 
-void CChildDlg_Info::showStatus(const std::string& area, int plantType, double hardness) {
-    using controller::maskCharacters;
-    namespace st = softener::status;
-    ui_.residualCapacityEdit->setMaskedText(QString::fromLatin1(
-        maskCharacters("%06.1f", devlink::decodeFloat(area, st::kResidualCapacity))));
-    ui_.hardnessEdit->setMaskedText(QString::fromLatin1(maskCharacters("%05.1f", hardness)));
-    ui_.waterMeter1Edit->setMaskedText(QString::fromLatin1(
-        maskCharacters("%7.1f", devlink::decodeFloat(area, st::kWaterMeter1) / 1000)));
-    ui_.waterMeter2Edit->setMaskedText(QString::fromLatin1(
-        maskCharacters("%07.1f", devlink::decodeFloat(area, st::kWaterMeter2) / 1000)));
-    ui_.operationHoursEdit->setText(
-        QString::number(devlink::decodeWord32(area, st::kOperationHours)));
-    ui_.lastAccessEdit->setText(QString::fromLatin1(softener::lastAccessText(area)));
-    showPlantStatus(area, plantType);
+void CChildDlg_Info::showStatus(const controller::UnitValues& values) {
+    const auto masked = [&](SPMaskEdit* field, const char* name) {
+        const controller::UnitValue& value = controller::valueNamed(values, name);
+        if (value.present) field->setMaskedText(QString::fromLatin1(value.characters));
+    };
+    const auto shown = [&](const char* name) {
+        const controller::UnitValue& value = controller::valueNamed(values, name);
+        return QString::fromUtf8(value.shown.in(owner().language() == shell::English));
+    };
+    masked(ui_.residualCapacityEdit, "residual_capacity");
+    masked(ui_.hardnessEdit, "total_hardness");
+    masked(ui_.waterMeter1Edit, "water_meter_1");
+    masked(ui_.waterMeter2Edit, "water_meter_2");
+    ui_.operationHoursEdit->setText(shown("operation_hours"));
+    ui_.lastAccessEdit->setText(shown("last_access"));
+    // Without a plant-status code the text and the stage stay as they were.
+    if (controller::valueNamed(values, "plant_status").present)
+        ui_.plantStatusEdit->setText(shown("plant_status"));
+    masked(ui_.regenerationStageEdit, "regeneration_stage");
+    masked(ui_.remainingTimeEdit, "remaining_time");
 
-    lampPanel().show(softener::lampBits(area), devlink::decodeByte(area, st::kBlink));
-}
-
-void CChildDlg_Info::showPlantStatus(const std::string& area, int plantType) {
-    const int code = softener::plantStatusCode(plantType, area);
-    const softener::PlantStatus shown = softener::plantStatusText(code);
-    if (!shown.german) return;  // no code applies: the text stays as it was
-    ui_.plantStatusEdit->setText(
-        QString::fromUtf8(owner().language() == shell::English ? shown.english : shown.german));
-    namespace st = softener::status;
-    const std::size_t stage =
-        shown.stage == softener::StageShown::Filter2 ? st::kStage2 : st::kStage1;
-    const std::size_t minutes =
-        shown.stage == softener::StageShown::Filter2 ? st::kMinutes2 : st::kMinutes1;
-    if (shown.stage == softener::StageShown::Reset) {
-        resetStage();
-        return;
-    }
-    char text[16];
-    std::snprintf(text, sizeof text, "%1i", devlink::decodeByte(area, stage));
-    ui_.regenerationStageEdit->setMaskedText(QString::fromLatin1(text));
-    std::snprintf(text, sizeof text, "%2i", devlink::decodeByte(area, minutes));
-    ui_.remainingTimeEdit->setMaskedText(QString::fromLatin1(text));
-}
-
-void CChildDlg_Info::resetStage() {
-    ui_.regenerationStageEdit->setMask("#");
-    ui_.regenerationStageEdit->setMaskedText("0");
-    ui_.remainingTimeEdit->setMask("##");
-    ui_.remainingTimeEdit->setMaskedText("00");
+    lampPanel().show(controller::lampBitsOf(values), controller::blinkByteOf(values));
 }
 
 void CChildDlg_Info::showHardnessUnit(int unit) {

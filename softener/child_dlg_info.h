@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "controller/unit_value.h"
 #include "softener/status_record.h"
 #include "ui_childdlg_info.h"
 #include "widgets/status_page.h"
@@ -14,15 +15,12 @@ class CChildDlg_Info : public widgets::StatusPage {
     explicit CChildDlg_Info(shell::MainWindowBase& owner);
     void setUpFields() override;
 
-    // Shows a status area; hardness is the value for the hardness field
-    // (measured or the parameter, as the caller decides).
-    void showStatus(const std::string& area, int plantType, double hardness);
+    // Shows the status values (softener::statusValues): each field its
+    // value's text; a value not present leaves its field as it was.
+    void showStatus(const controller::UnitValues& values);
     // Hardness unit 0, 1, 2: the capacity and hardness unit labels.
     void showHardnessUnit(int unit);
 
   private:
-    void showPlantStatus(const std::string& area, int plantType);
-    void resetStage();
-
     Ui::ChildDlgInfo ui_;
 };
