@@ -25,7 +25,7 @@ HistoryReader::HistoryReader(OperationContext context) : context_(context) {}
 bool HistoryReader::takeSerialNumber(std::string& serial) {
     OperationUi& ui = context_.ui;
     serial = ui.serialNumberText();
-    if (isSixDigitSerial(serial)) return true;
+    if (devlink::isSixDigitSerial(serial)) return true;
     ui.say({tr2(ui, "Bitte 6 Ziffern f\u00FCr die Seriennummer eingeben",
                 "Please insert 6 numbers for the serialnumber")});
     ui.focusSerialNumber();

@@ -19,13 +19,6 @@ void say(LinkWindow& window, const char* german, const char* english) {
     window.showMessage(window.english() ? english : german, MessageCaption::ProgramCaption);
 }
 
-bool isSixDigits(const std::string& text) {
-    if (text.size() != 6) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
 // Steps shared by both program kinds: serial-number check, purge, request,
 // answer and its checks. On success the answer is left without its end byte.
 bool sendLogin(DeviceLink& link, AnswerBuffer& answer, bool showBusy) {
@@ -35,7 +28,7 @@ bool sendLogin(DeviceLink& link, AnswerBuffer& answer, bool showBusy) {
     // Only six decimal digits ever go on the wire: anything else is not a
     // serial number the unit could accept, and a stray "|" would break the
     // telegram's grammar.
-    if (!isSixDigits(serial)) {
+    if (!isSixDigitSerial(serial)) {
         say(window, kSerialDigitsDe, kSerialDigitsEn);
         window.focusSerialNumber();
         return false;
@@ -88,6 +81,13 @@ LoginAnswer controllerAnswer(const AnswerBuffer& answer) {
 }
 
 }  // namespace
+
+bool isSixDigitSerial(std::string_view serial) {
+    if (serial.size() != 6) return false;
+    for (const char c : serial)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
 
 std::string loginRequest(const std::string& serialNumber) {
     return "CSN|" + serialNumber + "|";

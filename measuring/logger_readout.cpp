@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "devlink/delay.h"
+#include "devlink/login.h"
 #include "measuring/block_transfer.h"
 #include "measuring/csv_export.h"
 #include "measuring/logger_record.h"
@@ -150,7 +151,7 @@ std::optional<std::string> ReadOutLogger(OperationContext& context) {
             MessageCaption::ProgramCaption, UiIcon::Exclamation);
         return std::nullopt;
     }
-    if (!isSixDigits(serial)) {
+    if (!devlink::isSixDigitSerial(serial)) {
         ui.tell("Bitte 6 Ziffern f\u00FCr die Seriennummer eingeben",
                 MessageCaption::ProgramCaption, UiIcon::None);
         return std::nullopt;
