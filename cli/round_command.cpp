@@ -192,25 +192,38 @@ Outcome roundOfUnit(Invocation& run, const RoundUnit& unit) {
     return outcome;
 }
 
-std::string summaryText(const std::vector<Outcome>& outcomes, bool english) {
-    std::size_t width = characters(english ? "unit" : "Ger\u00E4t");
-    for (const Outcome& o : outcomes) width = std::max(width, characters(o.unit.name));
-    const auto yesNo = [&](bool yes) {
-        return yes ? (english ? "yes" : "ja") : (english ? "no" : "nein");
-    };
-    std::string text = padded(english ? "unit" : "Ger\u00E4t", width) +
-                       (english ? "  kind       serial  reached  alarm  files  problem\n"
-                                : "  Art        Serie   erreicht Alarm  Dateien Problem\n");
-    for (const Outcome& o : outcomes) {
-        text += padded(o.unit.name, width) + "  " + padded(kindName(o.unit.kind), 9) + "  " +
-                o.unit.serial + "  " + padded(yesNo(o.reached), 7) + "  " +
-                padded(o.alarm ? yesNo(*o.alarm) : "-", 5) + "  " +
-                padded(std::to_string(o.files.size()), english ? 5 : 7) + "  " +
-                failureWord(o.failure, english);
-        text.erase(text.find_last_not_of(' ') + 1);
-        text += "\n";
+// A table of columns two blanks apart, each as wide as its widest cell.
+std::string table(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows)
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (widths.size() <= i) widths.push_back(0);
+            widths[i] = std::max(widths[i], characters(row[i]));
+        }
+    std::string text;
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t i = 0; i < row.size(); ++i) line += padded(row[i], widths[i]) + "  ";
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += line + "\n";
     }
     return text;
+}
+
+std::string summaryText(const std::vector<Outcome>& outcomes, bool english) {
+    const auto yesNo = [&](bool yes) -> std::string {
+        return yes ? (english ? "yes" : "ja") : (english ? "no" : "nein");
+    };
+    std::vector<std::vector<std::string>> rows;
+    if (english)
+        rows.push_back({"unit", "kind", "serial", "reached", "alarm", "files", "problem"});
+    else
+        rows.push_back({"Ger\u00E4t", "Art", "Serie", "erreicht", "Alarm", "Dateien", "Problem"});
+    for (const Outcome& o : outcomes)
+        rows.push_back({o.unit.name, kindName(o.unit.kind), o.unit.serial, yesNo(o.reached),
+                        o.alarm ? yesNo(*o.alarm) : "-", std::to_string(o.files.size()),
+                        failureWord(o.failure, english)});
+    return table(rows);
 }
 
 std::string summaryJson(const std::vector<Outcome>& outcomes, bool complete, bool english) {
@@ -270,11 +283,12 @@ ExitCode runRound(Invocation& run) {
             return kUsage;
         }
     std::vector<Outcome> outcomes;
-    console.beginProgress(console.tr("Runde", "round"), file.units.size());
     for (const RoundUnit& unit : file.units) {
         if (TerminationSignals::received() != 0) break;
-        outcomes.push_back(roundOfUnit(run, unit));
+        // A logger readout shows its own bar in between.
+        console.beginProgress(console.tr("Runde: ", "round: ") + unit.name, file.units.size());
         console.progress(outcomes.size());
+        outcomes.push_back(roundOfUnit(run, unit));
     }
     console.endProgress();
     bool complete = outcomes.size() == file.units.size();

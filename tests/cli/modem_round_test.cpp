@@ -141,7 +141,7 @@ TEST_F(ToolRound, TheSummaryTable) {
     const auto result = testsupport::runTool({"--english", "round", "round.txt", "--dir", "night"});
     EXPECT_EQ(result.exitCode, 10) << result.err;
     EXPECT_EQ(result.out,
-              "unit     kind       serial  reached  alarm  files  problem\n"
-              "Plant 7  softener   111111  yes      no     5\n"
-              "Cellar   softener   444444  no       -      0      port\n");
+              "unit     kind      serial  reached  alarm  files  problem\n"
+              "Plant 7  softener  111111  yes      no     5\n"
+              "Cellar   softener  444444  no       -      0      port\n");
 }
