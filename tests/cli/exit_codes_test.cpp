@@ -5,6 +5,7 @@
 #include <sys/file.h>
 
 #include "tool_fixture.h"
+#include "tools/unitsim/serial_server.h"
 
 using testsupport::unitConfig;
 using unitsim::Fault;
@@ -104,5 +105,24 @@ TEST_F(ToolExitCodes, HelpAndVersionNeedNoUnit) {
         EXPECT_EQ(one.exitCode, 0);
         EXPECT_EQ(one.out.rfind(std::string("aquendorctl [OPTIONEN] ") + command, 0), 0u)
             << one.out;
+    }
+}
+
+// A unit behind a network serial server, named on the command line as
+// the server's address, and by its device path.
+TEST_F(ToolExitCodes, PortsByDevicePathAndNetworkAddress) {
+    unitsim::Simulator& sim = bindUnit("COM5", unitConfig(UnitKind::Osmosis));
+    const auto byPath = testsupport::runTool(on(sim.devicePath(), "osmosis", {"status"}));
+    EXPECT_EQ(byPath.exitCode, 0) << byPath.err;
+    if (unitsim::SerialServer::program().empty()) GTEST_SKIP() << "ser2net is not installed";
+    for (const auto mode :
+         {unitsim::SerialServer::Mode::Raw, unitsim::SerialServer::Mode::Rfc2217}) {
+        unitsim::SerialServer server;
+        ASSERT_TRUE(server.start(sim.devicePath(), mode, ports.path())) << server.why();
+        const auto result = testsupport::runTool(on(server.url(), "osmosis", {"--json", "status"}));
+        EXPECT_EQ(result.exitCode, 0) << server.url() << result.err;
+        EXPECT_EQ(result.out.rfind("{\"kind\":\"osmosis\"", 0), 0u) << result.out;
+        server.stop();
+        EXPECT_TRUE(noLockLeft());
     }
 }
