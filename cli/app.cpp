@@ -12,6 +12,7 @@
 #include "cli/termination.h"
 #include "controller/message_text.h"
 #include "devlink/traffic_trace.h"
+#include "devlink/wait_hook.h"
 
 namespace cli {
 
@@ -113,6 +114,8 @@ int runAquendorctl(const std::vector<std::string>& words, std::FILE* out, std::F
     }
     const int signal = TerminationSignals::received();
     if (signal == 0 || o.command == "watch") return code;
+    // The line is released; what is left to say is said.
+    devlink::withdrawEndRequest();
     console.message(console.tr("Abgebrochen; die Verbindung ist getrennt.",
                                "Interrupted; the line is released."));
     return signalExit(signal);

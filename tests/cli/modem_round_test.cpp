@@ -52,6 +52,21 @@ TEST_F(ToolModem, CtrlCDuringADialledExchangeHangsUpAndReleasesThePort) {
     EXPECT_TRUE(noLockLeft());
 }
 
+// On a cable there is nothing to hang up: the port and its lock go, and
+// the tool says why it stopped.
+TEST_F(ToolModem, CtrlCOnACableReleasesThePort) {
+    unitsim::Simulator& sim = bindUnit("COM5", unitConfig(UnitKind::Softener));
+    sim.setFaultOn("DSI", unitsim::Fault::Silence);
+    testsupport::ToolProcess tool(on("COM5", "softener", {"--english", "status"}));
+    ASSERT_TRUE(sim.waitForReceived(2));  // CSN, DSI
+    tool.signal(SIGTERM);
+    const auto result = tool.wait(30000);
+    EXPECT_EQ(result.exitCode, 143) << result.err;
+    EXPECT_NE(result.err.find("Interrupted; the line is released."), std::string::npos)
+        << result.err;
+    EXPECT_TRUE(noLockLeft());
+}
+
 // A unit that fails after the dial is hung up all the same.
 TEST_F(ToolModem, AFailureAfterTheDialHangsUp) {
     unitsim::Simulator& sim = bindUnit("COM6", dialledUnit(UnitKind::Softener, "222222"));
