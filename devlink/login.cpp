@@ -35,6 +35,7 @@ bool sendLogin(DeviceLink& link, AnswerBuffer& answer, bool showBusy) {
     }
     if (!link.port().purgeReceive()) {
         link.refreshLinkState();
+        window.lineFailed(LineFailure::Port);
         window.showMessage(purgeFailedText(link.port(), window.english()),
                            MessageCaption::ProgramName);
         return false;
@@ -100,18 +101,21 @@ int controllerLogin(DeviceLink& link, LoginIntent intent) {
     const LoginAnswer said = controllerAnswer(answer);
     window.loginAnswered(said);
     if (said == LoginAnswer::WrongSerial) {
+        window.loginRefused();
         say(window, kWrongSerialDe, kWrongSerialEn);
         window.focusSerialNumber();
         return 0;
     }
     const bool interval = window.intervalReadingTicked();
     if (said == LoginAnswer::NoAccess) {
+        window.loginRefused();
         if (interval) window.stopIntervalTimer();
         say(window, kNoAccessDe, kNoAccessEn);
         return 0;
     }
     if (said == LoginAnswer::ReadOnly && !interval) {
         // The histories read quietly: a reading-only unit is all they need.
+        if (intent == LoginIntent::Write) window.loginRefused();
         if (intent != LoginIntent::QuietRead) say(window, kNoWriteDe, kNoWriteEn);
         if (intent == LoginIntent::Write) return 0;
     }
@@ -131,6 +135,7 @@ int MeasuringLogin::login(DeviceLink& link, LoginIntent intent) {
     AnswerBuffer answer{};
     if (!sendLogin(link, answer, false)) return 0;
     if (is(answer, "CSN|CF|65")) {
+        window.loginRefused();
         say(window, kWrongSerialDe, kWrongSerialEn);
         window.focusSerialNumber();
         return 4;
@@ -148,10 +153,12 @@ int MeasuringLogin::login(DeviceLink& link, LoginIntent intent) {
         level = knownLongLevel(answer);
     }
     if (level == '0') {
+        window.loginRefused();
         say(window, kNoAccessDe, kNoAccessEn);
         return 1;
     }
     if (level == '1') {
+        if (intent == LoginIntent::Write) window.loginRefused();
         if (intent != LoginIntent::QuietRead) say(window, kNoWriteDe, kNoWriteEn);
         if (intent == LoginIntent::Write) return 2;
         window.setStatusText("LESEN");

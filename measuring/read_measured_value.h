@@ -2,10 +2,15 @@
 // quiet login, shown as one line in the variant's unit.
 #pragma once
 
+#include <optional>
+
+#include "measuring/measured_value.h"
 #include "measuring/operation_context.h"
 
 namespace measuring {
 
-void ReadMeasuredValue(OperationContext& context);
+// The value shown, nothing after a failure it has shown (the unit's
+// variant is the login's device type).
+std::optional<MeasuredValue> ReadMeasuredValue(OperationContext& context);
 
 }  // namespace measuring
