@@ -112,6 +112,7 @@ UnitValue valueOf(const ValueSlot& slot, const Decoded& d) {
             break;
     }
     value.settable = !slot.readOnly && slotSent(slot, d.record, *d.table.layout);
+    value.page = slot.field ? slot.field->page : sms.page;
     return value;
 }
 
