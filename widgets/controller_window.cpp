@@ -1,12 +1,16 @@
 #include "widgets/controller_window.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QMenu>
 
 #include "controller/backup_before_write.h"
+#include "controller/parameter_values.h"
 #include "controller/record_exchange.h"
 #include "devlink/login.h"
 #include "shell/controls.h"
 #include "widgets/status_page.h"
+#include "widgets/write_review.h"
 
 namespace widgets {
 
@@ -15,7 +19,8 @@ ControllerWindow::ControllerWindow(ControllerProfile profile, shell::MessageServ
     : MainWindowBase(profile.controls, profile.texts, messages, parent),
       profile_(std::move(profile)),
       record_(profile_.layout->form),
-      unitRecord_(profile_.layout->form) {}
+      unitRecord_(profile_.layout->form),
+      review_(std::make_unique<WriteReview>(*this)) {}
 
 ControllerWindow::~ControllerWindow() {
     beginTearDown();
@@ -65,6 +70,20 @@ void ControllerWindow::loadSettingsStore() {
     settings_->loadNames();
 }
 
+void ControllerWindow::fillWindowMenu(QMenu& menu) {
+    menu.addSeparator();
+    review_->addMenuItem(menu);
+}
+
+QStringList ControllerWindow::pageNames() const {
+    QStringList names;
+    for (int selector : controls().pageSelectors) {
+        auto* button = shell::controlAs<QAbstractButton>(this, selector);
+        names.append(button ? button->text().trimmed() : QString());
+    }
+    return names;
+}
+
 void ControllerWindow::stopPageTimers() {
     if (StatusPage* status = statusPage()) status->stopBlinking();
 }
@@ -94,9 +113,26 @@ bool ControllerWindow::readAllFrom(ReadEntry entry) {
 
 // ---- writing -------------------------------------------------------------------
 
+controller::UnitRecord ControllerWindow::recordOfPages() {
+    controller::UnitRecord record = record_;
+    profile_.encodeRecord(*makeForm(), record);
+    return record;
+}
+
+std::vector<controller::ValueChange> ControllerWindow::changesOfWrite() {
+    return controller::valueChanges(controller::parameterValues(*profile_.values, unitRecord_),
+                                    controller::parameterValues(*profile_.values, recordOfPages()));
+}
+
 void ControllerWindow::writeParameters() {
     const std::unique_ptr<controller::ParameterForm> form = makeForm();
     if (controller::refuseUnreadyWrite(*this, record_, *profile_.layout, *form)) return;
+    // The operator sees what the write changes before anything is saved or
+    // sent; "Abbrechen" leaves unit, backups and pages as they are.
+    if (!review_->approved(changesOfWrite(), pageNames())) {
+        showLinkState();
+        return;
+    }
     // What the unit holds now is kept before anything, the login included,
     // is sent to it.
     if (!backUpUnitRecord()) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "controller/unit_record.h"
+#include "controller/value_changes.h"
 #include "shell/main_window_base.h"
 #include "widgets/controller_profile.h"
 #include "widgets/settings_controls.h"
@@ -18,6 +19,7 @@
 namespace widgets {
 
 class StatusPage;
+class WriteReview;
 
 class ControllerWindow : public shell::MainWindowBase {
     Q_OBJECT
@@ -45,6 +47,15 @@ class ControllerWindow : public shell::MainWindowBase {
     QComboBox* smsNumberCombo() const override;
     void stopPageTimers() override;
 
+    // The record a write would send now: the pages encoded into the record
+    // held from the last read.
+    controller::UnitRecord recordOfPages();
+    // What that write changes against what the unit holds, as the pages show it.
+    std::vector<controller::ValueChange> changesOfWrite();
+    // The captions of the page selectors, by page number.
+    QStringList pageNames() const;
+    WriteReview& writeReview() { return *review_; }
+
   protected:
     // The template stands: the write button is wired and the window keeps
     // the template's size.
@@ -63,6 +74,7 @@ class ControllerWindow : public shell::MainWindowBase {
     void applyEnglishLabels() override;
     void setUpPageFields() override;
     void loadSettingsStore() override;
+    void fillWindowMenu(QMenu& menu) override;
 
   private:
     enum class ReadEntry { Interactive, AfterWrite };
@@ -79,6 +91,7 @@ class ControllerWindow : public shell::MainWindowBase {
     // or confirmed written. A failed write changes record_, never this.
     controller::UnitRecord unitRecord_;
     std::unique_ptr<SettingsControls> settings_;
+    std::unique_ptr<WriteReview> review_;
 };
 
 }  // namespace widgets
