@@ -9,7 +9,9 @@
 #include "controller/record_exchange.h"
 #include "devlink/login.h"
 #include "shell/controls.h"
+#include "widgets/compare_dlg.h"
 #include "widgets/status_page.h"
+#include "widgets/window_compare_source.h"
 #include "widgets/write_review.h"
 
 namespace widgets {
@@ -73,6 +75,15 @@ void ControllerWindow::loadSettingsStore() {
 void ControllerWindow::fillWindowMenu(QMenu& menu) {
     menu.addSeparator();
     review_->addMenuItem(menu);
+    const auto item = [&](const char* name, const char* german, const char* englishText,
+                          void (ControllerWindow::*handler)()) {
+        QAction* action =
+            menu.addAction(QString::fromUtf8(english() ? englishText : german), this, handler);
+        action->setObjectName(name);
+    };
+    item("compareItem", "Vergleichen \u2026", "Compare \u2026",
+         &ControllerWindow::compareWithStoredSet);
+    item("backupsItem", "Sicherungen \u2026", "Backups \u2026", &ControllerWindow::chooseBackup);
 }
 
 QStringList ControllerWindow::pageNames() const {
@@ -111,7 +122,7 @@ bool ControllerWindow::readAllFrom(ReadEntry entry) {
     return true;
 }
 
-// ---- writing -------------------------------------------------------------------
+// ---- what a write changes -------------------------------------------------------
 
 controller::UnitRecord ControllerWindow::recordOfPages() {
     controller::UnitRecord record = record_;
@@ -123,6 +134,37 @@ std::vector<controller::ValueChange> ControllerWindow::changesOfWrite() {
     return controller::valueChanges(controller::parameterValues(*profile_.values, unitRecord_),
                                     controller::parameterValues(*profile_.values, recordOfPages()));
 }
+
+// ---- comparing with stored sets --------------------------------------------------
+
+std::vector<controller::ValueChange> ControllerWindow::changesAgainstLines(
+    const std::vector<std::string>& lines) {
+    // Before anything is read the pages are compared on a record of zeros:
+    // only what the pages and the set hold can differ.
+    controller::UnitRecord pages =
+        record_.complete() ? record_ : controller::UnitRecord::zeros(profile_.layout->form, true);
+    profile_.encodeRecord(*makeForm(), pages);
+    const controller::UnitRecord stored = controller::recordWithLines(
+        *profile_.values, profile_.settings.values, profile_.encodeRecord, pages, lines);
+    return controller::valueChanges(controller::parameterValues(*profile_.values, stored),
+                                    controller::parameterValues(*profile_.values, pages));
+}
+
+void ControllerWindow::compareWithStoredSet() {
+    WindowCompareSource source(*this);
+    CompareDlg compare(source, CompareDlg::Mode::Compare, this);
+    if (messages().runDialog(compare) == QDialog::Accepted && compare.chosenLines())
+        settings_->store().applyLines(*compare.chosenLines());
+}
+
+void ControllerWindow::chooseBackup() {
+    WindowCompareSource source(*this);
+    CompareDlg backups(source, CompareDlg::Mode::Backups, this);
+    if (messages().runDialog(backups) == QDialog::Accepted && backups.chosenLines())
+        settings_->store().applyLines(*backups.chosenLines());
+}
+
+// ---- writing -------------------------------------------------------------------
 
 void ControllerWindow::writeParameters() {
     const std::unique_ptr<controller::ParameterForm> form = makeForm();

@@ -56,6 +56,15 @@ class ControllerWindow : public shell::MainWindowBase {
     QStringList pageNames() const;
     WriteReview& writeReview() { return *review_; }
 
+    // What the pages hold otherwise than a stored set's value lines: each
+    // change's before is the set's text, its after the page's.
+    std::vector<controller::ValueChange> changesAgainstLines(const std::vector<std::string>& lines);
+    // "Vergleichen ..." / "Compare ...": the pages against a named set, a
+    // setting file or a backup of the unit; "Übernehmen" puts it on the pages.
+    void compareWithStoredSet();
+    // "Sicherungen ..." / "Backups ...": a backup of the unit onto the pages.
+    void chooseBackup();
+
   protected:
     // The template stands: the write button is wired and the window keeps
     // the template's size.
