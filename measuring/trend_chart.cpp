@@ -7,11 +7,17 @@
 #include <algorithm>
 #include <cmath>
 
-#include "measuring/time_ticks.h"
-#include "measuring/trend_curve.h"
-#include "measuring/wall_clock_axis.h"
+#include "shell/time_ticks.h"
+#include "shell/trend_curve.h"
+#include "shell/wall_clock_axis.h"
 
 namespace measuring {
+
+using shell::kDayMs;
+using shell::kHourMs;
+using shell::TrendCurveItem;
+using shell::WallClockAxis;
+using shell::wallClockMs;
 
 namespace {
 
