@@ -11,6 +11,7 @@
 #include "shell/controls.h"
 #include "widgets/compare_dlg.h"
 #include "widgets/status_page.h"
+#include "widgets/status_recorder.h"
 #include "widgets/window_compare_source.h"
 #include "widgets/write_review.h"
 
@@ -22,7 +23,8 @@ ControllerWindow::ControllerWindow(ControllerProfile profile, shell::MessageServ
       profile_(std::move(profile)),
       record_(profile_.layout->form),
       unitRecord_(profile_.layout->form),
-      review_(std::make_unique<WriteReview>(*this)) {}
+      review_(std::make_unique<WriteReview>(*this)),
+      recorder_(std::make_unique<StatusRecorder>(*this)) {}
 
 ControllerWindow::~ControllerWindow() {
     beginTearDown();
@@ -84,6 +86,7 @@ void ControllerWindow::fillWindowMenu(QMenu& menu) {
     item("compareItem", "Vergleichen \u2026", "Compare \u2026",
          &ControllerWindow::compareWithStoredSet);
     item("backupsItem", "Sicherungen \u2026", "Backups \u2026", &ControllerWindow::chooseBackup);
+    recorder_->addMenuItems(menu);
 }
 
 QStringList ControllerWindow::pageNames() const {
@@ -102,7 +105,13 @@ void ControllerWindow::stopPageTimers() {
 // ---- reading -------------------------------------------------------------------
 
 bool ControllerWindow::readAll() {
-    return readAllFrom(ReadEntry::Interactive);
+    const bool read = readAllFrom(ReadEntry::Interactive);
+    recorder_->afterRead(read);
+    return read;
+}
+
+controller::UnitValues ControllerWindow::statusValues() const {
+    return profile_.statusValues(statusArea_, record_);
 }
 
 bool ControllerWindow::readAllAfterWrite() {

@@ -19,6 +19,7 @@
 namespace widgets {
 
 class StatusPage;
+class StatusRecorder;
 class WriteReview;
 
 class ControllerWindow : public shell::MainWindowBase {
@@ -40,6 +41,9 @@ class ControllerWindow : public shell::MainWindowBase {
     void writeParameters();
 
     const std::string& statusArea() const { return statusArea_; }
+    // The status area last read as named values, with the page's texts.
+    controller::UnitValues statusValues() const;
+    StatusRecorder& statusRecorder() { return *recorder_; }
     const controller::UnitRecord& parameterRecord() const { return record_; }
     SettingsControls& settings() { return *settings_; }
     const ControllerProfile& profile() const { return profile_; }
@@ -101,6 +105,7 @@ class ControllerWindow : public shell::MainWindowBase {
     controller::UnitRecord unitRecord_;
     std::unique_ptr<SettingsControls> settings_;
     std::unique_ptr<WriteReview> review_;
+    std::unique_ptr<StatusRecorder> recorder_;
 };
 
 }  // namespace widgets
