@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "measuring/value_recording.h"
 #include "shell/chart_parts.h"
 #include "shell/time_ticks.h"
 #include "shell/trend_curve.h"
@@ -19,9 +20,9 @@ using shell::addValueAxis;
 using shell::fitAxis;
 using shell::kDayMs;
 using shell::kHourMs;
+using shell::linePen;
 using shell::TrendCurveItem;
 using shell::WallClockAxis;
-using shell::linePen;
 using shell::wallClockMs;
 
 namespace {
@@ -54,22 +55,8 @@ void setTimeRange(QValueAxis* time, const std::vector<QPointF>& line) {
 }  // namespace
 
 Quantity quantityOf(char variant) {
-    switch (variant) {
-        case '1':
-            return {QString::fromUtf8("Leitf\u00E4higkeit"), QString::fromUtf8("\u00B5S/cm")};
-        case '2':
-            return {"pH-Wert", ""};
-        case '3':
-            return {"Redoxpotential", "mV"};
-        case '4':
-            return {"Chlor", "mg/l"};
-        case '5':
-            return {"Ozon", "mg/l"};
-        case '6':
-            return {"Chlordioxid", "mg/l"};
-        default:
-            return {"Messwert", ""};
-    }
+    const QuantityName quantity = quantityName(variant);
+    return {QString::fromUtf8(quantity.name), QString::fromUtf8(quantity.unit)};
 }
 
 QString axisTitle(const Quantity& quantity) {
