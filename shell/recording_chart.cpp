@@ -106,6 +106,8 @@ void fillRecordingChart(QChart& chart, const files::RecordingContent& content,
         stepAxis->setRange(-0.25, kStepPitch * static_cast<double>(steps.size()) - 0.25);
         stepAxis->setLabelsVisible(false);
         stepAxis->setGridLineVisible(false);
+        stepAxis->setLineVisible(false);
+        stepAxis->setTickCount(2);
     }
     std::size_t drawn = 0, values = 0;
     for (std::size_t column : chosen) {

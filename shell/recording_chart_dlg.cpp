@@ -223,8 +223,10 @@ void RecordingChartDlg::onSaveClicked() {
 
 bool RecordingChartDlg::savePng(const QString& path) {
     // The chart lays out a new legend and relabels its time axis on events
-    // it has posted itself; the picture waits for them.
+    // it has posted itself, and takes the drawings of the axes it no longer
+    // has away later; the picture waits for both.
     QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

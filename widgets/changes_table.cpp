@@ -23,6 +23,7 @@ ChangesTable::ChangesTable(const QStringList& headers, QStringList pageNames, bo
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAlternatingRowColors(true);
     verticalHeader()->setVisible(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(true);
 }

@@ -162,6 +162,8 @@ TYPED_TEST(StatusRecording, AHundredReadingsAreAHundredLinesAndTheChartShowsThem
     chart->choose(chosen);
     const QList<shell::TrendCurveItem*> curves = shell::recordingCurves(*chart->chart());
     ASSERT_EQ(curves.size(), 3);
+    EXPECT_EQ(chart->chart()->axes(Qt::Horizontal).size(), 1);
+    EXPECT_EQ(chart->chart()->axes(Qt::Vertical).size(), 3);
     EXPECT_GE(curves[2]->points().size(), 100u);
     const std::string png = this->workFolder.path() + "/chart.png";
     ASSERT_TRUE(chart->savePng(QString::fromStdString(png)));
