@@ -2,7 +2,7 @@
 # package CPack makes of it (scripts/package.sh).
 include(GNUInstallDirs)
 
-set(AQUENDOR_PROGRAMS AquendorKSV2 AquendorPLN2 Vantiqo aquendor-ports unitsim_cli)
+set(AQUENDOR_PROGRAMS AquendorKSV2 AquendorPLN2 Vantiqo aquendor-ports unitsim_cli aquendorctl)
 foreach(program IN LISTS AQUENDOR_PROGRAMS)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -30,7 +30,10 @@ foreach(triple "AquendorKSV2;aquendor-ksv2;ksv2" "AquendorPLN2;aquendor-pln2;pln
     list(APPEND AQUENDOR_MANUALS ${program})
   endif()
 endforeach()
-list(APPEND AQUENDOR_MANUALS aquendor-ports unitsim)
+list(APPEND AQUENDOR_MANUALS aquendor-ports unitsim aquendorctl)
+# The command line's completion, where bash-completion looks for it.
+install(FILES ${DESKTOP}/completion/aquendorctl
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 # Manual pages and the changelog go compressed, as Debian keeps them.
 set(AQUENDOR_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/${AQUENDOR_PACKAGE_NAME})
@@ -58,7 +61,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Operator programs for the Aquendor KSV2 softener, the Aquendor PLN2\n"
   "reverse-osmosis controller and the Vantiqo measuring and dosing controller,\n"
   "over a serial cable or a Hayes modem: status, parameters, commands,\n"
-  "histories and data-logger readouts. With aquendor-ports to map COM names\n"
+  "histories and data-logger readouts. With aquendorctl for scripts, cron jobs\n"
+  "and service rounds on the command line, aquendor-ports to map COM names\n"
   "to serial devices, and a unit simulator.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -11,6 +11,7 @@
 #include <tuple>
 #include <vector>
 
+#include "devlink/login.h"
 #include "files/file_write.h"
 
 namespace controller {
@@ -103,10 +104,6 @@ void removeOldBackups(const std::string& folder, const std::string& serial, std:
 
 }  // namespace
 
-bool sixDigitSerial(std::string_view serial) {
-    return serial.size() == 6 && allDigits(serial);
-}
-
 std::string backupFileName(const std::string& serial, const BackupStamp& stamp, int taken) {
     std::string name = "backup " + serial + " " + stampText(stamp);
     if (taken > 0) name += "_" + std::to_string(taken);
@@ -115,7 +112,7 @@ std::string backupFileName(const std::string& serial, const BackupStamp& stamp, 
 
 BackupResult writeUnitBackup(const std::string& startDirectory, const std::string& serial,
                              std::string_view bytes, const BackupStamp& stamp, std::size_t keep) {
-    if (!sixDigitSerial(serial)) return {BackupStatus::BadSerial, {}};
+    if (!devlink::isSixDigitSerial(serial)) return {BackupStatus::BadSerial, {}};
     const std::string folder = startDirectory + "/backup " + serial;
     int error = 0;
     if (!haveFolder(folder, error)) return {BackupStatus::Failed, folder, error};

@@ -26,10 +26,6 @@ struct BackupResult {
 
 inline constexpr std::size_t kBackupsKept = 10;
 
-// Exactly six decimal digits: only then is a serial number part of a
-// folder or file name.
-bool sixDigitSerial(std::string_view serial);
-
 // "backup 123456 2026-12-07 1430.stg", then "_1", "_2" ... when taken.
 std::string backupFileName(const std::string& serial, const BackupStamp& stamp, int taken);
 

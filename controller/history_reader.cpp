@@ -25,25 +25,28 @@ HistoryReader::HistoryReader(OperationContext context) : context_(context) {}
 bool HistoryReader::takeSerialNumber(std::string& serial) {
     OperationUi& ui = context_.ui;
     serial = ui.serialNumberText();
-    if (isSixDigitSerial(serial)) return true;
+    if (devlink::isSixDigitSerial(serial)) return true;
     ui.say({tr2(ui, "Bitte 6 Ziffern f\u00FCr die Seriennummer eingeben",
                 "Please insert 6 numbers for the serialnumber")});
     ui.focusSerialNumber();
     return false;
 }
 
-void HistoryReader::readStatusHistory(const CodeTable& codes, bool longForm) {
+std::optional<std::string> HistoryReader::readStatusHistory(const CodeTable& codes, bool longForm) {
     std::string serial;
-    if (!takeSerialNumber(serial)) return;
-    if (devlink::controllerLogin(context_.link, devlink::LoginIntent::QuietRead) == 0) return;
+    if (!takeSerialNumber(serial)) return std::nullopt;
+    if (devlink::controllerLogin(context_.link, devlink::LoginIntent::QuietRead) == 0)
+        return std::nullopt;
     std::string data;
-    if (!readStatusData(data)) return;
+    if (!readStatusData(data)) return std::nullopt;
     const HistoryRecords history =
         historyRecords(data, kStatusHistoryLayout, longForm ? 0 : kShortFormStatusRecords);
-    if (refuseUncounted(history, "DHI")) return;
+    if (refuseUncounted(history, "DHI")) return std::nullopt;
     std::string folder;
-    if (!currentFolder(folder)) return;
-    if (writeList(folder, kStatusList, serial, history.entries, codes)) sayIfCut(history, "DHI");
+    if (!currentFolder(folder)) return std::nullopt;
+    auto written = writeList(folder, kStatusList, serial, history.entries, codes);
+    if (written) sayIfCut(history, "DHI");
+    return written;
 }
 
 // One answer, or two when the first starts with a blank; the record data
@@ -69,17 +72,20 @@ bool HistoryReader::currentFolder(std::string& folder) {
     return true;
 }
 
-void HistoryReader::readErrorHistory(const CodeTable& codes) {
+std::optional<std::string> HistoryReader::readErrorHistory(const CodeTable& codes) {
     std::string serial;
-    if (!takeSerialNumber(serial)) return;
-    if (devlink::controllerLogin(context_.link, devlink::LoginIntent::QuietRead) == 0) return;
+    if (!takeSerialNumber(serial)) return std::nullopt;
+    if (devlink::controllerLogin(context_.link, devlink::LoginIntent::QuietRead) == 0)
+        return std::nullopt;
     devlink::AnswerBuffer answer{};
-    if (!context_.link.exchange("DEI|", "DEI", true, answer)) return;
+    if (!context_.link.exchange("DEI|", "DEI", true, answer)) return std::nullopt;
     const HistoryRecords history =
         historyRecords(errorHistoryData(answerText(answer)), kErrorHistoryLayout);
-    if (refuseUncounted(history, "DEI")) return;
-    if (writeList(context_.ui.startDirectory(), kErrorList, serial, history.entries, codes))
-        sayIfCut(history, "DEI");
+    if (refuseUncounted(history, "DEI")) return std::nullopt;
+    auto written =
+        writeList(context_.ui.startDirectory(), kErrorList, serial, history.entries, codes);
+    if (written) sayIfCut(history, "DEI");
+    return written;
 }
 
 // An answer without even the count is no history: a list would claim an
@@ -111,26 +117,28 @@ void HistoryReader::sayIfCut(const HistoryRecords& history, const char* label) {
             devlink::MessageCaption::ProgramCaption, MessageIcon::Exclamation});
 }
 
-bool HistoryReader::writeList(const std::string& baseFolder, const ListFileKind& kind,
-                              const std::string& serial, const std::vector<HistoryEntry>& entries,
-                              const CodeTable& codes) {
+std::optional<std::string> HistoryReader::writeList(const std::string& baseFolder,
+                                                    const ListFileKind& kind,
+                                                    const std::string& serial,
+                                                    const std::vector<HistoryEntry>& entries,
+                                                    const CodeTable& codes) {
     OperationUi& ui = context_.ui;
     const std::string bytes = listFileBytes(listText(kind, entries, codes, ui.english()));
     const ListFileOutcome outcome = writeListFile(baseFolder, kind, serial, clock(), bytes);
     switch (outcome.result) {
         case ListFileOutcome::Written:
             ui.showLinkState();
-            return true;
+            return outcome.path;
         case ListFileOutcome::FolderFailed:
             ui.showLinkState();
             ui.say({"System Error Code: " + std::to_string(outcome.error),
                     devlink::MessageCaption::ProgramName, MessageIcon::Exclamation});
-            return false;
+            return std::nullopt;
         case ListFileOutcome::CreateFailed:
             ui.say({"cannot create " + outcome.path, devlink::MessageCaption::ProgramName});
-            return false;
+            return std::nullopt;
     }
-    return false;
+    return std::nullopt;
 }
 
 }  // namespace controller

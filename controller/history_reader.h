@@ -3,6 +3,7 @@
 // controller programs use it with their own code tables.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,10 @@ class HistoryReader {
     explicit HistoryReader(OperationContext context);
 
     // longForm: the unit's last parameter record was the long form; a short
-    // form unit lists at most ten status records.
-    void readStatusHistory(const CodeTable& codes, bool longForm);
-    void readErrorHistory(const CodeTable& codes);
+    // form unit lists at most ten status records. Each returns the list
+    // file written, nothing after a failure it has shown.
+    std::optional<std::string> readStatusHistory(const CodeTable& codes, bool longForm);
+    std::optional<std::string> readErrorHistory(const CodeTable& codes);
 
     // The PC's clock for the file name, read once per reading; tests fix it.
     LocalClock clock = systemLocalTime;
@@ -32,10 +34,11 @@ class HistoryReader {
     bool currentFolder(std::string& folder);
     bool refuseUncounted(const HistoryRecords& history, const char* label);
     void sayIfCut(const HistoryRecords& history, const char* label);
-    // True when the list file was written.
-    bool writeList(const std::string& baseFolder, const ListFileKind& kind,
-                   const std::string& serial, const std::vector<HistoryEntry>& entries,
-                   const CodeTable& codes);
+    // The list file written, nothing after a failure it has shown.
+    std::optional<std::string> writeList(const std::string& baseFolder, const ListFileKind& kind,
+                                         const std::string& serial,
+                                         const std::vector<HistoryEntry>& entries,
+                                         const CodeTable& codes);
 
     OperationContext context_;
 };

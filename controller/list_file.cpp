@@ -40,13 +40,6 @@ std::string recordLine(int number, const HistoryEntry& entry, const std::string&
 
 }  // namespace
 
-bool isSixDigitSerial(std::string_view serial) {
-    if (serial.size() != 6) return false;
-    for (const char c : serial)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
 std::string listText(const ListFileKind& kind, const std::vector<HistoryEntry>& entries,
                      const CodeTable& codes, bool english) {
     std::string text = english ? kind.englishHeader : kind.germanHeader;

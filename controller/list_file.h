@@ -26,10 +26,6 @@ inline constexpr ListFileKind kStatusList{
 inline constexpr ListFileKind kErrorList{"errorlist", "Nr.   Datum      Zeit   Fehler",
                                          "Nr.   Date       Time   Error", false};
 
-// The serial number names folders and files only when it is exactly six
-// decimal digits: anything else could reach outside the list folder.
-bool isSixDigitSerial(std::string_view serial);
-
 // The table in UTF-8 with "\n" line ends: header, a blank line, one line a
 // record numbered from 1.
 std::string listText(const ListFileKind& kind, const std::vector<HistoryEntry>& entries,

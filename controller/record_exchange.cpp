@@ -15,11 +15,13 @@ std::string answerText(const devlink::AnswerBuffer& answer) {
 bool purgeLine(const OperationContext& context) {
     devlink::Port& port = context.link.port();
     if (!port.purgeReceive()) {
+        context.ui.lineFailed(devlink::LineFailure::Port);
         context.ui.showMessage(devlink::purgeFailedText(port, context.ui.english()),
                                devlink::MessageCaption::ProgramName);
         return false;
     }
     if (!port.purgeTransmit()) {
+        context.ui.lineFailed(devlink::LineFailure::Port);
         context.ui.showMessage("clear com-buffer failed", devlink::MessageCaption::ProgramName);
         return false;
     }

@@ -30,32 +30,33 @@ bool UnitCommands::exchange(const std::string& request, std::string_view word) {
     return context_.link.exchange(request, word, true, answer);
 }
 
-void UnitCommands::send(std::string_view word, AfterCommand after) {
-    if (devlink::controllerLogin(context_.link, devlink::LoginIntent::Write) == 0) return;
-    if (!exchange(std::string(word) + "|", word)) return;
-    if (after == AfterCommand::ReadAll) readAll_();
+bool UnitCommands::send(std::string_view word, AfterCommand after) {
+    if (devlink::controllerLogin(context_.link, devlink::LoginIntent::Write) == 0) return false;
+    if (!exchange(std::string(word) + "|", word)) return false;
+    return after != AfterCommand::ReadAll || readAll_();
 }
 
-void UnitCommands::setClock() {
-    if (devlink::controllerLogin(context_.link, devlink::LoginIntent::Write) == 0) return;
-    if (!exchange(clockRequest(clock()), "STS")) return;
-    readAll_();
+bool UnitCommands::setClock() {
+    if (devlink::controllerLogin(context_.link, devlink::LoginIntent::Write) == 0) return false;
+    if (!exchange(clockRequest(clock()), "STS")) return false;
+    return readAll_();
 }
 
-void UnitCommands::reset() {
+bool UnitCommands::reset() {
     OperationUi& ui = context_.ui;
     const MessageAnswer answer = ui.say(
         {tr2(ui, "Steuerung wirklich zur\u00FCcksetzen ?", "Are you shure to RESET the unit ?"),
          devlink::MessageCaption::ProgramCaption, MessageIcon::Stop, MessageButtons::YesNo, true});
     if (answer != MessageAnswer::Yes) {
         ui.showLinkState();
-        return;
+        return false;
     }
-    if (devlink::controllerLogin(context_.link, devlink::LoginIntent::Write) == 0) return;
-    if (!context_.link.writeRequest(devlink::frameRequest("RST|"), true)) return;
+    if (devlink::controllerLogin(context_.link, devlink::LoginIntent::Write) == 0) return false;
+    if (!context_.link.writeRequest(devlink::frameRequest("RST|"), true)) return false;
     wait(kRestartMs);
-    if (!readAll_()) return;
+    if (!readAll_()) return false;
     ui.say({tr2(ui, texts_.doneGerman, texts_.doneEnglish)});
+    return true;
 }
 
 }  // namespace controller

@@ -35,13 +35,16 @@ class UnitCommands {
     UnitCommands(OperationContext context, ResetTexts texts,
                  std::function<bool()> readAllAfterCommand);
 
+    // Each returns true when the unit took the command (and, where it
+    // follows, the read after it succeeded); a failure has been shown.
     // A command without fields: "SEQ", "SRS", "SRF", "SFA".
-    void send(std::string_view word, AfterCommand after);
+    bool send(std::string_view word, AfterCommand after);
     // "STS" with the PC's date and time, then the unit is read again.
-    void setClock();
+    bool setClock();
     // Asks first; sends "RST", waits for the unit to start again, reads it
-    // and only then says that the reset went through.
-    void reset();
+    // and only then says that the reset went through. False too when the
+    // operator said No.
+    bool reset();
 
     // The PC's clock, read once per command; tests fix it.
     LocalClock clock = systemLocalTime;

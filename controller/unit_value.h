@@ -49,7 +49,7 @@ struct UnitValue {
     bool present = true;
     // A parameter the unit takes back with a write.
     bool settable = false;
-    // The parameter page (1, 2 ...) that shows a parameter; 0 for a status value.
+    // The parameter page that shows it (1, 2 ...); 0 for a status value.
     int page = 0;
 };
 

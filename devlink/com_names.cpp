@@ -25,7 +25,12 @@ std::string portsFolder() {
     return environment("HOME") + "/.config/aquendor/ports";
 }
 
+bool isDevicePathName(std::string_view name) {
+    return !name.empty() && name.front() == '/';
+}
+
 std::string resolveComName(std::string_view comName) {
+    if (isDevicePathName(comName)) return std::string(comName);
     if (comName.size() != 4 || comName.substr(0, 3) != "COM" || comName[3] < '1' ||
         comName[3] > '9')
         return {};
@@ -36,6 +41,7 @@ std::string resolveComName(std::string_view comName) {
 }
 
 std::string networkBindingText(std::string_view comName) {
+    if (isNetworkText(comName)) return std::string(comName);
     const std::string entry = resolveComName(comName);
     if (entry.rfind(portsFolder() + "/", 0) != 0) return {};
     char target[1024];

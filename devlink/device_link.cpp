@@ -22,6 +22,7 @@ bool DeviceLink::writeRequest(std::string_view framed, bool pause) {
     for (char c : framed) {
         if (c == '\0') break;
         if (!port_.writeByte(static_cast<std::uint8_t>(c))) {
+            window_.lineFailed(LineFailure::Port);
             window_.showMessage("write to comport failed" + lostCause(port_, window_.english()),
                                 MessageCaption::ProgramName);
             return false;
@@ -43,6 +44,7 @@ ReadResult DeviceLink::readAnswer(AnswerBuffer& answer, bool showBusy) {
         if (!byte) {
             answer[length] = '\0';
             if (controller) window_.showLinkState();
+            window_.lineFailed(LineFailure::NoAnswer);
             window_.showMessage(
                 port_.name() + pick(window_, ": \u00DCbertragungsfehler", ": transmission error") +
                     lostCause(port_, window_.english()),
@@ -95,6 +97,7 @@ void DeviceLink::refreshLinkState() {
 
 void DeviceLink::reportUnitToPcError(std::string_view label) {
     refreshLinkState();
+    window_.lineFailed(LineFailure::Checksum);
     window_.showMessage(std::string(label) + ": checksum error, error in transmission (" +
                             profile_.deviceWord + " -> PC)",
                         MessageCaption::ProgramCaption);
@@ -102,12 +105,14 @@ void DeviceLink::reportUnitToPcError(std::string_view label) {
 
 void DeviceLink::reportPcToUnitError(std::string_view label) {
     refreshLinkState();
+    window_.lineFailed(LineFailure::Checksum);
     window_.showMessage(std::string(label) + ": checksum error, error in transmission (PC -> " +
                             profile_.deviceWord + ")",
                         MessageCaption::ProgramCaption);
 }
 
 void DeviceLink::reportOverflow() {
+    window_.lineFailed(LineFailure::Overflow);
     window_.showMessage("buffer overflow", MessageCaption::ProgramName);
 }
 

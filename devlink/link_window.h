@@ -20,6 +20,15 @@ enum class LoginAnswer {
     Other,        // any other whole answer, taken as reading and writing
 };
 
+// What kind of failure of the line or the unit ended an exchange, for a
+// program that sorts its failures (the command-line tool's exit codes).
+enum class LineFailure {
+    Port,      // the port could not be used: a purge or a write failed
+    NoAnswer,  // no answer, or not in time: silence, a lost line, a modem that did not connect
+    Checksum,  // an answer with a wrong checksum, or the unit's checksum echo
+    Overflow,  // an answer longer than any answer may be
+};
+
 // Controls that dialling and hanging up switch.
 enum class ModemControl {
     ConnectButton,
@@ -54,6 +63,12 @@ class LinkWindow {
     // A controller login had a whole answer: before anything else the
     // login does about it (a message, the status word).
     virtual void loginAnswered(LoginAnswer /*answer*/) {}
+
+    // An exchange failed: called before its message is shown.
+    virtual void lineFailed(LineFailure /*failure*/) {}
+    // The unit refused a login, or granted less than the operation needs
+    // (reading only for a write): called before its message is shown.
+    virtual void loginRefused() {}
 
     // Measuring program only: the variant name for the title and label.
     virtual void showVariant(const std::string& /*name*/) {}

@@ -19,13 +19,6 @@ void say(LinkWindow& window, const char* german, const char* english) {
     window.showMessage(window.english() ? english : german, MessageCaption::ProgramCaption);
 }
 
-bool isSixDigits(const std::string& text) {
-    if (text.size() != 6) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
 // Steps shared by both program kinds: serial-number check, purge, request,
 // answer and its checks. On success the answer is left without its end byte.
 bool sendLogin(DeviceLink& link, AnswerBuffer& answer, bool showBusy) {
@@ -35,13 +28,14 @@ bool sendLogin(DeviceLink& link, AnswerBuffer& answer, bool showBusy) {
     // Only six decimal digits ever go on the wire: anything else is not a
     // serial number the unit could accept, and a stray "|" would break the
     // telegram's grammar.
-    if (!isSixDigits(serial)) {
+    if (!isSixDigitSerial(serial)) {
         say(window, kSerialDigitsDe, kSerialDigitsEn);
         window.focusSerialNumber();
         return false;
     }
     if (!link.port().purgeReceive()) {
         link.refreshLinkState();
+        window.lineFailed(LineFailure::Port);
         window.showMessage(purgeFailedText(link.port(), window.english()),
                            MessageCaption::ProgramName);
         return false;
@@ -89,6 +83,13 @@ LoginAnswer controllerAnswer(const AnswerBuffer& answer) {
 
 }  // namespace
 
+bool isSixDigitSerial(std::string_view serial) {
+    if (serial.size() != 6) return false;
+    for (const char c : serial)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
 std::string loginRequest(const std::string& serialNumber) {
     return "CSN|" + serialNumber + "|";
 }
@@ -100,18 +101,21 @@ int controllerLogin(DeviceLink& link, LoginIntent intent) {
     const LoginAnswer said = controllerAnswer(answer);
     window.loginAnswered(said);
     if (said == LoginAnswer::WrongSerial) {
+        window.loginRefused();
         say(window, kWrongSerialDe, kWrongSerialEn);
         window.focusSerialNumber();
         return 0;
     }
     const bool interval = window.intervalReadingTicked();
     if (said == LoginAnswer::NoAccess) {
+        window.loginRefused();
         if (interval) window.stopIntervalTimer();
         say(window, kNoAccessDe, kNoAccessEn);
         return 0;
     }
     if (said == LoginAnswer::ReadOnly && !interval) {
         // The histories read quietly: a reading-only unit is all they need.
+        if (intent == LoginIntent::Write) window.loginRefused();
         if (intent != LoginIntent::QuietRead) say(window, kNoWriteDe, kNoWriteEn);
         if (intent == LoginIntent::Write) return 0;
     }
@@ -131,6 +135,7 @@ int MeasuringLogin::login(DeviceLink& link, LoginIntent intent) {
     AnswerBuffer answer{};
     if (!sendLogin(link, answer, false)) return 0;
     if (is(answer, "CSN|CF|65")) {
+        window.loginRefused();
         say(window, kWrongSerialDe, kWrongSerialEn);
         window.focusSerialNumber();
         return 4;
@@ -148,10 +153,12 @@ int MeasuringLogin::login(DeviceLink& link, LoginIntent intent) {
         level = knownLongLevel(answer);
     }
     if (level == '0') {
+        window.loginRefused();
         say(window, kNoAccessDe, kNoAccessEn);
         return 1;
     }
     if (level == '1') {
+        if (intent == LoginIntent::Write) window.loginRefused();
         if (intent != LoginIntent::QuietRead) say(window, kNoWriteDe, kNoWriteEn);
         if (intent == LoginIntent::Write) return 2;
         window.setStatusText("LESEN");

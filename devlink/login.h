@@ -4,12 +4,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "devlink/device_link.h"
 
 namespace devlink {
 
 enum class LoginIntent { Read = 0, Write = 1, QuietRead = 2 };
+
+// Exactly six decimal digits: the only serial numbers that go on the wire,
+// and the only ones that become part of a folder or file name.
+bool isSixDigitSerial(std::string_view serial);
 
 // The login request for a serial-number text: "CSN|" + serial + "|".
 std::string loginRequest(const std::string& serialNumber);

@@ -29,6 +29,7 @@ constexpr const char* kTryAgain =
 bool ModemLink::writePaced(const std::string& bytes, std::size_t longPauseAfter) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (!port_.writeByte(static_cast<std::uint8_t>(bytes[i]))) {
+            window_.lineFailed(LineFailure::Port);
             window_.showMessage("write to comport failed" + lostCause(port_, window_.english()),
                                 MessageCaption::ProgramName);
             return false;
@@ -50,6 +51,7 @@ bool ModemLink::restoreNormalTimeouts() {
 
 void ModemLink::modemTransmissionError(const char* expected) {
     window_.showLinkState();
+    window_.lineFailed(LineFailure::NoAnswer);
     window_.showMessage(port_.name() +
                             (window_.english() ? ": modem transmission error (\""
                                                : ": Modem \u00DCbertragungsfehler (\"") +
@@ -132,6 +134,7 @@ void ModemLink::dialUp() {
     enable(ModemControl::ConnectButton, false);
     if (!port_.purgeReceive()) {
         enable(ModemControl::ConnectButton, true);
+        window_.lineFailed(LineFailure::Port);
         window_.showMessage(purgeFailedText(port_, window_.english()), MessageCaption::ProgramName);
         return;
     }
@@ -149,10 +152,14 @@ void ModemLink::dialUp() {
         enable(ModemControl::LinkTypeRadios, false);
     }
     window_.showLinkState();
-    if (result == ConnectResult::NoCarrier)
+    if (result == ConnectResult::NoCarrier) {
+        window_.lineFailed(LineFailure::NoAnswer);
         window_.showMessage("NO CARRIER", MessageCaption::ProgramCaption);
-    if (result == ConnectResult::Overflow)
+    }
+    if (result == ConnectResult::Overflow) {
+        window_.lineFailed(LineFailure::Overflow);
         window_.showMessage("buffer overflow", MessageCaption::ProgramName);
+    }
     if (!window_.connected()) enable(ModemControl::ConnectButton, true);
 }
 

@@ -65,6 +65,12 @@ std::string busyText(const PortProblem& p, bool english) {
 
 std::string missingText(const PortProblem& p, bool english) {
     const std::string present = joined(presentSerialDevices(), english ? "none" : "keine");
+    // A device named by its path has no COM name and no ports folder behind it.
+    if (isDevicePathName(p.comName))
+        return english
+                   ? p.path + ": no such device. Serial devices present: " + present + "."
+                   : p.path + ": Ger\u00E4t nicht vorhanden. Vorhandene serielle Ger\u00E4te: " +
+                         present + ".";
     if (english)
         return p.path + ": no such device. " + p.comName +
                (p.bound ? " is set in the ports folder " + portsFolder() +

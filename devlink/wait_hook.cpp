@@ -30,6 +30,10 @@ void requestEnd() {
     endFlag.store(true, std::memory_order_relaxed);
 }
 
+void withdrawEndRequest() {
+    endFlag.store(false, std::memory_order_relaxed);
+}
+
 bool endRequested() {
     return endFlag.load(std::memory_order_relaxed);
 }

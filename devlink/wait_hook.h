@@ -42,6 +42,9 @@ void serviceWaitHook();
 // call from a signal handler.
 void requestEnd();
 bool endRequested();
+// The waits work again after a requested end: a program without a window
+// takes one last step of its own before it ends (it hangs up its modem).
+void withdrawEndRequest();
 
 // The end of the next piece of a wait that lasts until deadlineUs: the
 // deadline itself without a hook, else at most kWaitSliceUs from now.

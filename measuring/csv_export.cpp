@@ -49,13 +49,6 @@ std::string timeStamp(const std::tm& local) {
            twoDigits(static_cast<unsigned>(local.tm_min));
 }
 
-bool isSixDigits(const std::string& text) {
-    if (text.size() != 6) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
 std::string csvFolderName(const std::string& serialNumber) {
     return "Messdaten Vantiqo " + serialNumber;
 }

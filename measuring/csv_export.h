@@ -27,8 +27,6 @@ std::string csvFolderName(const std::string& serialNumber);
 // "Messdaten Vantiqo " + serial + stamp + ("_" + suffix when suffix > 0) + ".csv".
 std::string csvFileName(const std::string& serialNumber, const std::string& stamp, int suffix);
 
-bool isSixDigits(const std::string& text);
-
 struct SaveResult {
     enum Kind { Saved, FolderFailed, CreateFailed } kind = Saved;
     int error = 0;         // errno of the failure

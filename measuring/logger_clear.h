@@ -6,6 +6,8 @@
 
 namespace measuring {
 
-void ClearLogger(OperationContext& context);
+// True when the unit has erased its logger; false after a failure it has
+// shown, or when the operator said No.
+bool ClearLogger(OperationContext& context);
 
 }  // namespace measuring

@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "devlink/delay.h"
+#include "devlink/login.h"
 #include "measuring/block_transfer.h"
 #include "measuring/csv_export.h"
 #include "measuring/logger_record.h"
@@ -129,11 +130,8 @@ std::uint64_t estimatedSeconds(std::uint64_t records) {
     return static_cast<std::uint64_t>(static_cast<double>(further) * 0.45 + 1.0);
 }
 
-std::optional<std::string> ReadOutLogger(OperationContext& context) {
-    RestStateOnExit restState(context.ui);
+std::optional<LoggerContent> FetchLoggerContent(OperationContext& context) {
     MeasuringUi& ui = context.ui;
-    // The folder and file are named after the number the unit was asked with.
-    const std::string serial = ui.serialNumberText();
     const auto size =
         askLoggerSize(context, devlink::LoginIntent::QuietRead, 2, EmptyLogger::BelowOneRecord);
     if (!size || !ui.ask(readoutQuestion(size->records), UiIcon::None)) return std::nullopt;
@@ -142,26 +140,42 @@ std::optional<std::string> ReadOutLogger(OperationContext& context) {
     RecordCollector records(size->records);
     const std::optional<bool> sentMore = fetchRecords(context, *size, records);
     if (!sentMore) return std::nullopt;
-    const std::uint64_t written = records.records().size();
-    if (written == 0) {
+    LoggerContent content;
+    content.written = records.records().size();
+    content.announced = size->records;
+    content.sentMore = *sentMore;
+    if (content.written == 0) {
         ui.tell(
             "Der Datenlogger hat keinen vollst\u00E4ndigen Messwert gesendet.\nEs wurde keine "
             "Datei geschrieben.",
             MessageCaption::ProgramCaption, UiIcon::Exclamation);
         return std::nullopt;
     }
-    if (!isSixDigits(serial)) {
+    content.csv = csvText(records.records(), records.records().size());
+    return content;
+}
+
+std::string deviationNote(const LoggerContent& content) {
+    return deviationNote(content.written, content.announced, content.sentMore);
+}
+
+std::optional<std::string> ReadOutLogger(OperationContext& context) {
+    RestStateOnExit restState(context.ui);
+    MeasuringUi& ui = context.ui;
+    // The folder and file are named after the number the unit was asked with.
+    const std::string serial = ui.serialNumberText();
+    std::optional<LoggerContent> content = FetchLoggerContent(context);
+    if (!content) return std::nullopt;
+    if (!devlink::isSixDigitSerial(serial)) {
         ui.tell("Bitte 6 Ziffern f\u00FCr die Seriennummer eingeben",
                 MessageCaption::ProgramCaption, UiIcon::None);
         return std::nullopt;
     }
-    std::string content = csvText(records.records(), records.records().size());
-    records.release();
-    const auto saved = writeFile(context, serial, content);
-    std::string().swap(content);
+    const auto saved = writeFile(context, serial, content->csv);
+    std::string().swap(content->csv);
     if (!saved) return std::nullopt;
     ui.showRestState();
-    offerFolder(ui, *saved, deviationNote(written, size->records, *sentMore));
+    offerFolder(ui, *saved, deviationNote(*content));
     return saved->path;
 }
 

@@ -9,7 +9,8 @@
 
 namespace measuring {
 
-// The value shown, or nothing when the reading failed (and said why).
+// The value shown, nothing after a failure it has shown (the unit's
+// variant is the login's device type).
 std::optional<MeasuredValue> ReadMeasuredValue(OperationContext& context);
 
 }  // namespace measuring

@@ -1,47 +1,27 @@
 #include "osmosis/parameter_values.h"
 
+#include "controller/field_names.h"
 #include "osmosis/parameter_layout.h"
 
 namespace osmosis {
 
 namespace {
 
+using controller::choiceField;
+using controller::contactField;
 using controller::FieldName;
+using controller::flagField;
+using controller::maskedField;
 using controller::OptionName;
-
-FieldName masked(std::size_t offset, const char* name, const char* german, const char* english,
-                 const char* mask, const char* unit = "", const char* unitEnglish = nullptr) {
-    return {offset, name, german, english, mask, unit, unitEnglish};
-}
+using controller::secondsField;
 
 FieldName minutes(std::size_t offset, const char* name, const char* german, const char* english,
                   const char* mask = "##") {
-    return masked(offset, name, german, english, mask, "Min.", "min.");
-}
-
-FieldName seconds(std::size_t offset, const char* name, const char* german, const char* english) {
-    return masked(offset, name, german, english, "##", "Sek.", "sec.");
+    return maskedField(offset, name, german, english, mask, "Min.", "min.");
 }
 
 FieldName litres(std::size_t offset, const char* name, const char* german, const char* english) {
-    return masked(offset, name, german, english, "###,###", "L/Imp.", "l/imp.");
-}
-
-FieldName flag(std::size_t offset, const char* name, const char* german, const char* english) {
-    return {offset, name, german, english};
-}
-
-FieldName choice(std::size_t offset, const char* name, const char* german, const char* english,
-                 std::vector<OptionName> options) {
-    FieldName field{offset, name, german, english};
-    field.options = std::move(options);
-    return field;
-}
-
-FieldName contact(std::size_t offset, const char* name, const char* german, const char* english) {
-    return choice(offset, name, german, english,
-                  {{"normally_open", "Schliesser", "norm. open"},
-                   {"normally_closed", "\u00D6ffner", "norm. closed"}});
+    return maskedField(offset, name, german, english, "###,###", "L/Imp.", "l/imp.");
 }
 
 FieldName boxes(std::size_t offset, std::vector<OptionName> bits) {
@@ -52,12 +32,12 @@ FieldName boxes(std::size_t offset, std::vector<OptionName> bits) {
 
 std::vector<FieldName> page1Names() {
     return {
-        masked(72, "interval_flush_interval", "Intervall Sp\u00FClen: Intervall",
-               "interval flush: interval", "###", "Std.", "h."),
+        maskedField(72, "interval_flush_interval", "Intervall Sp\u00FClen: Intervall",
+                    "interval flush: interval", "###", "Std.", "h."),
         minutes(80, "flush_duration", "Sp\u00FClen: Dauer", "flush: duration"),
         minutes(84, "interval_flush_duration", "Intervall Sp\u00FClen: Dauer",
                 "interval flush: duration"),
-        flag(86, "quality_flush", "Qualit\u00E4ts-Sp\u00FClen", "quality flush"),
+        flagField(86, "quality_flush", "Qualit\u00E4ts-Sp\u00FClen", "quality flush"),
         minutes(88, "quality_flush_duration", "Qualit\u00E4ts-Sp\u00FClen: Dauer",
                 "quality flush: duration"),
         boxes(92, {{"flush_with_pu_1", "Sp\u00FClart: Mit PU 1", "flushing mode: with PU 1"},
@@ -66,33 +46,33 @@ std::vector<FieldName> page1Names() {
                     "flushing mode: with inlet valve"},
                    {"flush_with_outlet_valve", "Sp\u00FClart: Mit Ausgangsventil",
                     "flushing mode: with outlet valve"}}),
-        choice(112, "pump_mode", "Pumpe", "pump",
-               {{"only_pump_1", "nur Pumpe 1", "only pump 1"},
-                {"only_pump_2", "nur Pumpe 2", "only pump 2"},
-                {"alternate", "Wechsel", "alternate"},
-                {"serial", "Reihe", "serial"}}),
-        seconds(114, "pump_1_delay", "Verz\u00F6gerung Pumpe 1", "delay pump 1"),
-        seconds(116, "pump_2_delay", "Verz\u00F6gerung Pumpe 2", "delay pump 2"),
-        contact(118, "low_water_contact", "Wassermangel", "low water pressure"),
-        seconds(120, "low_water_delay", "Wassermangel: Verz\u00F6gerung",
-                "low water pressure: delay"),
-        masked(122, "restart_count", "Einschaltwiederholung", "restart", "#", "X"),
-        contact(124, "excess_pressure_contact", "\u00DCberdruck", "excess pressure"),
-        seconds(126, "excess_pressure_delay", "\u00DCberdruck: Verz\u00F6gerung",
-                "excess pressure: delay"),
-        contact(130, "concentrate_flow_contact", "Konzentratmangel", "concentrate flow"),
-        flag(132, "concentrate_flow_switch_off", "Konzentratmangel: Abschaltung",
-             "concentrate flow: switch-off"),
-        masked(134, "concentrate_flow_delay", "Konzentratmangel: Verz\u00F6gerung",
-               "concentrate flow: delay", "##"),
-        contact(136, "motor_protection_contact", "Motorschutz", "motor protection"),
-        contact(138, "stop_input_contact", "STOP", "STOP"),
-        masked(140, "stop_input_delay", "STOP: Verz\u00F6gerung", "STOP: delay", "##"),
-        contact(142, "prog_input_contact", "PROG", "PROG"),
-        choice(144, "prog_input_function", "PROG: Funktion", "PROG: function",
-               {{"emergency_bp", "Notversorgung BP", "em. program/BP"},
-                {"tank_overflow", "\u00DCberlauf", "tank overflow"}}),
-        masked(148, "max_pressure", "Maximaler Druck", "maximum pressure", "##", "bar"),
+        choiceField(112, "pump_mode", "Pumpe", "pump",
+                    {{"only_pump_1", "nur Pumpe 1", "only pump 1"},
+                     {"only_pump_2", "nur Pumpe 2", "only pump 2"},
+                     {"alternate", "Wechsel", "alternate"},
+                     {"serial", "Reihe", "serial"}}),
+        secondsField(114, "pump_1_delay", "Verz\u00F6gerung Pumpe 1", "delay pump 1"),
+        secondsField(116, "pump_2_delay", "Verz\u00F6gerung Pumpe 2", "delay pump 2"),
+        contactField(118, "low_water_contact", "Wassermangel", "low water pressure"),
+        secondsField(120, "low_water_delay", "Wassermangel: Verz\u00F6gerung",
+                     "low water pressure: delay"),
+        maskedField(122, "restart_count", "Einschaltwiederholung", "restart", "#", "X"),
+        contactField(124, "excess_pressure_contact", "\u00DCberdruck", "excess pressure"),
+        secondsField(126, "excess_pressure_delay", "\u00DCberdruck: Verz\u00F6gerung",
+                     "excess pressure: delay"),
+        contactField(130, "concentrate_flow_contact", "Konzentratmangel", "concentrate flow"),
+        flagField(132, "concentrate_flow_switch_off", "Konzentratmangel: Abschaltung",
+                  "concentrate flow: switch-off"),
+        maskedField(134, "concentrate_flow_delay", "Konzentratmangel: Verz\u00F6gerung",
+                    "concentrate flow: delay", "##"),
+        contactField(136, "motor_protection_contact", "Motorschutz", "motor protection"),
+        contactField(138, "stop_input_contact", "STOP", "STOP"),
+        maskedField(140, "stop_input_delay", "STOP: Verz\u00F6gerung", "STOP: delay", "##"),
+        contactField(142, "prog_input_contact", "PROG", "PROG"),
+        choiceField(144, "prog_input_function", "PROG: Funktion", "PROG: function",
+                    {{"emergency_bp", "Notversorgung BP", "em. program/BP"},
+                     {"tank_overflow", "\u00DCberlauf", "tank overflow"}}),
+        maskedField(148, "max_pressure", "Maximaler Druck", "maximum pressure", "##", "bar"),
         boxes(150, {{"pr_on_cd1_max", "PR: CD1 max.", "PR: CD1 max."},
                     {"pr_on_tank_empty", "PR: Tank leer", "PR: tank empty"},
                     {"pr_on_production", "PR: Betrieb", "PR: production"},
@@ -102,38 +82,43 @@ std::vector<FieldName> page1Names() {
 
 std::vector<FieldName> page2Names() {
     return {
-        masked(0, "compensation_factor", "Komp.-Faktor", "comp. factor", "#,##", "%/\u00B0C"),
-        masked(8, "cell_constant", "Zellkonstante", "cellconstant", "#,##", "1/cm"),
+        maskedField(0, "compensation_factor", "Komp.-Faktor", "comp. factor", "#,##", "%/\u00B0C"),
+        maskedField(8, "cell_constant", "Zellkonstante", "cellconstant", "#,##", "1/cm"),
         litres(16, "water_meter_1_rate", "Wasserz\u00E4hler 1", "water meter 1"),
         litres(24, "water_meter_2_rate", "Wasserz\u00E4hler 2", "water meter 2"),
         litres(32, "metering_resolution", "Dosierung: Aufl\u00F6sung", "metering: resolution"),
-        masked(40, "metering_impulse", "Dosierung: Impulsl\u00E4nge", "metering: impulse", "##,#",
-               "Sek.", "sec."),
-        masked(48, "max_conductivity", "Maximal GW", "maximum LV", "####,#", "\u00B5S/cm"),
-        masked(56, "min_conductivity", "Minimum GW", "minimum LV", "####,#", "\u00B5S/cm"),
-        flag(94, "max_conductivity_switch_off", "Maximal GW: Abschalten", "maximum LV: switch-off"),
+        maskedField(40, "metering_impulse", "Dosierung: Impulsl\u00E4nge", "metering: impulse",
+                    "##,#", "Sek.", "sec."),
+        maskedField(48, "max_conductivity", "Maximal GW", "maximum LV", "####,#", "\u00B5S/cm"),
+        maskedField(56, "min_conductivity", "Minimum GW", "minimum LV", "####,#", "\u00B5S/cm"),
+        flagField(94, "max_conductivity_switch_off", "Maximal GW: Abschalten",
+                  "maximum LV: switch-off"),
         minutes(96, "max_conductivity_delay", "Maximal GW: Verz\u00F6gerung", "maximum LV: delay"),
-        flag(98, "min_conductivity_switch_off", "Minimum GW: Abschalten", "minimum LV: switch-off"),
-        seconds(100, "min_conductivity_delay", "Minimum GW: Verz\u00F6gerung", "minimum LV: delay"),
-        choice(102, "temperature_compensation", "Temperaturkompensation",
-               "temperature compensation",
-               {{"manual", "Manuell", "manual"}, {"auto", "Auto", "auto"}}),
-        masked(104, "compensation_temperature", "Temperatur", "temperature", "##", "\u00B0C"),
-        masked(106, "temperature_limit", "GW Temp.", "LV temp.", "##", "\u00B0C"),
-        flag(108, "temperature_limit_switch_off", "GW Temp.: Abschalten", "LV temp.: switch-off"),
-        seconds(110, "temperature_limit_delay", "GW Temp.: Verz\u00F6gerung", "LV temp.: delay"),
-        choice(146, "metering", "Dosierung", "metering",
-               {{"water_meter_1", "\u00FCber Wasserz\u00E4hler 1", "active water meter 1"},
-                {"water_meter_2", "\u00FCber Wasserz\u00E4hler 2", "active water meter 2"}}),
-        choice(154, "conductivity_interface", "Schnittstelle CD", "interface CD",
-               {{"ma_0_20", "0 - 20mA", "0 - 20mA"}, {"ma_4_20", "4 - 20mA", "4 - 20mA"}}),
-        choice(record::kLanguage, "unit_language", "Sprache", "language",
-               {{"german", "deutsch", "german"},
-                {"english", "englisch", "english"},
-                {"french", "franz\u00F6sisch", "french"},
-                {"italian", "italienisch", "italian"},
-                {"dutch", "holl\u00E4ndisch", "dutch"},
-                {"polish", "polnisch", "polish"}}),
+        flagField(98, "min_conductivity_switch_off", "Minimum GW: Abschalten",
+                  "minimum LV: switch-off"),
+        secondsField(100, "min_conductivity_delay", "Minimum GW: Verz\u00F6gerung",
+                     "minimum LV: delay"),
+        choiceField(102, "temperature_compensation", "Temperaturkompensation",
+                    "temperature compensation",
+                    {{"manual", "Manuell", "manual"}, {"auto", "Auto", "auto"}}),
+        maskedField(104, "compensation_temperature", "Temperatur", "temperature", "##", "\u00B0C"),
+        maskedField(106, "temperature_limit", "GW Temp.", "LV temp.", "##", "\u00B0C"),
+        flagField(108, "temperature_limit_switch_off", "GW Temp.: Abschalten",
+                  "LV temp.: switch-off"),
+        secondsField(110, "temperature_limit_delay", "GW Temp.: Verz\u00F6gerung",
+                     "LV temp.: delay"),
+        choiceField(146, "metering", "Dosierung", "metering",
+                    {{"water_meter_1", "\u00FCber Wasserz\u00E4hler 1", "active water meter 1"},
+                     {"water_meter_2", "\u00FCber Wasserz\u00E4hler 2", "active water meter 2"}}),
+        choiceField(154, "conductivity_interface", "Schnittstelle CD", "interface CD",
+                    {{"ma_0_20", "0 - 20mA", "0 - 20mA"}, {"ma_4_20", "4 - 20mA", "4 - 20mA"}}),
+        choiceField(record::kLanguage, "unit_language", "Sprache", "language",
+                    {{"german", "deutsch", "german"},
+                     {"english", "englisch", "english"},
+                     {"french", "franz\u00F6sisch", "french"},
+                     {"italian", "italienisch", "italian"},
+                     {"dutch", "holl\u00E4ndisch", "dutch"},
+                     {"polish", "polnisch", "polish"}}),
     };
 }
 

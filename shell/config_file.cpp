@@ -1,8 +1,6 @@
 #include "shell/config_file.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "controller/config_text.h"
 #include "files/cp1252.h"
 #include "files/file_write.h"
 
@@ -17,9 +16,12 @@ namespace shell {
 
 namespace {
 
-constexpr std::size_t kHeaderBytes = 28;
+using controller::readSegment;
+using controller::Segment;
+using controller::TextImage;
+
+constexpr std::size_t kHeaderBytes = controller::kConfigHeaderBytes;
 constexpr std::size_t kPortDigitByte = 31;
-constexpr std::size_t kSegmentLimit = 255;
 constexpr std::size_t kScanLimit = 3000;
 constexpr std::size_t kCarryLimit = 500;
 constexpr std::size_t kWholeFileLimit = 30000;
@@ -27,50 +29,6 @@ constexpr std::size_t kMaxLocations = 20;
 constexpr std::size_t kMaxSmsNumbers = 3;
 constexpr std::size_t kMaxSmsDigits = 20;
 constexpr std::size_t kScreenChars = 39;
-
-// The file as a text-mode reader sees it: CR LF is one line feed. Every
-// character keeps the byte offset it has on disk.
-struct TextImage {
-    std::string text;
-    std::vector<std::size_t> disk;  // one more than text: the end
-
-    TextImage(const std::string& bytes, std::size_t from) {
-        for (std::size_t i = from; i < bytes.size(); ++i) {
-            disk.push_back(i);
-            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-            text += bytes[i];
-        }
-        disk.push_back(bytes.size());
-    }
-    std::size_t size() const { return text.size(); }
-};
-
-// Reads one segment of a line: characters up to and including the first of
-// `stops` (or the end). Fails when the segment, counted with its closing
-// character, is longer than the limit.
-struct Segment {
-    std::string text;
-    char closedBy = '\0';  // '\0' at the end of the file
-    bool tooLong = false;
-};
-
-Segment readSegment(const TextImage& image, std::size_t& pos, std::string_view stops) {
-    Segment segment;
-    std::size_t count = 0;
-    while (pos < image.size()) {
-        const char c = image.text[pos++];
-        if (++count > kSegmentLimit) {
-            segment.tooLong = true;
-            return segment;
-        }
-        if (stops.find(c) != std::string_view::npos) {
-            segment.closedBy = c;
-            return segment;
-        }
-        segment.text += c;
-    }
-    return segment;
-}
 
 bool startsWithDigit(const std::string& text, std::size_t pos) {
     return pos < text.size() && text[pos] >= '0' && text[pos] <= '9';
@@ -136,17 +94,7 @@ const std::string& ConfigFile::pick(const std::string& german, const std::string
 }
 
 std::string ConfigFile::path(const std::string& fileName) const {
-    if (DIR* folder = opendir(startDirectory_.c_str())) {
-        while (const dirent* entry = readdir(folder)) {
-            if (strcasecmp(entry->d_name, fileName.c_str()) == 0) {
-                std::string found = startDirectory_ + "/" + entry->d_name;
-                closedir(folder);
-                return found;
-            }
-        }
-        closedir(folder);
-    }
-    return startDirectory_ + "/" + fileName;
+    return controller::fileInFolder(startDirectory_, fileName);
 }
 
 // A file edited with a Linux editor has lone LF line ends. It is read as if

@@ -1,5 +1,6 @@
 #include "softener/parameter_values.h"
 
+#include "controller/field_names.h"
 #include "resources/ids/ksv2_ids.h"
 #include "softener/parameter_layout.h"
 
@@ -7,50 +8,27 @@ namespace softener {
 
 namespace {
 
+using controller::choiceField;
+using controller::contactField;
 using controller::FieldName;
+using controller::flagField;
+using controller::maskedField;
 using controller::OptionName;
+using controller::secondsField;
 using controller::UnitFrom;
 
 const char* const kMinutes = "min.";
-const char* const kSecondsGerman = "Sek.";
-const char* const kSecondsEnglish = "sec.";
 const char* const kLitresGerman = "L/Imp.";
 const char* const kLitresEnglish = "l/imp.";
 
-FieldName masked(std::size_t offset, const char* name, const char* german, const char* english,
-                 const char* mask, const char* unit = "", const char* unitEnglish = nullptr) {
-    return {offset, name, german, english, mask, unit, unitEnglish};
-}
-
 FieldName minutes(std::size_t offset, const char* name, const char* german, const char* english) {
-    return masked(offset, name, german, english, "##", kMinutes);
-}
-
-FieldName seconds(std::size_t offset, const char* name, const char* german, const char* english) {
-    return masked(offset, name, german, english, "##", kSecondsGerman, kSecondsEnglish);
-}
-
-FieldName flag(std::size_t offset, const char* name, const char* german, const char* english) {
-    return {offset, name, german, english};
-}
-
-FieldName choice(std::size_t offset, const char* name, const char* german, const char* english,
-                 std::vector<OptionName> options) {
-    FieldName field{offset, name, german, english};
-    field.options = std::move(options);
-    return field;
-}
-
-FieldName contact(std::size_t offset, const char* name, const char* german, const char* english) {
-    return choice(offset, name, german, english,
-                  {{"normally_open", "Schliesser", "norm. open"},
-                   {"normally_closed", "\u00D6ffner", "norm. closed"}});
+    return maskedField(offset, name, german, english, "##", kMinutes);
 }
 
 // A one-digit stage field the page checks on leaving it.
 FieldName stage(std::size_t offset, const char* name, const char* german, const char* english,
                 int least, int most, const char* limitedBy) {
-    FieldName field = masked(offset, name, german, english, "#");
+    FieldName field = maskedField(offset, name, german, english, "#");
     field.least = least;
     field.most = most;
     field.limitedBy = limitedBy;
@@ -64,41 +42,41 @@ FieldName followsHardnessUnit(FieldName field, UnitFrom from) {
 
 std::vector<FieldName> regenerationNames() {
     return {
-        followsHardnessUnit(
-            masked(0, "raw_water_hardness", "Rohwasserh\u00E4rte", "total water hardness", "###,#"),
-            UnitFrom::Hardness),
-        followsHardnessUnit(masked(72, "exchange_capacity", "Austauscherkapazit\u00E4t",
-                                   "exchange capacity", "######"),
+        followsHardnessUnit(maskedField(0, "raw_water_hardness", "Rohwasserh\u00E4rte",
+                                        "total water hardness", "###,#"),
+                            UnitFrom::Hardness),
+        followsHardnessUnit(maskedField(72, "exchange_capacity", "Austauscherkapazit\u00E4t",
+                                        "exchange capacity", "######"),
                             UnitFrom::Capacity),
-        masked(100, "min_regeneration_pause", "Minimaler Regenerationsabstand",
-               "min. regeneration pause", "###", kMinutes),
-        choice(108, "plant_type", "Anlagentyp", "type of plant",
-               {{"one_filter", "Einfilter", "one filter"},
-                {"change_over", "2-F. Wechsel", "2-f. change-over"},
-                {"parallel", "2-F. Parallel", "2-f. parallel"},
-                {"serial", "2-F. Reihe", "2-f. serial"}}),
-        choice(110, "valve_type", "Ventilansteuerung", "valve type",
-               {{"change_over", "Wechsler", "change-over"},
-                {"impulse", "Impuls", "impulse"},
-                {"pilot_valves", "Pilotventile", "pilot valves"}}),
-        choice(114, "hardness_unit", "H\u00E4rteeinheit", "hardness unit",
-               {{"dh", "\u00B0dH", "\u00B0dH"},
-                {"f", "\u00B0f", "\u00B0f"},
-                {"ppm_caco3", "ppmCaCO3", "ppmCaCO3"}}),
-        flag(116, "calc_filter_capacity", "Filterkapazit\u00E4t berechnen",
-             "calc. filter capacity"),
-        flag(118, "regeneration_delay", "Regenerationsverz\u00F6gerung", "regeneration delay"),
-        flag(120, "bv_on_one_filter", "BV auf (1-F.)", "BV on (1-f.)"),
-        masked(122, "regeneration_interval", "Regenerationsintervall", "regeneration interval",
-               "##", "Tage", "days"),
-        masked(124, "regeneration_from", "Regeneration ab", "regeneration at", "##:##"),
-        masked(128, "regeneration_to", "Regeneration bis", "regeneration to", "##:##"),
-        masked(132, "premature_trigger",
-               "Vorzeitige Regenerationsausl\u00F6sung: Restkapazit\u00E4t",
-               "premature regeneration trigger: residual capacity", "##", "%"),
-        flag(134, "economic_salting", "Sparbesalzung", "economic salting"),
-        flag(136, "regeneration_before_service", "Regeneration vor Betrieb",
-             "regeneration before service"),
+        maskedField(100, "min_regeneration_pause", "Minimaler Regenerationsabstand",
+                    "min. regeneration pause", "###", kMinutes),
+        choiceField(108, "plant_type", "Anlagentyp", "type of plant",
+                    {{"one_filter", "Einfilter", "one filter"},
+                     {"change_over", "2-F. Wechsel", "2-f. change-over"},
+                     {"parallel", "2-F. Parallel", "2-f. parallel"},
+                     {"serial", "2-F. Reihe", "2-f. serial"}}),
+        choiceField(110, "valve_type", "Ventilansteuerung", "valve type",
+                    {{"change_over", "Wechsler", "change-over"},
+                     {"impulse", "Impuls", "impulse"},
+                     {"pilot_valves", "Pilotventile", "pilot valves"}}),
+        choiceField(114, "hardness_unit", "H\u00E4rteeinheit", "hardness unit",
+                    {{"dh", "\u00B0dH", "\u00B0dH"},
+                     {"f", "\u00B0f", "\u00B0f"},
+                     {"ppm_caco3", "ppmCaCO3", "ppmCaCO3"}}),
+        flagField(116, "calc_filter_capacity", "Filterkapazit\u00E4t berechnen",
+                  "calc. filter capacity"),
+        flagField(118, "regeneration_delay", "Regenerationsverz\u00F6gerung", "regeneration delay"),
+        flagField(120, "bv_on_one_filter", "BV auf (1-F.)", "BV on (1-f.)"),
+        maskedField(122, "regeneration_interval", "Regenerationsintervall", "regeneration interval",
+                    "##", "Tage", "days"),
+        maskedField(124, "regeneration_from", "Regeneration ab", "regeneration at", "##:##"),
+        maskedField(128, "regeneration_to", "Regeneration bis", "regeneration to", "##:##"),
+        maskedField(132, "premature_trigger",
+                    "Vorzeitige Regenerationsausl\u00F6sung: Restkapazit\u00E4t",
+                    "premature regeneration trigger: residual capacity", "##", "%"),
+        flagField(134, "economic_salting", "Sparbesalzung", "economic salting"),
+        flagField(136, "regeneration_before_service", "Regeneration vor Betrieb",
+                  "regeneration before service"),
         stage(138, "stage_count", "Anzahl Stufen", "max. stages", 1, 8, nullptr),
         minutes(142, "stage_1", "Stufe 1", "stage 1"),
         minutes(144, "stage_2", "Stufe 2", "stage 2"),
@@ -108,21 +86,22 @@ std::vector<FieldName> regenerationNames() {
         minutes(152, "stage_6", "Stufe 6", "stage 6"),
         minutes(154, "stage_7", "Stufe 7", "stage 7"),
         minutes(156, "stage_8", "Stufe 8", "stage 8"),
-        masked(238, "regeneration_counter", "Regenerationsz\u00E4hler: max. Anzahl",
-               "regeneration counter: max. number", "#"),
+        maskedField(238, "regeneration_counter", "Regenerationsz\u00E4hler: max. Anzahl",
+                    "regeneration counter: max. number", "#"),
     };
 }
 
 std::vector<FieldName> programNames() {
     return {
-        masked(104, "program_1_duration", "Zusatzprogramm 1: Dauer",
-               "supplementary program 1: duration", "###", kMinutes),
-        choice(158, "program_1_start", "Zusatzprogramm 1: Start", "supplementary program 1: start",
-               {{"start_prog1", "Start Prog1", "start prog1"},
-                {"start_reg", "Start Reg.", "start reg."}}),
+        maskedField(104, "program_1_duration", "Zusatzprogramm 1: Dauer",
+                    "supplementary program 1: duration", "###", kMinutes),
+        choiceField(158, "program_1_start", "Zusatzprogramm 1: Start",
+                    "supplementary program 1: start",
+                    {{"start_prog1", "Start Prog1", "start prog1"},
+                     {"start_reg", "Start Reg.", "start reg."}}),
         stage(160, "program_1_start_stage", "Zusatzprogramm 1: Start-Stufe",
               "supplementary program 1: start stage", 0, -1, "stage_count"),
-        flag(162, "bv_off_with_program_1", "BV zu bei Start ZP1", "BV off with start ZP1"),
+        flagField(162, "bv_off_with_program_1", "BV zu bei Start ZP1", "BV off with start ZP1"),
         stage(164, "program_2_start_stage", "Zusatzprogramm 2: Start-Stufe",
               "supplementary program 2: start stage", 1, -1, "stage_count"),
         minutes(166, "program_2_time_1", "Zusatzprogramm 2: Zeit 1 AUS",
@@ -138,64 +117,67 @@ std::vector<FieldName> programNames() {
 
 std::vector<FieldName> meterNames() {
     return {
-        masked(8, "water_meter_1_rate", "Wasserz\u00E4hler 1", "water meter 1", "###.###",
-               kLitresGerman, kLitresEnglish),
-        masked(16, "water_meter_2_rate", "Wasserz\u00E4hler 2", "water meter 2", "###.###",
-               kLitresGerman, kLitresEnglish),
-        masked(40, "dosing_resolution", "Dosierung: Aufl\u00F6sung", "dosing: resolution",
-               "###.###", kLitresGerman, kLitresEnglish),
-        masked(48, "dosing_impulse_length", "Dosierung: Impulsl\u00E4nge", "dosing: impulse length",
-               "##.#", "s"),
-        choice(174, "dosing", "Dosierung", "dosing",
-               {{"water_meter_1", "\u00FCber Wasserz\u00E4hler 1", "active water meter 1"},
-                {"water_meter_2", "\u00FCber Wasserz\u00E4hler 2", "active water meter 2"}}),
-        flag(176, "disinfection", "Desinfektion", "disinfection"),
-        masked(178, "disinfection_start_stage", "Desinfektion: Start-Stufe",
-               "disinfection: start stage", "#"),
+        maskedField(8, "water_meter_1_rate", "Wasserz\u00E4hler 1", "water meter 1", "###.###",
+                    kLitresGerman, kLitresEnglish),
+        maskedField(16, "water_meter_2_rate", "Wasserz\u00E4hler 2", "water meter 2", "###.###",
+                    kLitresGerman, kLitresEnglish),
+        maskedField(40, "dosing_resolution", "Dosierung: Aufl\u00F6sung", "dosing: resolution",
+                    "###.###", kLitresGerman, kLitresEnglish),
+        maskedField(48, "dosing_impulse_length", "Dosierung: Impulsl\u00E4nge",
+                    "dosing: impulse length", "##.#", "s"),
+        choiceField(174, "dosing", "Dosierung", "dosing",
+                    {{"water_meter_1", "\u00FCber Wasserz\u00E4hler 1", "active water meter 1"},
+                     {"water_meter_2", "\u00FCber Wasserz\u00E4hler 2", "active water meter 2"}}),
+        flagField(176, "disinfection", "Desinfektion", "disinfection"),
+        maskedField(178, "disinfection_start_stage", "Desinfektion: Start-Stufe",
+                    "disinfection: start stage", "#"),
         minutes(180, "min_suction_time", "Minimale Saugzeit", "min. suction time"),
-        contact(206, "start_input_contact", "Start-Eingang", "start input"),
-        seconds(208, "start_input_delay", "Start-Eingang: Verz\u00F6gerung", "start input: delay"),
-        contact(210, "stop_input_contact", "Stop-Eingang", "stop input"),
-        seconds(212, "stop_input_delay", "Stop-Eingang: Verz\u00F6gerung", "stop input: delay"),
-        flag(214, "stop_input_alarm", "Stop-Eingang: Funktion Alarm", "stop input: function alarm"),
+        contactField(206, "start_input_contact", "Start-Eingang", "start input"),
+        secondsField(208, "start_input_delay", "Start-Eingang: Verz\u00F6gerung",
+                     "start input: delay"),
+        contactField(210, "stop_input_contact", "Stop-Eingang", "stop input"),
+        secondsField(212, "stop_input_delay", "Stop-Eingang: Verz\u00F6gerung",
+                     "stop input: delay"),
+        flagField(214, "stop_input_alarm", "Stop-Eingang: Funktion Alarm",
+                  "stop input: function alarm"),
     };
 }
 
 std::vector<FieldName> monitoringNames() {
     return {
-        masked(56, "interface_max_hardness", "max. H\u00E4rte", "max. hardness", "###.#",
-               "\u00B0dH"),
-        masked(64, "interface_min_hardness", "min. H\u00E4rte", "min. hardness", "###.#",
-               "\u00B0dH"),
-        contact(182, "svc_1_contact", "Funktion SVC 1", "function SVC 1"),
-        seconds(184, "svc_1_delay", "SVC 1: Verz\u00F6gerung", "SVC 1: delay"),
-        flag(186, "svc_1_alarm", "SVC 1: Funktion Alarm", "SVC 1: function alarm"),
-        contact(188, "svc_2_contact", "Funktion SVC 2", "function SVC 2"),
-        seconds(190, "svc_2_delay", "SVC 2: Verz\u00F6gerung", "SVC 2: delay"),
-        flag(192, "svc_2_alarm", "SVC 2: Funktion Alarm", "SVC 2: function alarm"),
-        contact(194, "alc_1_contact", "Funktion ALC 1", "function ALC 1"),
-        seconds(196, "alc_1_delay", "ALC 1: Verz\u00F6gerung", "ALC 1: delay"),
-        flag(198, "alc_1_alarm", "ALC 1: Funktion Alarm", "ALC 1: function alarm"),
-        contact(200, "alc_2_contact", "Funktion ALC 2", "function ALC 2"),
-        seconds(202, "alc_2_delay", "ALC 2: Verz\u00F6gerung", "ALC 2: delay"),
-        flag(204, "alc_2_alarm", "ALC 2: Funktion Alarm", "ALC 2: function alarm"),
-        contact(216, "prog_1_contact", "PROG1", "PROG1"),
-        seconds(218, "prog_1_delay", "PROG1: Verz\u00F6gerung", "PROG1: delay"),
-        flag(220, "prog_1_chemicals_low", "PROG1: Solemangel", "PROG1: chemicals low"),
-        contact(222, "prog_2_contact", "PROG2", "PROG2"),
-        seconds(224, "prog_2_delay", "PROG2: Verz\u00F6gerung", "PROG2: delay"),
-        flag(226, "prog_2_chemicals_overflow", "PROG2: Sole\u00FCberlauf",
-             "PROG2: chemicals overflow"),
-        choice(228, "interface", "Schnittstelle", "interface",
-               {{"ma_0_20", "0 - 20 mA", "0 - 20 mA"}, {"ma_4_20", "4 - 20 mA", "4 - 20 mA"}}),
-        flag(230, "k3300_duo", "K3300 DUO", "K3300 DUO"),
-        choice(234, "unit_language", "Sprache", "language",
-               {{"german", "deutsch", "german"},
-                {"english", "englisch", "english"},
-                {"french", "franz\u00F6sisch", "french"},
-                {"italian", "italienisch", "italian"},
-                {"polish", "polnisch", "polish"},
-                {"dutch", "holl\u00E4ndisch", "dutch"}}),
+        maskedField(56, "interface_max_hardness", "max. H\u00E4rte", "max. hardness", "###.#",
+                    "\u00B0dH"),
+        maskedField(64, "interface_min_hardness", "min. H\u00E4rte", "min. hardness", "###.#",
+                    "\u00B0dH"),
+        contactField(182, "svc_1_contact", "Funktion SVC 1", "function SVC 1"),
+        secondsField(184, "svc_1_delay", "SVC 1: Verz\u00F6gerung", "SVC 1: delay"),
+        flagField(186, "svc_1_alarm", "SVC 1: Funktion Alarm", "SVC 1: function alarm"),
+        contactField(188, "svc_2_contact", "Funktion SVC 2", "function SVC 2"),
+        secondsField(190, "svc_2_delay", "SVC 2: Verz\u00F6gerung", "SVC 2: delay"),
+        flagField(192, "svc_2_alarm", "SVC 2: Funktion Alarm", "SVC 2: function alarm"),
+        contactField(194, "alc_1_contact", "Funktion ALC 1", "function ALC 1"),
+        secondsField(196, "alc_1_delay", "ALC 1: Verz\u00F6gerung", "ALC 1: delay"),
+        flagField(198, "alc_1_alarm", "ALC 1: Funktion Alarm", "ALC 1: function alarm"),
+        contactField(200, "alc_2_contact", "Funktion ALC 2", "function ALC 2"),
+        secondsField(202, "alc_2_delay", "ALC 2: Verz\u00F6gerung", "ALC 2: delay"),
+        flagField(204, "alc_2_alarm", "ALC 2: Funktion Alarm", "ALC 2: function alarm"),
+        contactField(216, "prog_1_contact", "PROG1", "PROG1"),
+        secondsField(218, "prog_1_delay", "PROG1: Verz\u00F6gerung", "PROG1: delay"),
+        flagField(220, "prog_1_chemicals_low", "PROG1: Solemangel", "PROG1: chemicals low"),
+        contactField(222, "prog_2_contact", "PROG2", "PROG2"),
+        secondsField(224, "prog_2_delay", "PROG2: Verz\u00F6gerung", "PROG2: delay"),
+        flagField(226, "prog_2_chemicals_overflow", "PROG2: Sole\u00FCberlauf",
+                  "PROG2: chemicals overflow"),
+        choiceField(228, "interface", "Schnittstelle", "interface",
+                    {{"ma_0_20", "0 - 20 mA", "0 - 20 mA"}, {"ma_4_20", "4 - 20 mA", "4 - 20 mA"}}),
+        flagField(230, "k3300_duo", "K3300 DUO", "K3300 DUO"),
+        choiceField(234, "unit_language", "Sprache", "language",
+                    {{"german", "deutsch", "german"},
+                     {"english", "englisch", "english"},
+                     {"french", "franz\u00F6sisch", "french"},
+                     {"italian", "italienisch", "italian"},
+                     {"polish", "polnisch", "polish"},
+                     {"dutch", "holl\u00E4ndisch", "dutch"}}),
     };
 }
 

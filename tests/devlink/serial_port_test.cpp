@@ -39,6 +39,34 @@ TEST(ComNames, PortsFolderEntryWinsOverTheSerialDevice) {
     EXPECT_EQ(portsFolder(), "/home/tech/.config/aquendor/ports");
 }
 
+// A port named by its device path or a network address needs no entry in
+// the ports folder; a COM name's entry still decides for the COM name.
+TEST(ComNames, ADevicePathOrANetworkAddressNamesItself) {
+    TempFolder ports;
+    setenv("AQUENDOR_PORTS", ports.path().c_str(), 1);
+    ASSERT_EQ(symlink("tcp://10.0.0.7:4001", (ports.path() + "/COM4").c_str()), 0);
+    EXPECT_EQ(resolveComName("/dev/ttyUSB0"), "/dev/ttyUSB0");
+    EXPECT_TRUE(isDevicePathName("/dev/serial/by-id/usb-x"));
+    EXPECT_FALSE(isDevicePathName("COM4"));
+    EXPECT_EQ(networkBindingText("rfc2217://plant-7.example:4001"),
+              "rfc2217://plant-7.example:4001");
+    EXPECT_EQ(networkBindingText("COM4"), "tcp://10.0.0.7:4001");
+    EXPECT_EQ(networkBindingText("/dev/ttyUSB0"), "");
+    EXPECT_EQ(resolveComName("ttyUSB0"), "");  // a relative name is none
+
+    // Its message names the device, not a COM name's ports folder entry.
+    RecordingWindow window;
+    SerialPort port(window);
+    port.setPortName(ports.path() + "/ttyUSB9");
+    EXPECT_FALSE(port.openPort());
+    EXPECT_EQ(port.problem().kind, PortProblem::Kind::Missing);
+    EXPECT_EQ(window.lastMessage().find("ports folder"), std::string::npos) << window.lastMessage();
+    EXPECT_NE(window.lastMessage().find(ports.path() + "/ttyUSB9: no such device"),
+              std::string::npos)
+        << window.lastMessage();
+    unsetenv("AQUENDOR_PORTS");
+}
+
 TEST(ModeText, BothSpeedsAndMalformedTexts) {
     EXPECT_EQ(modeTextFor(19200), "baud=19200 parity=N data=8 stop=1");
     EXPECT_EQ(modeTextFor(9600), "baud=9600 parity=N data=8 stop=1");

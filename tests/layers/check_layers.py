@@ -5,13 +5,16 @@ Each folder may include its own headers and those of the layers below it:
 
     programs (softener, osmosis) -> widgets -> shell -> controller -> devlink, files
     measuring: its window -> shell; its core -> devlink, files
+    cli (aquendorctl) -> controller, the measuring core, the programs' tables
     tools/unitsim, tools/ports -> devlink
     each program -> its own named control numbers (resources/ids)
 
-The libraries without Qt (files, devlink, controller, the simulator, and
-the sources given with --qt-free: the measuring core and the programs'
-tables) include no Qt header, and whatever they include of the suite's own
-headers comes from a library without Qt too.
+The libraries without Qt (files, devlink, controller, the simulator, the
+command-line tool, and the sources given with --qt-free: the measuring
+core and the programs' tables) include no Qt header, and whatever they
+include of the suite's own headers comes from a library without Qt too:
+the command-line tool may take the measuring core and the tables from the
+programs' folders, never their windows or pages.
 
     check_layers.py ROOT [--qt-free FILE ...]
 
@@ -23,7 +26,7 @@ import os
 import re
 import sys
 
-QT_FREE_LAYERS = ["files", "devlink", "controller", "tools/unitsim", "resources/ids"]
+QT_FREE_LAYERS = ["files", "devlink", "controller", "tools/unitsim", "resources/ids", "cli"]
 
 # The named control numbers, plain constants: each program sees its own
 # and only its own; the shared layers take control numbers from the
@@ -44,6 +47,7 @@ ALLOWED = {
     "softener": ["widgets", "shell", "controller", "devlink", "files"],
     "osmosis": ["widgets", "shell", "controller", "devlink", "files"],
     "measuring": ["shell", "devlink", "files"],
+    "cli": ["controller", "devlink", "files", "measuring", "softener", "osmosis"],
     "tools/unitsim": ["devlink"],
     "tools/ports": ["devlink"],
     "resources/ids": [],
@@ -86,9 +90,32 @@ def direction_faults(root):
                 yield f"{path}: includes {header} from the layer above ({target})"
 
 
+def qt_free_closure(root, given):
+    """The given sources and the headers of their own folders they include,
+    but none that includes a Qt header itself."""
+    known = set()
+    todo = list(given)
+    while todo:
+        path = todo.pop()
+        if path in known or not os.path.isfile(os.path.join(root, path)):
+            continue
+        includes = includes_of(root, path)
+        if any(QT_HEADER.match(header) for _, header in includes):
+            continue
+        known.add(path)
+        own = path.rsplit("/", 1)[0]
+        for kind, header in includes:
+            if kind == '"' and header.startswith(own + "/"):
+                todo.append(header)
+    return known
+
+
 def qt_free_faults(root, given):
     """Follows the suite's own includes from every Qt-free source."""
     seen = set()
+    # Sources outside the Qt-free folders that are free of Qt (each is
+    # checked itself below).
+    known = qt_free_closure(root, given)
     todo = [p for p in sources(root) if layer_of(p) in QT_FREE_LAYERS] + list(given)
     while todo:
         path = todo.pop()
@@ -103,9 +130,10 @@ def qt_free_faults(root, given):
                 continue
             target = layer_of(header)
             upward = target and target != layer_of(path) and target not in ALLOWED[layer_of(path)]
-            if target not in QT_FREE_LAYERS and not header.startswith(own + "/") and not upward:
+            free = target in QT_FREE_LAYERS or header in known
+            if not free and not header.startswith(own + "/") and not upward:
                 yield f"{path}: includes {header}, which may use Qt"
-            if target in QT_FREE_LAYERS or header.startswith(own + "/"):
+            if free or header.startswith(own + "/"):
                 todo.append(header)
 
 

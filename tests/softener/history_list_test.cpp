@@ -12,6 +12,7 @@
 
 #include "controller/list_file.h"
 #include "controller/unit_commands.h"
+#include "devlink/login.h"
 #include "files/file_write.h"
 #include "history_support.h"
 #include "softener/softener_history_codes.h"
@@ -184,9 +185,9 @@ TEST(ListFileNames, SerialDateTimeAndCopies) {
     EXPECT_EQ(listFolderName(kStatusList, "123456"), "statuslist 123456");
     EXPECT_EQ(listFileName(kStatusList, "123456", at, 0), "statuslist 123456 050309 1407.txt");
     EXPECT_EQ(listFileName(kErrorList, "000042", at, 2), "errorlist 000042 050309 1407_2.txt");
-    EXPECT_TRUE(isSixDigitSerial("012345"));
+    EXPECT_TRUE(devlink::isSixDigitSerial("012345"));
     for (const char* bad : {"12345", "1234567", "12a456", "../..1", "12 456", ""})
-        EXPECT_FALSE(isSixDigitSerial(bad)) << bad;
+        EXPECT_FALSE(devlink::isSixDigitSerial(bad)) << bad;
 }
 
 TEST(ListFileWriting, TakenNamesGetTheNextNumberAndFailuresSayWhere) {

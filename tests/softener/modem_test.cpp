@@ -52,10 +52,11 @@ TEST_F(Ksv2Modem, DialsConnectsReadsAndHangsUp) {
     const double afterFirstDigit = msBetween(dial->byteTimes[3], dial->byteTimes[4]);
     const double span = msBetween(dial->byteTimes.front(), dial->byteTimes.back());
     std::printf("dial: %.1f ms after the first digit, %.1f ms in all\n", afterFirstDigit, span);
-    EXPECT_GE(afterFirstDigit, 1990.0);
-    // Plus at least 1 ms after each of the ten other bytes, less what the
-    // receiving thread's wake-ups blur at both ends.
-    EXPECT_GE(span, 2000.0 + 5.0);
+    // The times are those the unit read the bytes at: a busy machine may read
+    // the fourth late, which shortens the gap it sees, never lengthens it. A
+    // dial without its 2 s pause, or with half of it, still shows.
+    EXPECT_GE(afterFirstDigit, 1900.0);
+    EXPECT_GE(span, afterFirstDigit);
     EXPECT_EQ(statusWords.back(), "ONLINE");
     EXPECT_EQ(edit(StatusEdit)->palette().color(QPalette::Text), QColor(0, 120, 0));
     EXPECT_TRUE(window->session().connected);
@@ -79,8 +80,9 @@ TEST_F(Ksv2Modem, DialsConnectsReadsAndHangsUp) {
     ASSERT_NE(escape, nullptr);
     ASSERT_NE(hangUp, nullptr);
     const auto& lastTelegram = log[log.size() - 3];  // the read's last request
-    EXPECT_GE(msBetween(lastTelegram.byteTimes.back(), escape->byteTimes.front()), 995.0);
-    EXPECT_GE(msBetween(escape->byteTimes.back(), hangUp->byteTimes.front()), 995.0);
+    // The guard times of 1 s around "+++", as the unit saw them.
+    EXPECT_GE(msBetween(lastTelegram.byteTimes.back(), escape->byteTimes.front()), 950.0);
+    EXPECT_GE(msBetween(escape->byteTimes.back(), hangUp->byteTimes.front()), 950.0);
     EXPECT_EQ(edit(StatusEdit)->text(), "OFFLINE");
     EXPECT_FALSE(window->session().connected);
     EXPECT_TRUE(enabled(ConnectButton));
