@@ -133,7 +133,7 @@ BackupResult writeUnitBackup(const std::string& startDirectory, const std::strin
 }
 
 std::vector<UnitBackup> unitBackups(const std::string& startDirectory, const std::string& serial) {
-    if (!sixDigitSerial(serial)) return {};
+    if (!devlink::isSixDigitSerial(serial)) return {};
     const std::string folder = startDirectory + "/backup " + serial;
     std::vector<BackupName> names = backupsIn(folder, serial);
     std::sort(names.rbegin(), names.rend());
