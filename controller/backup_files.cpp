@@ -132,4 +132,21 @@ BackupResult writeUnitBackup(const std::string& startDirectory, const std::strin
     return {BackupStatus::Failed, folder + "/" + backupFileName(serial, stamp, 0), EEXIST};
 }
 
+std::vector<UnitBackup> unitBackups(const std::string& startDirectory, const std::string& serial) {
+    if (!devlink::isSixDigitSerial(serial)) return {};
+    const std::string folder = startDirectory + "/backup " + serial;
+    std::vector<BackupName> names = backupsIn(folder, serial);
+    std::sort(names.rbegin(), names.rend());
+    std::vector<UnitBackup> backups;
+    for (const BackupName& name : names) {
+        const auto number = [&](std::size_t at, std::size_t digits) {
+            return std::stoi(name.stamp.substr(at, digits));
+        };
+        backups.push_back({folder + "/" + name.name,
+                           {number(0, 4), number(5, 2), number(8, 2), number(11, 2), number(13, 2)},
+                           name.taken});
+    }
+    return backups;
+}
+
 }  // namespace controller

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace controller {
 
@@ -34,5 +35,17 @@ std::string backupFileName(const std::string& serial, const BackupStamp& stamp, 
 BackupResult writeUnitBackup(const std::string& startDirectory, const std::string& serial,
                              std::string_view bytes, const BackupStamp& stamp,
                              std::size_t keep = kBackupsKept);
+
+// One backup of a unit as the backup folder holds it.
+struct UnitBackup {
+    std::string path;
+    BackupStamp stamp;
+    int taken = 0;  // the "_n" of a second backup in one minute
+};
+
+// The unit's backups in "backup <serial>/" of the start folder, newest
+// first; none without a six-digit serial number or without the folder.
+// Files that only look like backups are not listed.
+std::vector<UnitBackup> unitBackups(const std::string& startDirectory, const std::string& serial);
 
 }  // namespace controller

@@ -182,11 +182,16 @@ void SettingsStore::ApplySet(const std::string& nameText) {
         }
         return ui_.fatal(profile_.selectCorrupt, SettingsIcon::None);
     }
-    const std::size_t first = *record * profile_.recordLines() + 1;
+    applyValueLines(profile_.values, recordValues(*store, *record), form_);
+}
+
+std::vector<std::string> SettingsStore::recordValues(const StoreRecords& store,
+                                                     std::size_t record) const {
+    const std::size_t first = record * profile_.recordLines() + 1;
     std::vector<std::string> values;
     for (std::size_t i = first; i < first + profile_.values.size(); ++i)
-        values.push_back(store->lines()[i].text);
-    applyValueLines(profile_.values, values, form_);
+        values.push_back(store.lines()[i].text);
+    return values;
 }
 
 // ---- save -------------------------------------------------------------------------
@@ -367,35 +372,58 @@ void SettingsStore::Export() {
     informed("Einstellung exportiert !", "setting exported !");
 }
 
-void SettingsStore::Import() {
-    const std::string source = ui_.importFileName();
-    if (source.empty()) return;
+SettingsStore::FileLines SettingsStore::settingFileLines(const std::string& source) const {
     const std::size_t limit = profile_.maxSettingFileBytes();
     const std::optional<std::string> bytes = files::readFileUpTo(source, limit);
-    if (!bytes) return ui_.fatal("cannot open " + source + " !\nexit program", SettingsIcon::None);
+    if (!bytes) return {std::nullopt, "cannot open " + source + " !", true};
     if (bytes->size() > limit)
-        return warned("Die Datei " + source +
-                          " ist gr\u00F6\u00DFer, als eine Einstellungsdatei dieses Programms "
-                          "sein kann !\nEs wurde nichts \u00FCbernommen.",
-                      "The file " + source +
-                          " is larger than a setting file of this program can be !\nNothing "
-                          "was imported.");
+        return {std::nullopt,
+                pick("Die Datei " + source +
+                         " ist gr\u00F6\u00DFer, als eine Einstellungsdatei dieses Programms "
+                         "sein kann !\nEs wurde nichts \u00FCbernommen.",
+                     "The file " + source +
+                         " is larger than a setting file of this program can be !\nNothing "
+                         "was imported.")};
     std::size_t found = 0;
-    const auto values = file_.valuesOf(*bytes, &found);
+    auto values = file_.valuesOf(*bytes, &found);
     if (!values) {
         const std::string expected = std::to_string(profile_.values.size());
         const std::string count = std::to_string(found);
-        return warned("Die Datei " + source +
-                          " enth\u00E4lt keine vollst\u00E4ndige "
-                          "Einstellung dieses Programms (" +
-                          expected + " Werte erwartet, " + count +
-                          " gefunden) !\nEs wurde nichts \u00FCbernommen.",
-                      "The file " + source + " holds no complete setting of this program (" +
-                          expected + " values expected, " + count +
-                          " found) !\nNothing was imported.");
+        return {
+            std::nullopt,
+            pick("Die Datei " + source +
+                     " enth\u00E4lt keine vollst\u00E4ndige "
+                     "Einstellung dieses Programms (" +
+                     expected + " Werte erwartet, " + count +
+                     " gefunden) !\nEs wurde nichts \u00FCbernommen.",
+                 "The file " + source + " holds no complete setting of this program (" + expected +
+                     " values expected, " + count + " found) !\nNothing was imported.")};
     }
-    applyValueLines(profile_.values, *values, form_);
+    return {std::move(values), {}};
+}
+
+void SettingsStore::Import() {
+    const std::string source = ui_.importFileName();
+    if (source.empty()) return;
+    const FileLines file = settingFileLines(source);
+    if (file.unreadable)
+        return ui_.fatal("cannot open " + source + " !\nexit program", SettingsIcon::None);
+    if (!file.lines) return ui_.inform(file.problem, SettingsIcon::Exclamation);
+    applyValueLines(profile_.values, *file.lines, form_);
     informed("Einstellung importiert !", "setting imported !");
+}
+
+std::optional<std::vector<std::string>> SettingsStore::setLines(const std::string& nameText) const {
+    if (nameText == factoryName()) return factoryLines();
+    const std::optional<StoreRecords> store = readStore(path(), false);
+    if (!store) return std::nullopt;
+    const std::optional<std::size_t> record = store->find(files::utf8ToCp1252(nameText));
+    if (!record) return std::nullopt;
+    return recordValues(*store, *record);
+}
+
+void SettingsStore::applyLines(const std::vector<std::string>& lines) {
+    applyValueLines(profile_.values, lines, form_);
 }
 
 }  // namespace controller

@@ -61,6 +61,22 @@ class SettingsStore {
     void Export();
     void Import();
 
+    // The value lines of a set by name (the factory entry too), without
+    // putting them on the pages; nothing when the store cannot be read or
+    // holds no whole set of that name.
+    std::optional<std::vector<std::string>> setLines(const std::string& nameText) const;
+    // A setting file's value lines as Import takes them, or why it takes
+    // none (in the interface language); `unreadable` when the file cannot
+    // be opened at all.
+    struct FileLines {
+        std::optional<std::vector<std::string>> lines;
+        std::string problem;
+        bool unreadable = false;
+    };
+    FileLines settingFileLines(const std::string& file) const;
+    // Puts value lines on the pages, as applying a set or importing does.
+    void applyLines(const std::vector<std::string>& lines);
+
     // The store's path; a file whose name differs only in case is the same file.
     std::string path() const;
 
@@ -84,6 +100,7 @@ class SettingsStore {
     bool refusedName(const std::string& name, const std::string& shown, bool saving);
     bool refusedCharacter(const std::string& nameText);
     std::vector<std::string> factoryLines() const;
+    std::vector<std::string> recordValues(const StoreRecords& store, std::size_t record) const;
     std::optional<StoreRecords> readStore(const std::string& file, bool forUpdate) const;
     bool madeWhole(const std::string& file, StoreRecords& store);
     std::string damage(const StoreRecords& store) const;

@@ -15,6 +15,15 @@ class UnitRecord {
   public:
     explicit UnitRecord(RecordForm form) : form_(form) {}
 
+    // A whole record of zeros in the short or long form: what page contents
+    // are encoded into to compare them when nothing has been read yet.
+    static UnitRecord zeros(RecordForm form, bool longForm) {
+        UnitRecord record(form);
+        record.longForm_ = longForm;
+        record.text_.assign(record.formLength(), '0');
+        return record;
+    }
+
     // The first DPI answer, end byte included: the record is everything
     // behind "DPI|" without the characters that close the answer. An answer
     // of the long form's length means the long form. True when a second

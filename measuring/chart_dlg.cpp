@@ -14,7 +14,7 @@
 
 #include "files/file_write.h"
 #include "measuring/trend_chart.h"
-#include "measuring/zoom_chart_view.h"
+#include "shell/zoom_chart_view.h"
 
 namespace measuring {
 
@@ -50,7 +50,7 @@ QString CChartDlg::fileFilter() {
 void CChartDlg::buildControls() {
     auto* trend = new QChart;
     trend->legend()->setAlignment(Qt::AlignBottom);
-    view_ = new ZoomChartView(trend, this);
+    view_ = new shell::ZoomChartView(trend, this);
 
     quantity_ = new QComboBox(this);
     quantity_->setInsertPolicy(QComboBox::NoInsert);

@@ -13,9 +13,11 @@ class QChart;
 class QComboBox;
 class QLabel;
 
-namespace measuring {
-
+namespace shell {
 class ZoomChartView;
+}
+
+namespace measuring {
 
 class CChartDlg : public QDialog {
     Q_OBJECT
@@ -37,7 +39,7 @@ class CChartDlg : public QDialog {
     const QString& file() const { return file_; }
     QString summary() const;
     QChart* chart() const;
-    ZoomChartView* view() const { return view_; }
+    shell::ZoomChartView* view() const { return view_; }
 
   private:
     void buildControls();
@@ -47,7 +49,7 @@ class CChartDlg : public QDialog {
     void say(const QString& text, shell::MessageIcon icon);
 
     shell::MessageService& messages_;
-    ZoomChartView* view_ = nullptr;
+    shell::ZoomChartView* view_ = nullptr;
     QComboBox* quantity_ = nullptr;
     QLabel* summary_ = nullptr;
     CsvContent content_;

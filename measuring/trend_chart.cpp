@@ -7,11 +7,23 @@
 #include <algorithm>
 #include <cmath>
 
-#include "measuring/time_ticks.h"
-#include "measuring/trend_curve.h"
-#include "measuring/wall_clock_axis.h"
+#include "measuring/value_recording.h"
+#include "shell/chart_parts.h"
+#include "shell/time_ticks.h"
+#include "shell/trend_curve.h"
+#include "shell/wall_clock_axis.h"
 
 namespace measuring {
+
+using shell::addLegendEntry;
+using shell::addValueAxis;
+using shell::fitAxis;
+using shell::kDayMs;
+using shell::kHourMs;
+using shell::linePen;
+using shell::TrendCurveItem;
+using shell::WallClockAxis;
+using shell::wallClockMs;
 
 namespace {
 
@@ -22,61 +34,6 @@ constexpr double kShortestRangeMs = kHourMs;
 
 double timeOf(const CsvPoint& p) {
     return wallClockMs(p.year, p.month, p.day, p.hour, p.minute);
-}
-
-// The axis range of values, with a margin, never empty.
-void fitAxis(QValueAxis* axis, double low, double high) {
-    if (low > high) low = 0.0, high = 1.0;
-    const double margin = high > low ? (high - low) * 0.05 : std::max(1.0, std::abs(low) * 0.05);
-    axis->setRange(low - margin, high + margin);
-    axis->applyNiceNumbers();
-}
-
-QPen linePen(const QColor& color) {
-    QPen pen(color);
-    pen.setWidthF(1.5);
-    return pen;
-}
-
-// A series without points that stands for a line in the legend and ties
-// the line's axes together for zooming; the line itself is a TrendCurveItem.
-void addLegendEntry(QChart& chart, const QString& name, const QColor& color, QAbstractAxis* x,
-                    QAbstractAxis* y) {
-    auto* series = new QLineSeries;
-    series->setName(name);
-    series->setPen(linePen(color));
-    chart.addSeries(series);
-    series->attachAxis(x);
-    series->attachAxis(y);
-}
-
-void removeEverything(QChart& chart) {
-    for (QGraphicsItem* item : chart.childItems())
-        if (auto* curve = dynamic_cast<TrendCurveItem*>(item)) delete curve;
-    chart.removeAllSeries();
-    for (QAbstractAxis* axis : chart.axes()) {
-        chart.removeAxis(axis);
-        delete axis;
-    }
-}
-
-WallClockAxis* addTimeAxis(QChart& chart) {
-    auto* time = new WallClockAxis;
-    time->setTitleText("Datum und Uhrzeit");
-    chart.addAxis(time, Qt::AlignBottom);
-    QObject::connect(&chart, &QChart::plotAreaChanged, time,
-                     [time](const QRectF& area) { time->setPixelWidth(area.width()); });
-    if (!chart.plotArea().isEmpty()) time->setPixelWidth(chart.plotArea().width());
-    return time;
-}
-
-QValueAxis* addValueAxis(QChart& chart, const QString& title, const QColor& color,
-                         Qt::Alignment side) {
-    auto* axis = new QValueAxis;
-    axis->setTitleText(title);
-    axis->setLabelsColor(color);
-    chart.addAxis(axis, side);
-    return axis;
 }
 
 void setTimeRange(QValueAxis* time, const std::vector<QPointF>& line) {
@@ -98,22 +55,8 @@ void setTimeRange(QValueAxis* time, const std::vector<QPointF>& line) {
 }  // namespace
 
 Quantity quantityOf(char variant) {
-    switch (variant) {
-        case '1':
-            return {QString::fromUtf8("Leitf\u00E4higkeit"), QString::fromUtf8("\u00B5S/cm")};
-        case '2':
-            return {"pH-Wert", ""};
-        case '3':
-            return {"Redoxpotential", "mV"};
-        case '4':
-            return {"Chlor", "mg/l"};
-        case '5':
-            return {"Ozon", "mg/l"};
-        case '6':
-            return {"Chlordioxid", "mg/l"};
-        default:
-            return {"Messwert", ""};
-    }
+    const QuantityName quantity = quantityName(variant);
+    return {QString::fromUtf8(quantity.name), QString::fromUtf8(quantity.unit)};
 }
 
 QString axisTitle(const Quantity& quantity) {
@@ -124,9 +67,9 @@ void fillTrendChart(QChart& chart, const std::vector<CsvPoint>& filePoints, char
     std::vector<CsvPoint> points = filePoints;
     std::stable_sort(points.begin(), points.end(),
                      [](const CsvPoint& a, const CsvPoint& b) { return timeOf(a) < timeOf(b); });
-    removeEverything(chart);
+    shell::clearChart(chart);
     const Quantity quantity = quantityOf(variant);
-    WallClockAxis* time = addTimeAxis(chart);
+    WallClockAxis* time = shell::addTimeAxis(chart, "Datum und Uhrzeit");
     QValueAxis* values = addValueAxis(chart, axisTitle(quantity), kValueColor, Qt::AlignLeft);
     const QString temperatureName = QString::fromUtf8("Temperatur [\u00B0C]");
     QValueAxis* temperatures =

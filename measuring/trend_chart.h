@@ -11,6 +11,10 @@
 
 class QChart;
 
+namespace shell {
+class TrendCurveItem;
+}
+
 namespace measuring {
 
 struct Quantity {
@@ -25,13 +29,11 @@ Quantity quantityOf(char variant);
 // "Leitfähigkeit [µS/cm]", "pH-Wert", "Messwert".
 QString axisTitle(const Quantity& quantity);
 
-class TrendCurveItem;
-
 // Replaces everything in chart by the trend of the points, put in time order.
 void fillTrendChart(QChart& chart, const std::vector<CsvPoint>& points, char variant);
 
 // The lines fillTrendChart drew: the measured value, then the temperature
 // when any record has one.
-QList<TrendCurveItem*> trendCurves(const QChart& chart);
+QList<shell::TrendCurveItem*> trendCurves(const QChart& chart);
 
 }  // namespace measuring

@@ -12,6 +12,7 @@
 #include "measuring/logger_readout.h"
 #include "measuring/read_measured_value.h"
 #include "measuring/readout_progress.h"
+#include "measuring/value_recorder.h"
 #include "shell/field_checks.h"
 #include "shell/operation_guard.h"
 #include "shell/status_field.h"
@@ -71,6 +72,11 @@ CVantiqoDlg::CVantiqoDlg(shell::MessageService& messages, QWidget* parent)
     ui_.variantLabel->setFont(variantFont);
     setUpDisplayFields();
     connectControls();
+    menu_ = new QMenu(this);
+    connect(menu_->addAction(QString::fromUtf8("&Info \u00FCber Vantiqo...")), &QAction::triggered,
+            this, [this] { showAboutBox(); });
+    recorder_ = std::make_unique<ValueRecorder>(*this);
+    recorder_->addMenuItems(*menu_);
 }
 
 CVantiqoDlg::~CVantiqoDlg() {
@@ -131,6 +137,16 @@ void CVantiqoDlg::runOperation(Operation operation) {
 
 void CVantiqoDlg::readMeasuredValue() {
     runOperation([](OperationContext& context) { ReadMeasuredValue(context); });
+}
+
+std::optional<MeasuredValue> CVantiqoDlg::readMeasuredValueNow(bool& ran) {
+    std::optional<MeasuredValue> measured;
+    ran = false;
+    runOperation([&](OperationContext& context) {
+        ran = true;
+        measured = ReadMeasuredValue(context);
+    });
+    return measured;
 }
 
 void CVantiqoDlg::readOutLogger() {
@@ -365,6 +381,7 @@ void CVantiqoDlg::exitSequence() {
              devlink::MessageCaption::ProgramCaption, UiIcon::Stop);
         return;
     }
+    recorder_->stop();
     port_.closePort();
     if (chart_) chart_->close();
     exiting_ = true;
@@ -372,9 +389,7 @@ void CVantiqoDlg::exitSequence() {
 }
 
 void CVantiqoDlg::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
-    QAction* about = menu.addAction(QString::fromUtf8("&Info \u00FCber Vantiqo..."));
-    if (menu.exec(event->globalPos()) == about) showAboutBox();
+    menu_->exec(event->globalPos());
 }
 
 void CVantiqoDlg::showAboutBox() {

@@ -15,16 +15,19 @@
 #include "devlink/login.h"
 #include "devlink/modem_link.h"
 #include "devlink/serial_port.h"
+#include "measuring/measured_value.h"
 #include "measuring/measuring_ui.h"
 #include "shell/message_service.h"
 #include "ui_vantiqo_dlg.h"
 
 class QLineEdit;
+class QMenu;
 
 namespace measuring {
 
 class CChartDlg;
 class ReadoutProgressDialog;
+class ValueRecorder;
 
 class CVantiqoDlg : public QDialog, public MeasuringUi {
     Q_OBJECT
@@ -61,6 +64,15 @@ class CVantiqoDlg : public QDialog, public MeasuringUi {
     void connectModem();
     void disconnectModem();
     void showTrend();
+    // The measured value read as the "lesen" button reads it; `ran` is
+    // false when another operation was running and nothing was read.
+    std::optional<MeasuredValue> readMeasuredValueNow(bool& ran);
+
+    shell::MessageService& messages() { return messages_; }
+    // The window's menu (a right click opens it): the about item, then the
+    // measured-value recording.
+    QMenu* windowMenu() const { return menu_; }
+    ValueRecorder& valueRecorder() { return *recorder_; }
 
     // devlink::LinkWindow
     bool english() const override { return false; }
@@ -126,6 +138,8 @@ class CVantiqoDlg : public QDialog, public MeasuringUi {
     QString lastReadout_;
     std::unique_ptr<ReadoutProgressDialog> progress_;
     QPointer<CChartDlg> chart_;
+    QMenu* menu_ = nullptr;
+    std::unique_ptr<ValueRecorder> recorder_;
 };
 
 }  // namespace measuring

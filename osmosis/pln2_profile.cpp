@@ -8,7 +8,9 @@
 #include "osmosis/osmosis_labels.h"
 #include "osmosis/osmosis_settings.h"
 #include "osmosis/parameter_layout.h"
+#include "osmosis/parameter_values.h"
 #include "osmosis/status_record.h"
+#include "osmosis/status_values.h"
 #include "resources/ids/pln2_ids.h"
 
 namespace osmosis {
@@ -96,6 +98,10 @@ widgets::ControllerProfile pln2Profile() {
     profile.secondAnswerCut = 4;
     profile.secondAnswerCutAfterWrite = 4;
     profile.readAgainAfterWrite = false;
+    profile.values = &osmosisValueTable();
+    profile.statusValues = [](std::string_view area, const controller::UnitRecord&) {
+        return statusValues(area);
+    };
     return profile;
 }
 

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -37,6 +38,9 @@ MainWindowBase::MainWindowBase(MainWindowControls controls, ProgramTexts texts,
       modem_(port_, *this),
       buttons_(*this, controls_) {
     endProgram = [] { std::exit(0); };
+    menu_ = new QMenu(this);
+    connect(menu_->addAction(texts_.aboutItem), &QAction::triggered, this,
+            [this] { showAboutBox(); });
 }
 
 MainWindowBase::~MainWindowBase() {
@@ -81,6 +85,7 @@ bool MainWindowBase::startUp(const std::string& commandLine) {
     config_->setEnglish(language_ == English);
     config_->LoadAtStart();
     loadSettingsStore();
+    fillWindowMenu(*menu_);
 
     session_.suppressComCheck = false;
     panel_.openPortFromComField();
@@ -234,9 +239,7 @@ void MainWindowBase::moveEvent(QMoveEvent* event) {
 }
 
 void MainWindowBase::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
-    QAction* about = menu.addAction(texts_.aboutItem);
-    if (menu.exec(event->globalPos()) == about) showAboutBox();
+    menu_->exec(event->globalPos());
 }
 
 }  // namespace shell

@@ -30,6 +30,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QMenu;
 
 namespace shell {
 
@@ -64,6 +65,9 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
 
     void showPage(int index);
     void focusNextStep() { panel_.focusNextStep(); }
+    // The window's menu (a right click opens it): the about item, and below
+    // it what a program adds.
+    QMenu* windowMenu() const { return menu_; }
 
     // The one way this window's messages reach the message service.
     MessageAnswer say(const Message& message);
@@ -133,6 +137,9 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
     virtual void loadSettingsStore() {}
     virtual void beforeShowPage(int /*index*/) {}
     virtual void showAboutBox() = 0;
+    // Start-up, once the language is known: a program's own menu items,
+    // added below the about item.
+    virtual void fillWindowMenu(QMenu& /*menu*/) {}
 
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -164,6 +171,7 @@ class MainWindowBase : public QDialog, public controller::OperationUi {
     ExitSequence exit_{*this};
     std::unique_ptr<WindowConfigUi> configUi_;
     std::unique_ptr<ConfigFile> config_;
+    QMenu* menu_ = nullptr;
     bool tearingDown_ = false;
 };
 

@@ -1,7 +1,9 @@
 #include "shell/message_service.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace shell {
 
@@ -51,6 +53,10 @@ QString QtMessageService::saveFileName(QWidget* parent, const QString& caption,
     return QFileDialog::getSaveFileName(parent, caption, folder, filter);
 }
 
+int QtMessageService::runDialog(QDialog& dialog) {
+    return dialog.exec();
+}
+
 MessageAnswer ScriptedMessageService::show(QWidget*, const Message& message) {
     shown.push_back(message);
     if (message.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
@@ -71,6 +77,23 @@ QString ScriptedMessageService::openFileName(QWidget*, const QString&, const QSt
 QString ScriptedMessageService::saveFileName(QWidget* parent, const QString& caption,
                                              const QString& folder, const QString& filter) {
     return openFileName(parent, caption, folder, filter);
+}
+
+int ScriptedMessageService::runDialog(QDialog& dialog) {
+    dialogs.push_back(dialog.windowTitle());
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    if (!dialogHandlers.empty()) {
+        const auto handler = std::move(dialogHandlers.front());
+        dialogHandlers.pop_front();
+        handler(dialog);
+    } else {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            if (button->isDefault() && button->isEnabled() && dialog.isVisible()) button->click();
+    }
+    const int result = dialog.result();
+    dialog.hide();
+    return result;
 }
 
 }  // namespace shell

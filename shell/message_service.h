@@ -5,10 +5,12 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "controller/operation_ui.h"
 
+class QDialog;
 class QWidget;
 
 namespace shell {
@@ -35,6 +37,9 @@ class MessageService {
                                  const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                                  const QString& filter) = 0;
+    // A dialog of the programs' own, run modally; its result (QDialog::Accepted
+    // or Rejected).
+    virtual int runDialog(QDialog& dialog) = 0;
 };
 
 class QtMessageService : public MessageService {
@@ -44,6 +49,7 @@ class QtMessageService : public MessageService {
                          const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                          const QString& filter) override;
+    int runDialog(QDialog& dialog) override;
 };
 
 // Records every message; questions take the next scripted answer (No when
@@ -56,9 +62,16 @@ class ScriptedMessageService : public MessageService {
     QString saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                          const QString& filter) override;
 
+    // A dialog is shown without a modal loop of its own and handed to the
+    // next scripted handler, which clicks in it what a person would; without
+    // a handler its default button is clicked (none: it is rejected).
+    int runDialog(QDialog& dialog) override;
+
     std::vector<Message> shown;
     std::deque<MessageAnswer> answers;
     std::deque<QString> fileNames;
+    std::deque<std::function<void(QDialog&)>> dialogHandlers;
+    std::vector<QString> dialogs;  // the window titles of the dialogs run
 
     QString lastText() const { return shown.empty() ? QString() : shown.back().text; }
     void clear() { shown.clear(); }

@@ -7,9 +7,11 @@
 #include "softener/child_dlg_func4.h"
 #include "softener/child_dlg_info.h"
 #include "softener/parameter_record.h"
+#include "softener/parameter_values.h"
 #include "softener/softener_labels.h"
 #include "softener/softener_settings.h"
 #include "softener/status_record.h"
+#include "softener/status_values.h"
 
 namespace softener {
 
@@ -88,6 +90,10 @@ widgets::ControllerProfile ksv2Profile() {
     profile.secondAnswerCut = 7;
     profile.secondAnswerCutAfterWrite = 4;
     profile.readAgainAfterWrite = true;
+    profile.values = &softenerValueTable();
+    profile.statusValues = [](std::string_view area, const controller::UnitRecord& record) {
+        return statusValues(area, record);
+    };
     return profile;
 }
 

@@ -6,12 +6,15 @@
 
 #include <cstddef>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "controller/parameter_form.h"
 #include "controller/record_layout.h"
 #include "controller/settings_profile.h"
 #include "controller/unit_record.h"
+#include "controller/unit_value.h"
+#include "controller/value_table.h"
 #include "shell/child_page.h"
 #include "shell/labels.h"
 #include "shell/main_window_controls.h"
@@ -58,6 +61,12 @@ struct ControllerProfile {
     // A confirmed write reads the unit again (the pages then show what the
     // unit took), or leaves the pages as the operator typed them.
     bool readAgainAfterWrite = false;
+
+    // The record and the status area as named values, with their texts as
+    // the pages show them.
+    const controller::ParameterValueTable* values = nullptr;
+    controller::UnitValues (*statusValues)(std::string_view area,
+                                           const controller::UnitRecord& record) = nullptr;
 };
 
 }  // namespace widgets

@@ -1,12 +1,19 @@
 #include "widgets/controller_window.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QMenu>
 
 #include "controller/backup_before_write.h"
+#include "controller/parameter_values.h"
 #include "controller/record_exchange.h"
 #include "devlink/login.h"
 #include "shell/controls.h"
+#include "widgets/compare_dlg.h"
 #include "widgets/status_page.h"
+#include "widgets/status_recorder.h"
+#include "widgets/window_compare_source.h"
+#include "widgets/write_review.h"
 
 namespace widgets {
 
@@ -15,7 +22,9 @@ ControllerWindow::ControllerWindow(ControllerProfile profile, shell::MessageServ
     : MainWindowBase(profile.controls, profile.texts, messages, parent),
       profile_(std::move(profile)),
       record_(profile_.layout->form),
-      unitRecord_(profile_.layout->form) {}
+      unitRecord_(profile_.layout->form),
+      review_(std::make_unique<WriteReview>(*this)),
+      recorder_(std::make_unique<StatusRecorder>(*this)) {}
 
 ControllerWindow::~ControllerWindow() {
     beginTearDown();
@@ -65,6 +74,30 @@ void ControllerWindow::loadSettingsStore() {
     settings_->loadNames();
 }
 
+void ControllerWindow::fillWindowMenu(QMenu& menu) {
+    menu.addSeparator();
+    review_->addMenuItem(menu);
+    const auto item = [&](const char* name, const char* german, const char* englishText,
+                          void (ControllerWindow::*handler)()) {
+        QAction* action =
+            menu.addAction(QString::fromUtf8(english() ? englishText : german), this, handler);
+        action->setObjectName(name);
+    };
+    item("compareItem", "Vergleichen \u2026", "Compare \u2026",
+         &ControllerWindow::compareWithStoredSet);
+    item("backupsItem", "Sicherungen \u2026", "Backups \u2026", &ControllerWindow::chooseBackup);
+    recorder_->addMenuItems(menu);
+}
+
+QStringList ControllerWindow::pageNames() const {
+    QStringList names;
+    for (int selector : controls().pageSelectors) {
+        auto* button = shell::controlAs<QAbstractButton>(this, selector);
+        names.append(button ? button->text().trimmed() : QString());
+    }
+    return names;
+}
+
 void ControllerWindow::stopPageTimers() {
     if (StatusPage* status = statusPage()) status->stopBlinking();
 }
@@ -72,7 +105,13 @@ void ControllerWindow::stopPageTimers() {
 // ---- reading -------------------------------------------------------------------
 
 bool ControllerWindow::readAll() {
-    return readAllFrom(ReadEntry::Interactive);
+    const bool read = readAllFrom(ReadEntry::Interactive);
+    recorder_->afterRead(read);
+    return read;
+}
+
+controller::UnitValues ControllerWindow::statusValues() const {
+    return profile_.statusValues(statusArea_, record_);
 }
 
 bool ControllerWindow::readAllAfterWrite() {
@@ -92,11 +131,59 @@ bool ControllerWindow::readAllFrom(ReadEntry entry) {
     return true;
 }
 
+// ---- what a write changes -------------------------------------------------------
+
+controller::UnitRecord ControllerWindow::recordOfPages() {
+    controller::UnitRecord record = record_;
+    profile_.encodeRecord(*makeForm(), record);
+    return record;
+}
+
+std::vector<controller::ValueChange> ControllerWindow::changesOfWrite() {
+    return controller::valueChanges(controller::parameterValues(*profile_.values, unitRecord_),
+                                    controller::parameterValues(*profile_.values, recordOfPages()));
+}
+
+// ---- comparing with stored sets --------------------------------------------------
+
+std::vector<controller::ValueChange> ControllerWindow::changesAgainstLines(
+    const std::vector<std::string>& lines) {
+    // Before anything is read the pages are compared on a record of zeros:
+    // only what the pages and the set hold can differ.
+    controller::UnitRecord pages =
+        record_.complete() ? record_ : controller::UnitRecord::zeros(profile_.layout->form, true);
+    profile_.encodeRecord(*makeForm(), pages);
+    const controller::UnitRecord stored = controller::recordWithLines(
+        *profile_.values, profile_.settings.values, profile_.encodeRecord, pages, lines);
+    return controller::valueChanges(controller::parameterValues(*profile_.values, stored),
+                                    controller::parameterValues(*profile_.values, pages));
+}
+
+void ControllerWindow::compareWithStoredSet() {
+    WindowCompareSource source(*this);
+    CompareDlg compare(source, CompareDlg::Mode::Compare, this);
+    if (messages().runDialog(compare) == QDialog::Accepted && compare.chosenLines())
+        settings_->store().applyLines(*compare.chosenLines());
+}
+
+void ControllerWindow::chooseBackup() {
+    WindowCompareSource source(*this);
+    CompareDlg backups(source, CompareDlg::Mode::Backups, this);
+    if (messages().runDialog(backups) == QDialog::Accepted && backups.chosenLines())
+        settings_->store().applyLines(*backups.chosenLines());
+}
+
 // ---- writing -------------------------------------------------------------------
 
 void ControllerWindow::writeParameters() {
     const std::unique_ptr<controller::ParameterForm> form = makeForm();
     if (controller::refuseUnreadyWrite(*this, record_, *profile_.layout, *form)) return;
+    // The operator sees what the write changes before anything is saved or
+    // sent; "Abbrechen" leaves unit, backups and pages as they are.
+    if (!review_->approved(changesOfWrite(), pageNames())) {
+        showLinkState();
+        return;
+    }
     // What the unit holds now is kept before anything, the login included,
     // is sent to it.
     if (!backUpUnitRecord()) {

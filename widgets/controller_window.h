@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "controller/unit_record.h"
+#include "controller/value_changes.h"
 #include "shell/main_window_base.h"
 #include "widgets/controller_profile.h"
 #include "widgets/settings_controls.h"
@@ -18,6 +19,8 @@
 namespace widgets {
 
 class StatusPage;
+class StatusRecorder;
+class WriteReview;
 
 class ControllerWindow : public shell::MainWindowBase {
     Q_OBJECT
@@ -38,12 +41,33 @@ class ControllerWindow : public shell::MainWindowBase {
     void writeParameters();
 
     const std::string& statusArea() const { return statusArea_; }
+    // The status area last read as named values, with the page's texts.
+    controller::UnitValues statusValues() const;
+    StatusRecorder& statusRecorder() { return *recorder_; }
     const controller::UnitRecord& parameterRecord() const { return record_; }
     SettingsControls& settings() { return *settings_; }
     const ControllerProfile& profile() const { return profile_; }
 
     QComboBox* smsNumberCombo() const override;
     void stopPageTimers() override;
+
+    // The record a write would send now: the pages encoded into the record
+    // held from the last read.
+    controller::UnitRecord recordOfPages();
+    // What that write changes against what the unit holds, as the pages show it.
+    std::vector<controller::ValueChange> changesOfWrite();
+    // The captions of the page selectors, by page number.
+    QStringList pageNames() const;
+    WriteReview& writeReview() { return *review_; }
+
+    // What the pages hold otherwise than a stored set's value lines: each
+    // change's before is the set's text, its after the page's.
+    std::vector<controller::ValueChange> changesAgainstLines(const std::vector<std::string>& lines);
+    // "Vergleichen ..." / "Compare ...": the pages against a named set, a
+    // setting file or a backup of the unit; "Übernehmen" puts it on the pages.
+    void compareWithStoredSet();
+    // "Sicherungen ..." / "Backups ...": a backup of the unit onto the pages.
+    void chooseBackup();
 
   protected:
     // The template stands: the write button is wired and the window keeps
@@ -63,6 +87,7 @@ class ControllerWindow : public shell::MainWindowBase {
     void applyEnglishLabels() override;
     void setUpPageFields() override;
     void loadSettingsStore() override;
+    void fillWindowMenu(QMenu& menu) override;
 
   private:
     enum class ReadEntry { Interactive, AfterWrite };
@@ -79,6 +104,8 @@ class ControllerWindow : public shell::MainWindowBase {
     // or confirmed written. A failed write changes record_, never this.
     controller::UnitRecord unitRecord_;
     std::unique_ptr<SettingsControls> settings_;
+    std::unique_ptr<WriteReview> review_;
+    std::unique_ptr<StatusRecorder> recorder_;
 };
 
 }  // namespace widgets

@@ -14,11 +14,11 @@
 
 #include "measuring/chart_dlg.h"
 #include "measuring/csv_export.h"
-#include "measuring/time_ticks.h"
 #include "measuring/trend_chart.h"
-#include "measuring/trend_curve.h"
-#include "measuring/zoom_chart_view.h"
 #include "resources/ids/vantiqo_ids.h"
+#include "shell/time_ticks.h"
+#include "shell/trend_curve.h"
+#include "shell/zoom_chart_view.h"
 #include "tools/unitsim/logger.h"
 #include "vantiqo_fixture.h"
 
@@ -82,10 +82,10 @@ std::vector<qsizetype> pieceSizes(const std::vector<QPolygonF>& pieces) {
 // temperature missing (0: none missing).
 std::string regularCsv(std::size_t records, int minutes, int day, int month, int gapEvery = 0) {
     std::string csv;
-    const double start = measuring::wallClockMs(2009, month, day, 0, 0);
+    const double start = shell::wallClockMs(2009, month, day, 0, 0);
     for (std::size_t i = 0; i < records; ++i) {
-        const double at = start + static_cast<double>(i) * minutes * measuring::kMinuteMs;
-        const QString stamp = measuring::wallClockText(at);  // "dd.MM.yy hh:mm"
+        const double at = start + static_cast<double>(i) * minutes * shell::kMinuteMs;
+        const QString stamp = shell::wallClockText(at);  // "dd.MM.yy hh:mm"
         const bool gap = gapEvery > 0 && i % gapEvery == static_cast<std::size_t>(gapEvery - 1);
         char line[128];
         std::snprintf(line, sizeof line, "%05u  ,  %010.2f  ,  %3.1f  ,  %s , %s\r\n",
@@ -124,8 +124,8 @@ std::vector<ShownLabel> timeLabels(QChart* chart) {
 double labelTime(const QString& text) {
     const int hour = text.size() > 8 ? text.mid(9, 2).toInt() : 0;
     const int minute = text.size() > 8 ? text.mid(12, 2).toInt() : 0;
-    return measuring::wallClockMs(2000 + text.mid(6, 2).toInt(), text.mid(3, 2).toInt(),
-                                  text.left(2).toInt(), hour, minute);
+    return shell::wallClockMs(2000 + text.mid(6, 2).toInt(), text.mid(3, 2).toInt(),
+                              text.left(2).toInt(), hour, minute);
 }
 
 // Sets the process's time zone for a test and restores it.
@@ -294,9 +294,9 @@ TEST(TrendChart, TimeLabelsShowTheLoggersClockInEveryTimeZone) {
             chart.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
             QValueAxis* time = timeAxis(chart.chart());
-            EXPECT_EQ(measuring::wallClockText(time->min()),
+            EXPECT_EQ(shell::wallClockText(time->min()),
                       QString::asprintf("03.%02d.09 00:00", month));
-            EXPECT_EQ(measuring::wallClockText(time->max()),
+            EXPECT_EQ(shell::wallClockText(time->max()),
                       QString::asprintf("03.%02d.09 02:45", month));
             const auto labels = timeLabels(chart.chart());
             ASSERT_GE(labels.size(), 3u) << zone;
@@ -307,8 +307,7 @@ TEST(TrendChart, TimeLabelsShowTheLoggersClockInEveryTimeZone) {
                 EXPECT_TRUE(label.text.startsWith(QString::asprintf("03.%02d.09 0", month)))
                     << zone << " " << label.text.toStdString();
                 const double at = labelTime(label.text);
-                EXPECT_EQ(std::fmod(at, 15 * measuring::kMinuteMs), 0.0)
-                    << label.text.toStdString();
+                EXPECT_EQ(std::fmod(at, 15 * shell::kMinuteMs), 0.0) << label.text.toStdString();
                 const double x =
                     plot.left() + (at - time->min()) / (time->max() - time->min()) * plot.width();
                 EXPECT_NEAR(label.centre, x, 3.0) << zone << " " << label.text.toStdString();
@@ -320,7 +319,7 @@ TEST(TrendChart, TimeLabelsShowTheLoggersClockInEveryTimeZone) {
 }
 
 TEST(TimeTicks, FallOnWholeMinutesHoursDaysWeeksAndMonths) {
-    using measuring::wallClockMs;
+    using shell::wallClockMs;
     const struct {
         double from, to;
         int most;
@@ -355,11 +354,11 @@ TEST(TimeTicks, FallOnWholeMinutesHoursDaysWeeksAndMonths) {
     };
     for (const auto& c : cases) {
         std::vector<QString> labels;
-        for (const auto& tick : measuring::timeTicks(c.from, c.to, c.most)) {
+        for (const auto& tick : shell::timeTicks(c.from, c.to, c.most)) {
             labels.push_back(tick.label);
-            EXPECT_EQ(measuring::wallClockText(tick.ms, tick.label.size() > 8), tick.label);
+            EXPECT_EQ(shell::wallClockText(tick.ms, tick.label.size() > 8), tick.label);
         }
-        EXPECT_EQ(labels, c.labels) << measuring::wallClockText(c.from).toStdString();
+        EXPECT_EQ(labels, c.labels) << shell::wallClockText(c.from).toStdString();
     }
 }
 
@@ -386,7 +385,7 @@ TEST(TrendChart, AFullLoggerWithGapsIsTwoLinesThinnedToThePlot) {
     }
     // Records 1 to 30 only: ten stretches of two.
     QValueAxis* time = timeAxis(chart.chart());
-    time->setRange(time->min(), time->min() + 29 * 15 * measuring::kMinuteMs);
+    time->setRange(time->min(), time->min() + 29 * 15 * shell::kMinuteMs);
     EXPECT_EQ(pieceSizes(curves[1]->pieces()), std::vector<qsizetype>(10, 2));
 }
 
@@ -394,19 +393,18 @@ TEST(TrendCurve, PiecesBreakAtGapsMergeWithinAColumnAndEndAtTheEdges) {
     const double gap = std::nan("");
     std::vector<QPointF> points;
     for (int i = 0; i < 10; ++i) points.emplace_back(i, i == 3 || i == 6 ? gap : i);
-    measuring::PlotMapping mapping{0, 9, 0, 9, QRectF(0, 0, 90, 90)};
-    EXPECT_EQ(pieceSizes(measuring::visiblePieces(points, mapping)),
-              std::vector<qsizetype>({3, 2, 3}));
+    shell::PlotMapping mapping{0, 9, 0, 9, QRectF(0, 0, 90, 90)};
+    EXPECT_EQ(pieceSizes(shell::visiblePieces(points, mapping)), std::vector<qsizetype>({3, 2, 3}));
 
     // Squeezed into two pixel columns: the gaps cannot be seen.
     mapping.area = QRectF(0, 0, 1.5, 90);
-    const auto squeezed = measuring::visiblePieces(points, mapping);
+    const auto squeezed = shell::visiblePieces(points, mapping);
     ASSERT_EQ(squeezed.size(), 1u);
     EXPECT_LE(squeezed.front().size(), 8);
 
     // A range between the points: the line runs to both edges.
     mapping = {0.5, 4.5, 0, 9, QRectF(0, 0, 40, 90)};
-    const auto cut = measuring::visiblePieces(points, mapping);
+    const auto cut = shell::visiblePieces(points, mapping);
     ASSERT_EQ(pieceSizes(cut), std::vector<qsizetype>({3, 2}));
     EXPECT_EQ(cut[0].front(), QPointF(0, 85));
     EXPECT_EQ(cut[1].back(), QPointF(40, 45));

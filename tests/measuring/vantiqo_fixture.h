@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -67,6 +68,9 @@ class VantiqoWindow : public ::testing::Test {
     void start(unitsim::Config config) {
         ASSERT_EQ(chdir(workFolder.path().c_str()), 0);
         setenv("AQUENDOR_PORTS", ports.path().c_str(), 1);
+        // The operator's own choices, fresh for each test.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(userChoices.path()));
         sim = std::make_unique<unitsim::Simulator>(config);
         ASSERT_TRUE(sim->open());
         ASSERT_TRUE(sim->bindComName(ports.path(), "COM1"));
@@ -122,6 +126,7 @@ class VantiqoWindow : public ::testing::Test {
     unitsim::TrafficObserver observer;
     TempFolder ports;
     TempFolder workFolder;
+    TempFolder userChoices;
     std::unique_ptr<unitsim::Simulator> sim;
     HookedMessages messages;
     std::unique_ptr<measuring::CVantiqoDlg> window;

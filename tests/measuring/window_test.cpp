@@ -272,7 +272,7 @@ TEST_F(VantiqoWindow, TheContextMenuOpensTheAboutBox) {
     QTimer::singleShot(100, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
-        ASSERT_EQ(menu->actions().size(), 1);
+        ASSERT_FALSE(menu->actions().empty());  // the about item first
         item = menu->actions()[0]->text();
         QTimer::singleShot(200, [&] {
             QWidget* about = QApplication::activeModalWidget();

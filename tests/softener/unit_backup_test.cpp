@@ -107,3 +107,31 @@ TEST(UnitBackup, AReadOnlyFolderTellsWhy) {
               EACCES);
     EXPECT_TRUE(filesIn(folder).empty());
 }
+
+// The list to go back from: newest first ("_10" after "_2" in its minute),
+// with the time of each, only this unit's backups, none for a serial
+// number that names no folder.
+TEST(UnitBackup, ListedNewestFirstWithTheirTimes) {
+    TempFolder start;
+    for (int i = 0; i < 11; ++i) writeUnitBackup(start.path(), "123456", "x", kStamp, 20);
+    writeUnitBackup(start.path(), "123456", "x", {2026, 12, 8, 9, 5}, 20);
+    writeUnitBackup(start.path(), "123456", "x", {2025, 1, 31, 23, 59}, 20);
+    writeUnitBackup(start.path(), "654321", "x", {2027, 1, 1, 0, 0}, 20);
+    std::ofstream(start.path() + "/backup 123456/backup 123456 2030-01-01 0000.stg.bak") << "x";
+
+    const std::vector<UnitBackup> backups = unitBackups(start.path(), "123456");
+    ASSERT_EQ(backups.size(), 13u);
+    const std::string folder = start.path() + "/backup 123456/";
+    EXPECT_EQ(backups[0].path, folder + "backup 123456 2026-12-08 0905.stg");
+    EXPECT_EQ(backups[1].path, folder + backupFileName("123456", kStamp, 10));
+    EXPECT_EQ(backups[1].taken, 10);
+    EXPECT_EQ(backups[10].path, folder + backupFileName("123456", kStamp, 1));
+    EXPECT_EQ(backups[11].taken, 0);
+    EXPECT_EQ(backups[12].path, folder + "backup 123456 2025-01-31 2359.stg");
+    const BackupStamp& s = backups[12].stamp;
+    EXPECT_EQ(std::vector<int>({s.year, s.month, s.day, s.hour, s.minute}),
+              std::vector<int>({2025, 1, 31, 23, 59}));
+
+    EXPECT_TRUE(unitBackups(start.path(), "12345").empty());
+    EXPECT_TRUE(unitBackups(start.path(), "111111").empty());
+}

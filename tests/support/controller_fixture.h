@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTest>
 #include <memory>
 
@@ -30,6 +31,10 @@ class ControllerWindowTest : public ::testing::Test {
         setenv("AQUENDOR_PORTS", ports.path().c_str(), 1);
         // The UUCP lock files of the test's ports go beside them.
         setenv("AQUENDOR_LOCK_DIR", ports.path().c_str(), 1);
+        // The operator's own choices, fresh for each test; a window started
+        // again in the same test finds what the first one kept.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(userChoices.path()));
         sim = std::make_unique<unitsim::Simulator>(config);
         ASSERT_TRUE(sim->open());
         ASSERT_TRUE(sim->bindComName(ports.path(), "COM2"));
@@ -65,6 +70,7 @@ class ControllerWindowTest : public ::testing::Test {
 
     TempFolder ports;
     TempFolder workFolder;
+    TempFolder userChoices;
     std::unique_ptr<unitsim::Simulator> sim;
     shell::ScriptedMessageService messages;
     std::unique_ptr<Window> window;

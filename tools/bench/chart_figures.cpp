@@ -14,8 +14,8 @@
 
 #include "measuring/chart_dlg.h"
 #include "measuring/csv_export.h"
-#include "measuring/zoom_chart_view.h"
 #include "shell/message_service.h"
+#include "shell/zoom_chart_view.h"
 #include "tools/bench/process_memory.h"
 
 namespace bench {

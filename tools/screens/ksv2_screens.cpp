@@ -1,6 +1,7 @@
 // Saves screenshots of the softener program's main window for people to
 // look at: each page in German and in English after a read from a simulated
-// unit, and the status page with its lamps off, on and in both blink phases.
+// unit, the status page with its lamps off, on and in both blink phases,
+// the review before a write, the backups and the chart of a recording.
 // Usage: ksv2_screens <output folder>  (offscreen without a display)
 #include "shell/message_service.h"
 #include "softener/aquendor_ksv2_dlg.h"
@@ -19,7 +20,8 @@ class Shooter {
         if (!shots_.startUnit(config) || !shots_.openWindow(window_, "AquendorKSV2")) return false;
         // Blinking: the alarm and the waiting lamps.
         return shots_.shootStatusAndPages(window_, *window_.infoPage(), {164, 166, 162, 186},
-                                          {0x30, 0x21, 0xC0, 0x87});
+                                          {0x30, 0x21, 0xC0, 0x87}) &&
+               shots_.shootReviewBackupsAndTrend(window_, messages_);
     }
 
   private:

@@ -2,7 +2,8 @@
 // to look at: each page in German and in English after a read from a
 // simulated unit (long form, so the alarm-SMS page is usable), the status
 // page with its lamps off, on and in both blink phases, and the alarm-SMS
-// page of a unit without alarm SMS.
+// page of a unit without alarm SMS; the review before a write, the backups
+// and the chart of a recording.
 // Usage: pln2_screens <output folder>  (offscreen without a display)
 #include "osmosis/aquendor_pln2_dlg.h"
 #include "osmosis/child_dlg_info.h"
@@ -33,7 +34,8 @@ class Shooter {
         namespace st = osmosis::status;
         return shots_.shootStatusAndPages(window_, *window_.infoPage(),
                                           {st::kFunctions, st::kInputs, st::kOutputs, st::kBlink},
-                                          {0x23, 0x5A, 0xB1, 0x80});
+                                          {0x23, 0x5A, 0xB1, 0x80}) &&
+               shots_.shootReviewBackupsAndTrend(window_, messages_);
     }
 
     bool shootSmsPage() {

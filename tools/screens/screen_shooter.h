@@ -16,10 +16,12 @@ class QWidget;
 
 namespace shell {
 class MainWindowBase;
-}
+class ScriptedMessageService;
+}  // namespace shell
 namespace widgets {
+class ControllerWindow;
 class StatusPage;
-}
+}  // namespace widgets
 
 namespace screens {
 
@@ -49,6 +51,14 @@ class ScreenShooter {
     // parameter page.
     bool shootStatusAndPages(shell::MainWindowBase& window, widgets::StatusPage& status,
                              const LampBytes& at, const std::array<int, 4>& blinking);
+
+    // The pages set to the factory setting and "schreiben": the review of
+    // the changes; written, the unit's backup in "Sicherungen"; then a
+    // hundred readings recorded, a quarter of an hour of the plant apart,
+    // as "Verlauf" shows them with a few values and the lamps that switched.
+    // The window has read the unit.
+    bool shootReviewBackupsAndTrend(widgets::ControllerWindow& window,
+                                    shell::ScriptedMessageService& messages);
 
   private:
     void setLamps(const LampBytes& at, const std::array<int, 4>& values);

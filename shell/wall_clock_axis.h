@@ -1,16 +1,16 @@
 // The trend chart's time axis: labels on whole minutes, hours, days or
-// months of the logger's wall-clock time (see time_ticks.h), chosen anew
+// months of the wall-clock time as written (see time_ticks.h), chosen anew
 // whenever the range or the width of the plot changes, so zooming in gives
 // finer ticks. Labels are drawn at their tick; a range narrower than a few
-// minutes is widened, since the records carry no seconds.
+// minutes is widened, since labels go no finer than minutes.
 #pragma once
 
 #include <QCategoryAxis>
 #include <vector>
 
-#include "measuring/time_ticks.h"
+#include "shell/time_ticks.h"
 
-namespace measuring {
+namespace shell {
 
 class WallClockAxis : public QCategoryAxis {
     Q_OBJECT
@@ -32,4 +32,4 @@ class WallClockAxis : public QCategoryAxis {
     std::vector<TimeTick> ticks_;
 };
 
-}  // namespace measuring
+}  // namespace shell

@@ -1,8 +1,8 @@
-#include "measuring/zoom_chart_view.h"
+#include "shell/zoom_chart_view.h"
 
 #include <QWheelEvent>
 
-namespace measuring {
+namespace shell {
 
 ZoomChartView::ZoomChartView(QChart* chart, QWidget* parent) : QChartView(chart, parent) {
     setRenderHint(QPainter::Antialiasing);
@@ -24,4 +24,4 @@ void ZoomChartView::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-}  // namespace measuring
+}  // namespace shell

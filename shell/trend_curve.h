@@ -1,5 +1,5 @@
-// One line of the trend chart (the measured value or the temperature),
-// drawn straight onto the chart's plot area. A line of a whole logger has
+// One line of a trend chart (a logger's measured value or temperature, a
+// recorded value), drawn straight onto the chart's plot area. A line of a whole logger has
 // up to 65 535 points and, for the temperature, as many breaks: drawn as
 // chart series that would be one series per stretch, far too many objects
 // for a window. Here each paint takes only the points in view and at most
@@ -16,7 +16,7 @@
 class QChart;
 class QValueAxis;
 
-namespace measuring {
+namespace shell {
 
 // Where the axes' ranges lie on the plot area.
 struct PlotMapping {
@@ -56,4 +56,4 @@ class TrendCurveItem : public QGraphicsObject {
     QPen pen_;
 };
 
-}  // namespace measuring
+}  // namespace shell

@@ -4,7 +4,7 @@
 
 #include <QChartView>
 
-namespace measuring {
+namespace shell {
 
 class ZoomChartView : public QChartView {
     Q_OBJECT
@@ -18,4 +18,4 @@ class ZoomChartView : public QChartView {
     void wheelEvent(QWheelEvent* event) override;
 };
 
-}  // namespace measuring
+}  // namespace shell

@@ -1,6 +1,7 @@
-// The time axis of the trend chart counts the logger's own wall-clock time:
-// the unit writes its local date and time into each record, and the chart
-// shows them as they are. The times are milliseconds since 1 January 1970,
+// The time axis of the trend charts counts wall-clock time as it was
+// written: the measuring unit's logger writes its local date and time into
+// each record, a recording the PC's local time of each reading, and the
+// charts show them as they are. The times are milliseconds since 1 January 1970,
 // 00:00 in days of exactly 24 hours, so no time zone of the PC and no
 // daylight-saving change ever moves a point or a label.
 #pragma once
@@ -8,7 +9,7 @@
 #include <QString>
 #include <vector>
 
-namespace measuring {
+namespace shell {
 
 inline constexpr double kMinuteMs = 60'000.0;
 inline constexpr double kHourMs = 60 * kMinuteMs;
@@ -33,4 +34,4 @@ struct TimeTick {
 // the time of day when the step is shorter than a day.
 std::vector<TimeTick> timeTicks(double fromMs, double toMs, int maxTicks);
 
-}  // namespace measuring
+}  // namespace shell

@@ -1,4 +1,4 @@
-#include "measuring/trend_curve.h"
+#include "shell/trend_curve.h"
 
 #include <QChart>
 #include <QPainter>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace measuring {
+namespace shell {
 
 namespace {
 
@@ -171,4 +171,4 @@ void TrendCurveItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, Q
     painter->restore();
 }
 
-}  // namespace measuring
+}  // namespace shell

@@ -1,9 +1,9 @@
-#include "measuring/time_ticks.h"
+#include "shell/time_ticks.h"
 
 #include <QDate>
 #include <cmath>
 
-namespace measuring {
+namespace shell {
 
 namespace {
 
@@ -113,4 +113,4 @@ std::vector<TimeTick> timeTicks(double fromMs, double toMs, int maxTicks) {
     return ticks;
 }
 
-}  // namespace measuring
+}  // namespace shell

@@ -1,10 +1,10 @@
-#include "measuring/wall_clock_axis.h"
+#include "shell/wall_clock_axis.h"
 
 #include <QFontMetricsF>
 #include <QTimer>
 #include <algorithm>
 
-namespace measuring {
+namespace shell {
 
 WallClockAxis::WallClockAxis(QObject* parent) : QCategoryAxis(parent) {
     setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -47,4 +47,4 @@ void WallClockAxis::keepWideEnough() {
     setRange(centre - kNarrowestSpanMs / 2, centre + kNarrowestSpanMs / 2);
 }
 
-}  // namespace measuring
+}  // namespace shell
