@@ -5,6 +5,7 @@
 #include "cli/json_writer.h"
 #include "cli/value_output.h"
 #include "controller/parameter_values.h"
+#include "controller/value_changes.h"
 
 namespace cli {
 
@@ -14,8 +15,9 @@ using controller::UnitValues;
 namespace {
 
 bool sameOnThePage(const UnitValue& a, const UnitValue& b) {
-    return a.shown.german == b.shown.german && a.shown.english == b.shown.english &&
-           a.flag == b.flag && a.choice == b.choice && a.text == b.text;
+    const controller::TwoLanguages first = controller::pageText(a),
+                                   second = controller::pageText(b);
+    return first.german == second.german && first.english == second.english;
 }
 
 bool validIn(const controller::ParameterValueTable& table, const controller::UnitRecord& record,
@@ -30,12 +32,12 @@ bool validIn(const controller::ParameterValueTable& table, const controller::Uni
 }  // namespace
 
 std::vector<ParameterChange> parameterChanges(const UnitValues& unit, const UnitValues& changed) {
+    // Which values change is the pages' view, the one the windows' review shows;
+    // the tool prints the whole values of both sides.
     std::vector<ParameterChange> changes;
-    for (const UnitValue& after : changed) {
-        const UnitValue* before = controller::findValue(unit, after.name);
-        if (!after.settable || !before || sameOnThePage(*before, after)) continue;
-        changes.push_back({*before, after});
-    }
+    for (const controller::ValueChange& change : controller::valueChanges(unit, changed))
+        changes.push_back({controller::valueNamed(unit, change.name),
+                           controller::valueNamed(changed, change.name)});
     return changes;
 }
 
